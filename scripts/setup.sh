@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing DREV needs,
+# and nothing when all of them are there already. Safe to run any number of times.
+set -euo pipefail
+
+packages=(
+    cmake make g++ pkg-config
+    libgl-dev libglu1-mesa-dev freeglut3-dev libgl1-mesa-dri
+    libgtest-dev libgmock-dev libbenchmark-dev
+    python3
+    xvfb xdotool x11-apps x11-utils
+    libfreetype-dev fonts-dejavu-core
+    clang-14 libclang-rt-14-dev
+    valgrind
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: these Debian packages are missing: ${missing[*]}" >&2
+    echo "setup: run 'sudo scripts/setup.sh' (or install them with apt-get) and try again." >&2
+    exit 1
+fi
+
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

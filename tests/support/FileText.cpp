@@ -1,0 +1,25 @@
+#include "FileText.h"
+
+#include <fstream>
+#include <sstream>
+
+std::string ReadFileText(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> ReadFileLines(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void WriteFileText(const std::string& name, const std::string& text) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out << text;
+}
