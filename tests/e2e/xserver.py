@@ -1,0 +1,168 @@
+"""A private X server for window tests: Xvfb on a free display number, screenshots read from
+xwd dumps, and mouse and keyboard input through xdotool. A test that cannot start Xvfb fails."""
+
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import time
+import zlib
+
+
+def _free_display():
+    for number in range(90, 200):
+        if not os.path.exists("/tmp/.X%d-lock" % number) and \
+                not os.path.exists("/tmp/.X11-unix/X%d" % number):
+            return number
+    raise RuntimeError("no free X display number")
+
+
+class XServer:
+    """Starts Xvfb in the constructor; stop() kills it by process id."""
+
+    def __init__(self, width=1024, height=768):
+        if shutil.which("Xvfb") is None or shutil.which("xdotool") is None or shutil.which("xwd") is None:
+            raise RuntimeError("Xvfb, xdotool and xwd are needed (scripts/setup.sh installs them)")
+        self.number = _free_display()
+        self.display = ":%d" % self.number
+        # Without -noreset the server resets when the readiness probe disconnects.
+        self.proc = subprocess.Popen(
+            ["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp", "-noreset"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.time() + 20
+        while time.time() < deadline:
+            if self.proc.poll() is not None:
+                raise RuntimeError("Xvfb exited at start (status %d)" % self.proc.returncode)
+            if os.path.exists("/tmp/.X11-unix/X%d" % self.number) and self._probe():
+                return
+            time.sleep(0.1)
+        self.stop()
+        raise RuntimeError("Xvfb did not become ready on " + self.display)
+
+    def env(self):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display
+        return env
+
+    def _probe(self):
+        return subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env(),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(),
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=30)
+
+    def wait_window(self, title, timeout=30):
+        """The id of the first window whose name is exactly title, or None after the timeout."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            result = self.xdotool("search", "--name", "^%s$" % title)
+            ids = result.stdout.decode().split()
+            if result.returncode == 0 and ids:
+                return ids[0]
+            time.sleep(0.2)
+        return None
+
+    def move_mouse(self, x, y):
+        self.xdotool("mousemove", "--sync", x, y)
+
+    def click(self, button=1):
+        self.xdotool("click", button)
+
+    def mouse_down(self, button=1):
+        self.xdotool("mousedown", button)
+
+    def mouse_up(self, button=1):
+        self.xdotool("mouseup", button)
+
+    def key(self, *keys):
+        self.xdotool("key", *keys)
+
+    def type_text(self, text):
+        self.xdotool("type", "--delay", 50, text)
+
+    def screenshot(self):
+        dump = subprocess.run(["xwd", "-root", "-silent"], env=self.env(),
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=30)
+        if dump.returncode != 0:
+            raise RuntimeError("xwd failed: " + dump.stderr.decode())
+        return Image.from_xwd(dump.stdout)
+
+
+class Image:
+    """An RGB picture: pixel(x, y) gives (r, g, b); save_png writes it for people to look at."""
+
+    def __init__(self, width, height, rgb):
+        self.width = width
+        self.height = height
+        self.rgb = rgb
+
+    @staticmethod
+    def from_xwd(data):
+        header = struct.unpack(">25I", data[:100])
+        header_size, depth, width, height = header[0], header[3], header[4], header[5]
+        byte_order, bits_per_pixel, line_bytes = header[7], header[11], header[12]
+        masks = header[14:17]
+        colors = header[19]
+        if depth != 24 or bits_per_pixel not in (24, 32):
+            raise RuntimeError("unexpected xwd format: depth %d, %d bits per pixel" % (depth, bits_per_pixel))
+        pixels = data[header_size + colors * 12:]
+        step = bits_per_pixel // 8
+        shifts = [(mask & -mask).bit_length() - 1 for mask in masks]
+        order = "little" if byte_order == 0 else "big"
+        rgb = bytearray(width * height * 3)
+        for y in range(height):
+            row = pixels[y * line_bytes:y * line_bytes + width * step]
+            for x in range(width):
+                value = int.from_bytes(row[x * step:(x + 1) * step], order)
+                i = (y * width + x) * 3
+                rgb[i] = (value & masks[0]) >> shifts[0]
+                rgb[i + 1] = (value & masks[1]) >> shifts[1]
+                rgb[i + 2] = (value & masks[2]) >> shifts[2]
+        return Image(width, height, bytes(rgb))
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.rgb[i:i + 3])
+
+    def crop(self, x, y, width, height):
+        rows = [self.rgb[((y + r) * self.width + x) * 3:((y + r) * self.width + x + width) * 3] for r in range(height)]
+        return Image(width, height, b"".join(rows))
+
+    def region_differs(self, other, x, y, width, height, tolerance=8):
+        """True when some pixel of the rectangle differs by more than tolerance in a channel."""
+        for row in range(y, y + height):
+            for col in range(x, x + width):
+                a, b = self.pixel(col, row), other.pixel(col, row)
+                if max(abs(a[k] - b[k]) for k in range(3)) > tolerance:
+                    return True
+        return False
+
+    def count(self, predicate, x, y, width, height):
+        return sum(1 for row in range(y, y + height) for col in range(x, x + width)
+                   if predicate(self.pixel(col, row)))
+
+    def save_png(self, path):
+        raw = b"".join(b"\x00" + self.rgb[r * self.width * 3:(r + 1) * self.width * 3] for r in range(self.height))
+
+        def chunk(kind, body):
+            return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body) & 0xffffffff)
+
+        png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0))
+        png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+        with open(path, "wb") as f:
+            f.write(png)
+
+
+def close(a, b, tolerance=12):
+    return all(abs(a[i] - b[i]) <= tolerance for i in range(3))
