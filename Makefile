@@ -1,9 +1,13 @@
 # The README's commands. Each one installs what is missing (scripts/setup.sh) before it builds.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
 JOBS ?= $(shell nproc)
+# make fuzz: seconds per fuzz target; make check runs each target for a few thousand inputs.
+FUZZ_SECONDS ?= 180
+FUZZ_CHECK_RUNS ?= 3000
 
-.PHONY: all setup build build-sanitize run check check-sanitize clean
+.PHONY: all setup build build-sanitize build-fuzz run check fuzz clean
 
 all: build
 
@@ -18,14 +22,24 @@ build-sanitize: setup
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DDREV_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
 
+# The libFuzzer targets need clang; the setup script installs clang-14.
+build-fuzz: setup
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DDREV_FUZZ=ON -DDREV_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzzers
+
 run: build
 	@cd data && ../$(BUILD_DIR)/shell/drev
 
-# Every test of the release build, then the unit and console tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
-check: build build-sanitize
+# Every test of the release build, the unit tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a short run of every fuzz target.
+check: build build-sanitize build-fuzz
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 	@cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS) -L unit
+	@scripts/fuzz.sh $(FUZZ_DIR) --runs $(FUZZ_CHECK_RUNS)
+
+fuzz: build-fuzz
+	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
