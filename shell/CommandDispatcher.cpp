@@ -2,6 +2,7 @@
 
 #include "Console.h"
 #include "ConsoleKeys.h"
+#include "FontTestWindow.h"
 #include "Pages.h"
 #include "TextFields.h"
 #include "TextTables.h"
@@ -13,6 +14,7 @@ namespace {
 
 constexpr int LANGUAGE_CHOICE_CODE = 5;
 constexpr int KEY_TEST_CODE = 6;
+constexpr int FONT_TEST_CODE = 8;
 constexpr int ABOUT_CODE = 998;
 constexpr int EXIT_CODE = 999;
 constexpr int MENU_CODE = 901;
@@ -70,11 +72,13 @@ bool CommandDispatcher::DispatchCommand(int code) {
     case KEY_TEST_CODE:
         RunKeyTest();
         return true;
-    // The test windows: RunUiTestWindow(argc, argv) for 7 and RunFontTest(argc, argv) for 8, once
-    // the demo windows are linked into the shell; until then both are unknown commands.
+    // The UI test window joins the shell with the widget runtime; until then 7 is unknown.
     case 7:
-    case 8:
         ReportUnknownCommand();
+        return true;
+    // The window takes over the process; it comes back only when no display can be opened.
+    case FONT_TEST_CODE:
+        RunFontTest(argc, argv);
         return true;
     case ABOUT_CODE:
         ShowAboutPage();

@@ -50,8 +50,8 @@ private:
     Pages& pages;
     int* language;
     // The program arguments, handed to the test windows (commands 7 and 8).
-    [[maybe_unused]] int argc;
-    [[maybe_unused]] char** argv;
+    int argc;
+    char** argv;
     int currentPage = START_PAGE;
     char inputLine[INPUT_SIZE] = {};
 };

@@ -1,0 +1,39 @@
+// Builds KORU font files (.krf) for tests: the 256-byte header, the character table and the
+// image, written whole or cut after a given number of bytes. Fields are written as given, so
+// a test can describe a broken file as easily as a sound one.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct KrfEntry {
+    uint16_t code = 0;
+    uint16_t x = 1;
+    uint16_t y = 1;
+    uint16_t w = 0;
+};
+
+struct KrfFont {
+    std::string magic = "KORFN";
+    // Cut to the 50-byte field; a name of 50 bytes or more leaves the field without a NUL.
+    std::string name = "Sans";
+    uint8_t size = 12;
+    uint16_t width = 256;
+    uint16_t height = 128;
+    uint16_t lineHeight = 16;
+    uint16_t nominalWidth = 10;
+    // The count written in the header; negative means entries.size().
+    int count = -1;
+    std::vector<KrfEntry> entries;
+    // Written as is after the table: normally width x height bytes.
+    std::vector<unsigned char> image;
+};
+
+// size bytes of a recognisable pattern (byte i is i * 7 + 3, modulo 256).
+std::vector<unsigned char> KrfPattern(size_t size);
+
+std::string KrfBytes(const KrfFont& font);
+// Writes the first length bytes of the file (all of it by default).
+void WriteKrf(const std::string& path, const KrfFont& font, size_t length = SIZE_MAX);

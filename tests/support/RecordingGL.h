@@ -1,0 +1,51 @@
+// A recording stand-in for OpenGL 1.1, linked into unit tests in place of libGL. Every entry
+// point the toolkit and the demo windows call is defined here with C linkage; each call is
+// recorded with its name and numeric arguments, and glBegin/glEnd batches are collected as
+// vertices carrying the colour and texture coordinate current when they were sent. The
+// recorder is process-wide: tests call Reset before the code under test.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <string>
+#include <vector>
+
+namespace RecordingGL {
+
+struct Call {
+    std::string name;
+    std::vector<double> args;
+    // glTexImage2D only: the bytes the GL reads, row padding of the unpack alignment included.
+    std::vector<unsigned char> pixels;
+};
+
+struct Vertex {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+    float color[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    float s = 0.0f;
+    float t = 0.0f;
+};
+
+struct Batch {
+    GLenum mode = 0;
+    std::vector<Vertex> vertices;
+};
+
+// Forgets every call and batch and restores the initial GL state: colour white, texture
+// coordinate 0, nothing enabled, unpack alignment 4, texture names counting from 1, recording on.
+void Reset();
+// When on, nothing is recorded (for benchmarks); texture names are still handed out.
+void SetDiscard(bool on);
+// When on, glGenTextures gives the name 0, as a GL that can't create a texture.
+void SetTextureNameZero(bool on);
+
+const std::vector<Call>& Calls();
+std::vector<std::string> CallNames();
+std::vector<Call> CallsNamed(const std::string& name);
+const std::vector<Batch>& Batches();
+bool IsEnabled(GLenum capability);
+const float* CurrentColor();
+
+} // namespace RecordingGL

@@ -1,0 +1,85 @@
+#include "uiFontTable.h"
+#include "FontTestSupport.h"
+
+#include <set>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const char* const NO_DEFAULT =
+    "Unable to create the default font table. Probably the file [default.uif] is missing.";
+
+class UiFontTableTest : public FontTestBase {};
+
+TEST_F(UiFontTableTest, DefaultFontFillsAllSlots) {
+    WriteKrf("default.krf", SampleFont());
+    uiFontTable table;
+    uiFont* font = table.Slot(0);
+    ASSERT_NE(font, nullptr);
+    EXPECT_TRUE(font->IsLoaded());
+    for (int slot = 1; slot < uiFontTable::SLOT_COUNT; ++slot) {
+        EXPECT_EQ(table.Slot(slot), font) << slot;
+    }
+    EXPECT_TRUE(NewLogLines().empty());
+}
+
+TEST_F(UiFontTableTest, LoadItemGivesOneSlotItsOwnFont) {
+    WriteKrf("default.krf", SampleFont());
+    WriteKrf("mono.krf", SampleFont());
+    uiFontTable table;
+    uiFont* standard = table.Slot(0);
+
+    EXPECT_TRUE(table.LoadItem(5, "mono.krf"));
+    EXPECT_NE(table.Slot(5), standard);
+    ASSERT_NE(table.Slot(5), nullptr);
+    EXPECT_TRUE(table.Slot(5)->IsLoaded());
+    for (int slot = 0; slot < 5; ++slot) {
+        EXPECT_EQ(table.Slot(slot), standard) << slot;
+    }
+    EXPECT_EQ(NewLogLines(), Lines{"Item [5] of uiFonTable for [mono.krf] loaded successfully."});
+}
+
+TEST_F(UiFontTableTest, MissingItemKeepsTheDefault) {
+    WriteKrf("default.krf", SampleFont());
+    uiFontTable table;
+    EXPECT_FALSE(table.LoadItem(1, "nofile.krf"));
+    EXPECT_EQ(table.Slot(1), table.Slot(0));
+    EXPECT_EQ(NewLogLines(), Lines{"Wrong KORU font file [nofile.krf]"});
+}
+
+TEST_F(UiFontTableTest, WithoutDefaultFileSlotsStayEmpty) {
+    WriteKrf("label.krf", SampleFont());
+    uiFontTable table;
+    for (int slot = 0; slot < uiFontTable::SLOT_COUNT; ++slot) {
+        EXPECT_EQ(table.Slot(slot), nullptr) << slot;
+    }
+    EXPECT_EQ(NewLogLines(), (Lines{"Wrong KORU font file [default.krf]", NO_DEFAULT}));
+
+    EXPECT_TRUE(table.LoadItem(1, "label.krf"));
+    EXPECT_NE(table.Slot(1), nullptr);
+    EXPECT_EQ(table.Slot(2), nullptr);
+}
+
+// The table owns every font it loaded: refilling a slot frees nothing, and the table's end
+// releases each font (and its texture) exactly once, the shared default included.
+TEST_F(UiFontTableTest, SlotFilledTwiceKeepsBothFontsOwned) {
+    WriteKrf("default.krf", SampleFont());
+    WriteKrf("a.krf", SampleFont());
+    WriteKrf("b.krf", SampleFont());
+    {
+        uiFontTable table;
+        ASSERT_TRUE(table.LoadItem(1, "a.krf"));
+        uiFont* first = table.Slot(1);
+        ASSERT_TRUE(table.LoadItem(1, "b.krf"));
+        EXPECT_NE(table.Slot(1), first);
+        EXPECT_TRUE(RecordingGL::CallsNamed("glDeleteTextures").empty());
+    }
+    std::multiset<double> deleted;
+    for (const auto& call : RecordingGL::CallsNamed("glDeleteTextures")) {
+        deleted.insert(call.args[1]);
+    }
+    EXPECT_EQ(deleted, (std::multiset<double>{1, 2, 3}));
+}
+
+} // namespace

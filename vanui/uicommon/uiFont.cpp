@@ -1,0 +1,433 @@
+#include "uiFont.h"
+
+#include "Log.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <new>
+
+namespace {
+
+// Header layout: offsets of the fields the font reads; the rest is not interpreted.
+const size_t HEADER_SIZE = 256;
+const char MAGIC[] = "KORFN";
+const size_t MAGIC_LENGTH = 5;
+const size_t NAME_OFFSET = 6;
+const size_t NAME_LENGTH = 50;
+const size_t SIZE_OFFSET = 56;
+const size_t WIDTH_OFFSET = 70;
+const size_t HEIGHT_OFFSET = 72;
+const size_t COUNT_OFFSET = 78;
+const size_t LINE_HEIGHT_OFFSET = 80;
+const size_t NOMINAL_WIDTH_OFFSET = 82;
+
+// Character table entry: code, x, y, w.
+const size_t ENTRY_SIZE = 8;
+
+const float SLANT_FACTOR = 0.25f;
+const float MISSING_BOX_FACTOR = 0.8f;
+const uint16_t LAST_CODE = 0xFFFF;
+
+int ReadU16(const unsigned char* bytes) {
+    return bytes[0] | (bytes[1] << 8);
+}
+
+// A zero-sized sheet gives coordinates of 0 instead of a division by zero.
+float Ratio(int part, int whole) {
+    return whole == 0 ? 0.0f : static_cast<float>(part) / static_cast<float>(whole);
+}
+
+// The bytes between the read position and the end of the stream, or SIZE_MAX when the stream
+// can't tell (it is then read and found short or not).
+size_t RemainingBytes(std::istream& in) {
+    const std::streampos here = in.tellg();
+    if (here == std::streampos(-1)) {
+        return SIZE_MAX;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streampos end = in.tellg();
+    in.seekg(here);
+    if (end == std::streampos(-1) || end < here) {
+        return SIZE_MAX;
+    }
+    return static_cast<size_t>(end - here);
+}
+
+enum class BlockRead { OK, NO_MEMORY, SHORT };
+
+// Reads size bytes into a fresh buffer. Sizes come from the header, so a stream known to hold
+// fewer bytes is refused before anything is allocated: a header that claims a 4 GB image
+// costs no memory.
+BlockRead ReadBlock(std::istream& in, size_t size, std::unique_ptr<unsigned char[]>& block) {
+    if (RemainingBytes(in) < size) {
+        return BlockRead::SHORT;
+    }
+    block.reset(new (std::nothrow) unsigned char[size]);
+    if (!block) {
+        return BlockRead::NO_MEMORY;
+    }
+    in.read(reinterpret_cast<char*>(block.get()), static_cast<std::streamsize>(size));
+    return static_cast<size_t>(in.gcount()) == size ? BlockRead::OK : BlockRead::SHORT;
+}
+
+// A null colour leaves the current GL colour as it is.
+void SendColor(const uiColor* color) {
+    if (color == nullptr) {
+        return;
+    }
+    const GLfloat rgba[4] = {color->r, color->g, color->b, color->a};
+    glColor4fv(rgba);
+}
+
+} // namespace
+
+uiFont::uiFont(const std::string& fileName) {
+    loaded = Load(fileName);
+}
+
+uiFont::~uiFont() {
+    if (texture > 0) {
+        const GLuint id = static_cast<GLuint>(texture);
+        glDeleteTextures(1, &id);
+    }
+}
+
+// ==== Reading the font file ====
+
+bool uiFont::Load(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in.is_open()) {
+        Log(LOG_TYPE_ERROR, "Wrong KORU font file [%s]", fileName.c_str());
+        return false;
+    }
+    return ParseFontFile(in, fileName);
+}
+
+// The table and image buffers are owned by unique_ptr, so every return releases them.
+bool uiFont::ParseFontFile(std::istream& in, const std::string& fileName) {
+    const char* file = fileName.c_str();
+    int count = 0;
+    if (!ReadHeader(in, fileName, count)) {
+        return false;
+    }
+
+    std::unique_ptr<unsigned char[]> table;
+    switch (ReadBlock(in, static_cast<size_t>(count) * ENTRY_SIZE, table)) {
+    case BlockRead::NO_MEMORY:
+        Log(LOG_TYPE_ERROR, "Impossible to allocate memory for char Table of uiFont[%s]", file);
+        return false;
+    case BlockRead::SHORT:
+        Log(LOG_TYPE_ERROR, "Wrong characterTable data in font file [%s]", file);
+        return false;
+    case BlockRead::OK:
+        break;
+    }
+
+    // Both sides are at most 65535, so the product fits even a 32-bit size_t.
+    std::unique_ptr<unsigned char[]> image;
+    switch (ReadBlock(in, static_cast<size_t>(texWidth) * static_cast<size_t>(texHeight), image)) {
+    case BlockRead::NO_MEMORY:
+        Log(LOG_TYPE_ERROR, "Impossible to allocate memory for image of uiFont[%s]", file);
+        return false;
+    case BlockRead::SHORT:
+        Log(LOG_TYPE_ERROR, "Wrong image data in font file [%s]", file);
+        return false;
+    case BlockRead::OK:
+        break;
+    }
+
+    if (!CreateTexture(image.get())) {
+        Log(LOG_TYPE_ERROR, "Impossible to create openGL texture for uiFont [%s]", file);
+        return false;
+    }
+    BuildGlyphs(table.get(), count);
+    return true;
+}
+
+// Sets the metrics and the display name; the name stays even if a later step fails.
+bool uiFont::ReadHeader(std::istream& in, const std::string& fileName, int& count) {
+    unsigned char header[HEADER_SIZE];
+    in.read(reinterpret_cast<char*>(header), HEADER_SIZE);
+    if (static_cast<size_t>(in.gcount()) != HEADER_SIZE || std::memcmp(header, MAGIC, MAGIC_LENGTH) != 0) {
+        Log(LOG_TYPE_ERROR, "Wrong data in KORU font file [%s]", fileName.c_str());
+        return false;
+    }
+    texWidth = ReadU16(header + WIDTH_OFFSET);
+    texHeight = ReadU16(header + HEIGHT_OFFSET);
+    lineHeight = ReadU16(header + LINE_HEIGHT_OFFSET);
+    nominalWidth = ReadU16(header + NOMINAL_WIDTH_OFFSET);
+    count = ReadU16(header + COUNT_OFFSET);
+
+    // A name field without a NUL byte ends at the field's end.
+    const char* nameField = reinterpret_cast<const char*>(header + NAME_OFFSET);
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, " %d %dx%d", header[SIZE_OFFSET], texWidth, texHeight);
+    name.assign(nameField, strnlen(nameField, NAME_LENGTH));
+    name += suffix;
+    return true;
+}
+
+bool uiFont::CreateTexture(const unsigned char* image) {
+    if (image == nullptr) {
+        Log(LOG_TYPE_CRITICAL, "Image data of uiFont [%s] not available for openGL texture generation.",
+            name.c_str());
+        return false;
+    }
+    GLuint id = 0;
+    glGenTextures(1, &id);
+    texture = static_cast<int>(id);
+    if (id == 0) {
+        Log(LOG_TYPE_ERROR, "Failed to allocate OpenGL texture for uiFont [%s].", name.c_str());
+        return false;
+    }
+    glBindTexture(GL_TEXTURE_2D, id);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    // Rows are W bytes with no padding; the default alignment of 4 would misread other widths.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, texWidth, texHeight, 0, GL_ALPHA, GL_UNSIGNED_BYTE, image);
+    return true;
+}
+
+// Entries count columns and rows from 1. For a code listed twice the first entry wins.
+void uiFont::BuildGlyphs(const unsigned char* table, int count) {
+    for (int i = 0; i < count; ++i) {
+        const unsigned char* entry = table + static_cast<size_t>(i) * ENTRY_SIZE;
+        uiGlyph glyph;
+        glyph.width = ReadU16(entry + 6);
+        glyph.texLeft = Ratio(ReadU16(entry + 2) - 1, texWidth);
+        glyph.texTop = Ratio(ReadU16(entry + 4) - 1, texHeight);
+        glyph.texRight = glyph.texLeft + Ratio(glyph.width, texWidth);
+        glyph.texBottom = glyph.texTop + Ratio(lineHeight, texHeight);
+        glyphs.emplace(static_cast<uint16_t>(ReadU16(entry)), glyph);
+    }
+}
+
+// ==== Style ====
+
+void uiFont::SetScale(float newScale) {
+    scale = newScale;
+    if (italic) {
+        slant = std::floor(static_cast<float>(lineHeight) * SLANT_FACTOR * scale);
+    }
+}
+
+void uiFont::SetItalic(bool on) {
+    italic = on;
+    slant = on ? std::floor(static_cast<float>(lineHeight) * SLANT_FACTOR * scale) : 0.0f;
+}
+
+void uiFont::SetSpacing(float factor) {
+    spacing = std::floor(static_cast<float>(nominalWidth) * scale * factor);
+}
+
+void uiFont::SetUnderline(bool on) {
+    underline = on;
+}
+
+void uiFont::SetColors(const uiColor* top, const uiColor* bottom) {
+    if (top == nullptr) {
+        return;
+    }
+    topColor = top;
+    bottomColor = bottom != nullptr ? bottom : top;
+}
+
+void uiFont::SetColor(const uiColor* color) {
+    SetColors(color, color);
+}
+
+// ==== Drawing ====
+
+void uiFont::Bind() {
+    if (!loaded) {
+        return;
+    }
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
+}
+
+void uiFont::Unbind() {
+    if (loaded) {
+        glDisable(GL_TEXTURE_2D);
+    }
+}
+
+float uiFont::DrawText(const std::string& text, float x, float y) {
+    return DrawTextStyled(text, x, y, scale, topColor, bottomColor);
+}
+
+// Bytes are codes 0..255: widening a char with its sign would turn Latin-1 letters into
+// codes 0xFF80..0xFFFF.
+float uiFont::DrawTextStyled(const std::string& text, float x, float y, float drawScale, const uiColor* top,
+                             const uiColor* bottom) {
+    if (!loaded) {
+        return 0.0f;
+    }
+    float pen = x;
+    for (unsigned char byte : text) {
+        pen = pen + DrawGlyph(byte, pen, y, drawScale, top, bottom);
+        pen = pen + spacing;
+    }
+    return pen - x;
+}
+
+// The range is cut at the last 16-bit code, which also ends the loop when last is the
+// largest unsigned value.
+float uiFont::DrawCharRange(unsigned first, unsigned last, float x, float y) {
+    if (!loaded) {
+        return 0.0f;
+    }
+    const unsigned end = last < LAST_CODE ? last : LAST_CODE;
+    float pen = x;
+    for (unsigned code = first; code <= end; ++code) {
+        pen = pen + DrawGlyph(static_cast<uint16_t>(code), pen, y, scale, topColor, bottomColor);
+        pen = pen + spacing;
+    }
+    return pen - x;
+}
+
+// One quad per glyph; the top edge moves slant pixels to the right, the bottom edge stays.
+float uiFont::DrawGlyph(uint16_t code, float x, float y, float drawScale, const uiColor* top,
+                        const uiColor* bottom) {
+    uiGlyph glyph;
+    if (!GetGlyph(code, glyph)) {
+        return DrawMissingGlyph(x, y, drawScale, top, bottom);
+    }
+    const float w = std::floor(static_cast<float>(glyph.width) * drawScale);
+    const float h = std::floor(static_cast<float>(lineHeight) * drawScale);
+    top = top != nullptr ? top : topColor;
+    bottom = bottom != nullptr ? bottom : bottomColor;
+
+    glBegin(GL_QUADS);
+    SendColor(top);
+    glTexCoord2f(glyph.texLeft, glyph.texTop);
+    glVertex2f(x + slant, y);
+    glTexCoord2f(glyph.texRight, glyph.texTop);
+    glVertex2f(x + slant + w, y);
+    if (bottom != top) {
+        SendColor(bottom);
+    }
+    glTexCoord2f(glyph.texRight, glyph.texBottom);
+    glVertex2f(x + w, y + h);
+    glTexCoord2f(glyph.texLeft, glyph.texBottom);
+    glVertex2f(x, y + h);
+    glEnd();
+
+    if (underline) {
+        DrawUnderline(x, y, w, h, bottom);
+    }
+    return w;
+}
+
+// The box of a code without glyph; its width is the advance.
+float uiFont::DrawMissingGlyph(float x, float y, float drawScale, const uiColor* top, const uiColor* bottom) {
+    const float b = std::floor(static_cast<float>(nominalWidth) * drawScale * MISSING_BOX_FACTOR);
+    const float h = std::floor(static_cast<float>(lineHeight) * drawScale);
+    top = top != nullptr ? top : topColor;
+    bottom = bottom != nullptr ? bottom : bottomColor;
+
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_LINE_LOOP);
+    SendColor(top);
+    glVertex2f(x + slant + 1.0f, y + 1.0f);
+    glVertex2f(x + slant + b - 1.0f, y + 1.0f);
+    if (bottom != top) {
+        SendColor(bottom);
+    }
+    glVertex2f(x + b - 1.0f, y + h - 1.0f);
+    glVertex2f(x + 1.0f, y + h - 1.0f);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+    return b;
+}
+
+// On the cell's bottom edge, reaching over the spacing and the slant to the next glyph.
+void uiFont::DrawUnderline(float x, float y, float width, float height, const uiColor* color) {
+    const float length = std::floor(width + spacing + slant);
+    const float lineY = y + std::floor(height);
+    glDisable(GL_TEXTURE_2D);
+    SendColor(color != nullptr ? color : bottomColor);
+    glBegin(GL_LINES);
+    glVertex2f(x, lineY);
+    glVertex2f(x + length, lineY);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}
+
+void uiFont::DrawSheet(float x, float y, float drawScale, bool framed) {
+    if (!loaded) {
+        return;
+    }
+    const float right = x + static_cast<float>(texWidth) * drawScale;
+    const float bottom = y + static_cast<float>(texHeight) * drawScale;
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(x, y);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(right, y);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(right, bottom);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(x, bottom);
+    glEnd();
+    if (!framed) {
+        return;
+    }
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(x - 1.0f, y - 1.0f);
+    glVertex2f(right + 1.0f, y - 1.0f);
+    glVertex2f(right + 1.0f, bottom + 1.0f);
+    glVertex2f(x - 1.0f, bottom + 1.0f);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}
+
+// ==== Measuring ====
+
+int uiFont::GetTextWidth(const std::string& text) {
+    if (!loaded) {
+        return 0;
+    }
+    int width = 0;
+    for (unsigned char byte : text) {
+        width += GetGlyphWidth(byte);
+    }
+    return width;
+}
+
+int uiFont::GetGlyphWidth(uint16_t code) {
+    uiGlyph glyph;
+    return (loaded && GetGlyph(code, glyph)) ? glyph.width : 0;
+}
+
+void uiFont::NextLine(float& y) const {
+    y = std::floor(static_cast<float>(lineHeight) * scale) + 1.0f + y;
+}
+
+int uiFont::GetHeight() const {
+    return loaded ? lineHeight : 0;
+}
+
+// Text is drawn glyph after glyph, often with repeated letters: the latest lookup is kept and
+// tried first.
+bool uiFont::GetGlyph(uint16_t code, uiGlyph& glyph) {
+    if (lastGlyph == glyphs.end() || lastGlyph->first != code) {
+        lastGlyph = glyphs.find(code);
+    }
+    if (lastGlyph == glyphs.end()) {
+        return false;
+    }
+    glyph = lastGlyph->second;
+    return true;
+}

@@ -1,0 +1,107 @@
+// A texture font read from a KORU font file (.krf): a 256-byte header, a table of character
+// cells and an 8-bit coverage image that becomes the alpha of one GL texture.
+//
+// The constructor reads the file and creates the texture, so a GL context must be current.
+// It never fails as such: IsLoaded tells whether the load worked, and a font that failed is a
+// valid object on which every drawing and measuring operation does nothing, issues no GL call
+// and returns 0. Each failure is logged once, naming the file.
+//
+// Drawing: set the colours (and any style), Bind, draw any number of strings, Unbind. The
+// caller keeps blending on with source alpha / one minus source alpha. Positions are window
+// pixels, y growing downwards; a text position is the top-left corner of its first cell.
+// Text bytes are character codes 0..255. The style (scale, italic, underline, spacing,
+// colours) persists until changed; slant and spacing are whole pixels computed at the scale
+// current when they were set. Colours are borrowed and must outlive their use on the font.
+#pragma once
+
+#include "uiColor.h"
+#include "uiGlyph.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <map>
+#include <string>
+
+class uiFont {
+public:
+    explicit uiFont(const std::string& fileName);
+    ~uiFont();
+    uiFont(const uiFont&) = delete;
+    uiFont& operator=(const uiFont&) = delete;
+
+    bool IsLoaded() const { return loaded; }
+    // The display name: the header's font name, then " <size> <W>x<H>".
+    const std::string& Name() const { return name; }
+
+    void Bind();
+    void Unbind();
+
+    void SetScale(float newScale);
+    void SetItalic(bool on);
+    void SetSpacing(float factor);
+    void SetUnderline(bool on);
+    // A null top changes nothing; a null bottom means the top colour for both.
+    void SetColors(const uiColor* top, const uiColor* bottom);
+    void SetColor(const uiColor* color);
+
+    // Each returns the pen advance, spacing after the last glyph included.
+    float DrawText(const std::string& text, float x, float y);
+    // Null colours mean the font's own.
+    float DrawTextStyled(const std::string& text, float x, float y, float drawScale, const uiColor* top,
+                         const uiColor* bottom);
+    // Codes first to last inclusive on one line; codes above 65535 are never drawn.
+    float DrawCharRange(unsigned first, unsigned last, float x, float y);
+    // The whole glyph sheet in the current GL colour, optionally with a frame one pixel outside.
+    void DrawSheet(float x, float y, float drawScale, bool framed);
+
+    // Sum of glyph widths at scale 1; codes without a glyph count 0.
+    int GetTextWidth(const std::string& text);
+    int GetGlyphWidth(uint16_t code);
+    // Moves y down by one line at the current scale (by 1 on a font that is not loaded).
+    void NextLine(float& y) const;
+    int GetHeight() const;
+
+    bool GetGlyph(uint16_t code, uiGlyph& glyph);
+    size_t GetGlyphCount() const { return glyphs.size(); }
+
+    int GetTexture() const { return texture; }
+    int GetTexWidth() const { return texWidth; }
+    int GetTexHeight() const { return texHeight; }
+    int GetNominalWidth() const { return nominalWidth; }
+    float GetScale() const { return scale; }
+    bool IsItalic() const { return italic; }
+    float GetSlant() const { return slant; }
+    bool IsUnderlined() const { return underline; }
+    float GetSpacing() const { return spacing; }
+
+private:
+    using GlyphMap = std::map<uint16_t, uiGlyph>;
+
+    bool Load(const std::string& fileName);
+    bool ParseFontFile(std::istream& in, const std::string& fileName);
+    bool ReadHeader(std::istream& in, const std::string& fileName, int& count);
+    bool CreateTexture(const unsigned char* image);
+    void BuildGlyphs(const unsigned char* table, int count);
+
+    float DrawGlyph(uint16_t code, float x, float y, float drawScale, const uiColor* top,
+                    const uiColor* bottom);
+    float DrawMissingGlyph(float x, float y, float drawScale, const uiColor* top, const uiColor* bottom);
+    void DrawUnderline(float x, float y, float width, float height, const uiColor* color);
+
+    std::string name;
+    bool loaded = false;
+    int texture = -1;
+    int texWidth = 0;
+    int texHeight = 0;
+    int lineHeight = 0;
+    int nominalWidth = 0;
+    float scale = 1.0f;
+    bool italic = false;
+    float slant = 0.0f;
+    bool underline = false;
+    float spacing = 0.0f;
+    const uiColor* topColor = nullptr;
+    const uiColor* bottomColor = nullptr;
+    GlyphMap glyphs;
+    GlyphMap::const_iterator lastGlyph = glyphs.end();
+};
