@@ -1,0 +1,352 @@
+#include "uiWidgetDrawing.h"
+
+#include "uiFont.h"
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <initializer_list>
+
+namespace {
+
+const float DARK_SHADE = 0.8f;
+const float BRIGHT_SHADE = 1.2f;
+const float CONTOUR_INSET = 6.0f;
+const GLushort CONTOUR_PATTERN = 0xCCCC;
+
+// Fonts keep the colours they are given, so these outlive every text call.
+const uiColor CAPTION_SHADOW(0.0f, 0.0f, 0.0f, 1.0f);
+uiColor lentTextColor;
+
+struct Point {
+    float x;
+    float y;
+};
+
+struct ShadedVertex {
+    float x;
+    float y;
+    const uiColor* color;
+};
+
+// The boxes as drawing coordinates: outer x1..y2, inner xa..yb, the frame widths g and h and
+// the inner box's midpoints xm, ym for the band fills.
+struct Geometry {
+    float x1, y1, x2, y2;
+    float xa, ya, xb, yb;
+    float g, h;
+    float xm, ym;
+};
+
+// ==== Box arithmetic ====
+
+// One axis of the outer box: stretching shrinks it about its centre, rolling keeps the low
+// edge and cuts the high one. A factor of exactly 1 leaves the box whole.
+void PlaceAxis(double origin, float start, float size, float stretch, float roll, int32_t& low,
+               int32_t& high) {
+    low = TruncateToInt(origin + start + (size - static_cast<double>(stretch) * size) / 2.0);
+    high = TruncateToInt(low + static_cast<double>(stretch) * size);
+    if (roll != 1.0f) {
+        high = TruncateToInt(high - (1.0 - roll) * size);
+    }
+}
+
+int32_t Inset(int32_t edge, double by) {
+    return TruncateToInt(edge + by);
+}
+
+// Half the distance between two edges, truncated; taken wide so no edges can overflow it.
+float HalfSpan(int32_t low, int32_t high) {
+    return static_cast<float>((static_cast<int64_t>(high) - low) / 2);
+}
+
+Geometry ToGeometry(const uiWidgetBoxes& boxes) {
+    const uiRectI& outer = boxes.outer;
+    const uiRectI& inner = boxes.inner;
+    Geometry w;
+    w.x1 = static_cast<float>(outer.x1);
+    w.y1 = static_cast<float>(outer.y1);
+    w.x2 = static_cast<float>(outer.x2);
+    w.y2 = static_cast<float>(outer.y2);
+    w.xa = static_cast<float>(inner.x1);
+    w.ya = static_cast<float>(inner.y1);
+    w.xb = static_cast<float>(inner.x2);
+    w.yb = static_cast<float>(inner.y2);
+    w.g = boxes.bevel;
+    w.h = boxes.half;
+    w.xm = w.xa + HalfSpan(inner.x1, inner.x2);
+    w.ym = w.ya + HalfSpan(inner.y1, inner.y2);
+    return w;
+}
+
+// ==== Primitives ====
+
+void SendColor(const uiColor& color) {
+    const GLfloat rgba[4] = {color.r, color.g, color.b, color.a};
+    glColor4fv(rgba);
+}
+
+void Primitive(GLenum mode, const uiColor& color, std::initializer_list<Point> points) {
+    SendColor(color);
+    glBegin(mode);
+    for (const Point& point : points) {
+        glVertex2f(point.x, point.y);
+    }
+    glEnd();
+}
+
+void Strip(const uiColor& color, std::initializer_list<Point> points) {
+    Primitive(GL_QUAD_STRIP, color, points);
+}
+
+void FilledRect(const uiColor& color, float left, float top, float right, float bottom) {
+    SendColor(color);
+    glRectf(left, top, right, bottom);
+}
+
+// A quadrilateral whose colours smooth shading blends between its corners.
+void ShadedQuad(std::initializer_list<ShadedVertex> vertices) {
+    glBegin(GL_POLYGON);
+    for (const ShadedVertex& vertex : vertices) {
+        SendColor(*vertex.color);
+        glVertex2f(vertex.x, vertex.y);
+    }
+    glEnd();
+}
+
+// ==== Frames ====
+
+// Raised and sunken: the first colour covers bottom and right, the second top and left.
+void DrawBevel(const Geometry& w, const uiColor& bottomRight, const uiColor& topLeft) {
+    Strip(bottomRight, {{w.xa, w.yb}, {w.x1, w.y2}, {w.xb, w.yb}, {w.x2, w.y2}, {w.xb, w.ya}, {w.x2, w.y1}});
+    Strip(topLeft, {{w.xb, w.ya}, {w.x2, w.y1}, {w.xa, w.ya}, {w.x1, w.y1}, {w.xa, w.yb}, {w.x1, w.y2}});
+}
+
+// A light ring offset by h, with dark lines along the outer top and left and the inner bottom
+// and right, so the frame reads as a groove cut around the widget.
+void DrawGroove(const Geometry& w, const uiColor& light, const uiColor& dark) {
+    const float h = w.h;
+    Strip(light, {{w.xa, w.yb + h},
+                  {w.x1 + h, w.y2},
+                  {w.xb + h, w.yb + h},
+                  {w.x2, w.y2},
+                  {w.xb + h, w.ya},
+                  {w.x2, w.y1 + h},
+                  {w.xa, w.ya},
+                  {w.x1 + h, w.y1 + h},
+                  {w.xa, w.yb + h},
+                  {w.x1 + h, w.y2}});
+    Strip(
+        dark,
+        {{w.x2, w.y1 + h}, {w.x2, w.y1}, {w.x1 + h, w.y1 + h}, {w.x1, w.y1}, {w.x1 + h, w.y2}, {w.x1, w.y2}});
+    Strip(
+        dark,
+        {{w.xa, w.yb}, {w.xa, w.yb + h}, {w.xb, w.yb}, {w.xb + h, w.yb + h}, {w.xb, w.ya}, {w.xb + h, w.ya}});
+}
+
+void DrawFrame(int aspect, const Geometry& w, const uiColorTable& colours) {
+    const uiColor light = colours.GetEntry(UICOLOR_LIGHT);
+    const uiColor dark = colours.GetEntry(UICOLOR_DARK);
+    switch (aspect) {
+    case 2:
+        Strip(light, {{w.xa, w.yb},
+                      {w.x1, w.y2},
+                      {w.xb, w.yb},
+                      {w.x2, w.y2},
+                      {w.xb, w.ya},
+                      {w.x2, w.y1},
+                      {w.xa, w.ya},
+                      {w.x1, w.y1},
+                      {w.xa, w.yb},
+                      {w.x1, w.y2}});
+        break;
+    case 3:
+        DrawBevel(w, dark, light);
+        break;
+    case 4:
+        DrawBevel(w, light, dark);
+        break;
+    case 5:
+        FilledRect(dark, w.x1 + w.g, w.y1 + w.g, w.x2 + w.g, w.y2 + w.g);
+        break;
+    case 6:
+        FilledRect(light, w.x1, w.yb, w.x2, w.y2 - w.h);
+        FilledRect(dark, w.x1, w.y2 - w.h, w.x2, w.y2);
+        break;
+    case 7:
+        DrawGroove(w, light, dark);
+        break;
+    default:
+        break;
+    }
+}
+
+// ==== Fills ====
+
+void DrawFill(int fill, const Geometry& w, const uiColorTable& colours) {
+    const uiColor base = colours.GetEntry(UICOLOR_BASE);
+    const uiColor dark = base * DARK_SHADE;
+    const uiColor bright = base * BRIGHT_SHADE;
+    const uiColor* const B08 = &dark;
+    const uiColor* const B10 = &base;
+    const uiColor* const B12 = &bright;
+    switch (fill) {
+    case 2:
+        ShadedQuad({{w.xa, w.ya, B08}, {w.xb, w.ya, B10}, {w.xb, w.yb, B12}, {w.xa, w.yb, B10}});
+        break;
+    case 3:
+        ShadedQuad({{w.xa, w.ya, B12}, {w.xb, w.ya, B10}, {w.xb, w.yb, B08}, {w.xa, w.yb, B10}});
+        break;
+    case 4:
+        ShadedQuad({{w.xb, w.ya, B08}, {w.xb, w.yb, B08}, {w.xa, w.yb, B12}, {w.xa, w.ya, B12}});
+        break;
+    case 5:
+        ShadedQuad({{w.xb, w.ya, B12}, {w.xb, w.yb, B12}, {w.xa, w.yb, B08}, {w.xa, w.ya, B08}});
+        break;
+    case 6:
+        ShadedQuad({{w.xa, w.ya, B12}, {w.xb, w.ya, B12}, {w.xb, w.yb, B08}, {w.xa, w.yb, B08}});
+        break;
+    case 7:
+        ShadedQuad({{w.xa, w.ya, B08}, {w.xb, w.ya, B08}, {w.xb, w.yb, B12}, {w.xa, w.yb, B12}});
+        break;
+    case 8:
+        ShadedQuad({{w.xa, w.ya, B08}, {w.xb, w.ya, B08}, {w.xb, w.ym, B12}, {w.xa, w.ym, B12}});
+        ShadedQuad({{w.xa, w.ym, B12}, {w.xb, w.ym, B12}, {w.xb, w.yb, B08}, {w.xa, w.yb, B08}});
+        break;
+    case 9:
+        ShadedQuad({{w.xa, w.yb, B08}, {w.xa, w.ya, B08}, {w.xm, w.ya, B12}, {w.xm, w.yb, B12}});
+        ShadedQuad({{w.xm, w.yb, B12}, {w.xm, w.ya, B12}, {w.xb, w.ya, B08}, {w.xb, w.yb, B08}});
+        break;
+    case 12:
+        FilledRect(base, w.xa, w.ya, w.xb, w.yb);
+        break;
+    default:
+        break;
+    }
+}
+
+// ==== Outlines ====
+
+void DrawBorder(const Geometry& w, const uiColorTable& colours) {
+    Primitive(GL_LINE_LOOP, colours.GetEntry(UICOLOR_BORDER),
+              {{w.x1, w.y1}, {w.x2 + 1.0f, w.y1}, {w.x2 + 1.0f, w.y2 + 1.0f}, {w.x1, w.y2 + 1.0f}});
+}
+
+void DrawContour(const Geometry& w, const uiColorTable& colours) {
+    const float left = w.xa + CONTOUR_INSET;
+    const float top = w.ya + CONTOUR_INSET;
+    const float right = w.xb - CONTOUR_INSET;
+    const float bottom = w.yb - CONTOUR_INSET;
+    glLineStipple(1, CONTOUR_PATTERN);
+    glEnable(GL_LINE_STIPPLE);
+    Primitive(GL_LINE_LOOP, colours.GetEntry(UICOLOR_CONTOUR),
+              {{left, top}, {right, top}, {right, bottom}, {left, bottom}});
+    glDisable(GL_LINE_STIPPLE);
+}
+
+// ==== Text placement ====
+
+// Column 0 puts the text at the left edge, 1 centres it, 2 ends it at the right edge.
+float PlaceColumn(const uiRectI& box, int column, double textWidth) {
+    switch (column) {
+    case 1:
+        return static_cast<float>(TruncateToInt(
+            box.x1 + (static_cast<double>(static_cast<int64_t>(box.x2) - box.x1) - textWidth) / 2.0));
+    case 2:
+        return static_cast<float>(TruncateToInt(box.x2 - textWidth));
+    default:
+        return static_cast<float>(box.x1);
+    }
+}
+
+// Row 0 puts the text at the top edge, 1 centres it about the box's integer middle, 2 ends it
+// at the bottom edge.
+float PlaceRow(const uiRectI& box, int row, double textHeight) {
+    switch (row) {
+    case 1: {
+        const int64_t middle = box.y1 + (static_cast<int64_t>(box.y2) - box.y1) / 2;
+        return static_cast<float>(TruncateToInt(static_cast<double>(middle) - textHeight / 2.0));
+    }
+    case 2:
+        return static_cast<float>(TruncateToInt(box.y2 - textHeight));
+    default:
+        return static_cast<float>(box.y1);
+    }
+}
+
+} // namespace
+
+uiWidgetBoxes ComputeWidgetBoxes(const uiRectF& rect, float ox, float oy, float sx, float sy, float rx,
+                                 float ry, int aspect, float g) {
+    uiWidgetBoxes boxes;
+    uiRectI& outer = boxes.outer;
+    PlaceAxis(ox, rect.Left, rect.Width, sx, rx, outer.x1, outer.x2);
+    PlaceAxis(oy, rect.Top, rect.Height, sy, ry, outer.y1, outer.y2);
+
+    boxes.bevel = g > 0.0f && g < 1.0f ? 1.0f : g;
+    boxes.half = boxes.bevel / 2.0f < 1.0f ? 1.0f : boxes.bevel / 2.0f;
+
+    boxes.inner = outer;
+    switch (aspect) {
+    case 2:
+    case 3:
+    case 4:
+    case 7:
+        boxes.inner = {Inset(outer.x1, boxes.bevel), Inset(outer.y1, boxes.bevel),
+                       Inset(outer.x2, -boxes.bevel), Inset(outer.y2, -boxes.bevel)};
+        break;
+    case 6:
+        boxes.inner.y2 = Inset(outer.y2, -2.0 * boxes.half);
+        break;
+    default:
+        break;
+    }
+    return boxes;
+}
+
+void DrawWidget(const uiRectF& rect, float ox, float oy, float sx, float sy, float rx, float ry,
+                const uiStyle& style, const uiColorTable& colours, float g) {
+    glShadeModel(GL_SMOOTH);
+    const Geometry w = ToGeometry(ComputeWidgetBoxes(rect, ox, oy, sx, sy, rx, ry, style.Aspect, g));
+    DrawFrame(style.Aspect, w, colours);
+    DrawFill(style.Fill, w, colours);
+    if (style.Border) {
+        DrawBorder(w, colours);
+    }
+    if (style.Contour) {
+        DrawContour(w, colours);
+    }
+}
+
+void DrawCaptionText(uiFont* font, const std::string& caption, const uiRectI& screenBox, int captionAlign,
+                     const uiColor& textColor) {
+    if (font == nullptr) {
+        return;
+    }
+    const int column = captionAlign >= 1 && captionAlign <= 3 ? captionAlign - 1 : 0;
+    const double height = font->GetHeight();
+    const float x = PlaceColumn(screenBox, column, font->GetTextWidth(caption));
+    const float y = static_cast<float>(TruncateToInt(screenBox.y1 - height));
+    lentTextColor = textColor;
+    font->Bind();
+    font->SetColor(&CAPTION_SHADOW);
+    font->DrawText(caption, x, y);
+    font->SetColor(&lentTextColor);
+    font->DrawText(caption, x - 1.0f, y + 1.0f);
+    font->Unbind();
+}
+
+void DrawValueTextAligned(uiFont* font, const std::string& text, const uiRectI& screenBox, int valueAlign,
+                          const uiColor& textColor) {
+    if (font == nullptr) {
+        return;
+    }
+    const int cell = valueAlign >= 1 && valueAlign <= 9 ? valueAlign - 1 : 4;
+    const float x = PlaceColumn(screenBox, cell % 3, font->GetTextWidth(text));
+    const float y = PlaceRow(screenBox, cell / 3, font->GetHeight());
+    lentTextColor = textColor;
+    font->Bind();
+    font->SetColor(&lentTextColor);
+    font->DrawText(text, x, y);
+    font->Unbind();
+}
