@@ -15,7 +15,7 @@ usage() {
 }
 
 [ $# -ge 2 ] || usage
-build_dir=$1
+build_dir=$(cd "$1" 2>/dev/null && pwd) || usage
 if [ "$2" = "--runs" ]; then
     [ $# -eq 3 ] || usage
     limit=(-runs="$3")
@@ -46,7 +46,11 @@ for target in "${targets[@]}"; do
         options+=(-dict="$fuzz_dir/$name.dict")
     fi
 
-    "$target" "${options[@]}" "$corpus" >"$log" 2>&1
+    # Each target runs in a scratch directory of its own: the font and UI readers open files
+    # by relative names.
+    work="$build_dir/fuzz-work/$name"
+    mkdir -p "$work"
+    (cd "$work" && "$target" "${options[@]}" "$corpus" >"$log" 2>&1)
     status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     if [ $status -eq 0 ]; then

@@ -1,0 +1,68 @@
+// Feeds arbitrary bytes to the UI file loader as a UI file, in a fresh context each time, and
+// checks that the load ends and leaves a sound two-level tree: windows without parents, every
+// child linked to its window and every widget to the context. The recording GL runs in its
+// discard mode; the fonts come from "default.krf" in the working directory, which the target
+// writes when it is missing and then removes at exit. Nothing is logged.
+#include "KrfWriter.h"
+#include "RecordingGL.h"
+#include "uiContext.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+void Fail(const char* problem) {
+    std::fprintf(stderr, "UI loader: %s\n", problem);
+    std::abort();
+}
+
+const char* const FONT_FILE = "default.krf";
+
+void RemoveDefaultFont() {
+    std::remove(FONT_FILE);
+}
+
+void WriteDefaultFont() {
+    if (std::filesystem::exists(FONT_FILE)) {
+        return;
+    }
+    KrfFont font;
+    font.width = 8;
+    font.height = 8;
+    font.entries = {{'A', 0, 0, 4}};
+    font.image = KrfPattern(64);
+    WriteKrf(FONT_FILE, font);
+    std::atexit(RemoveDefaultFont);
+}
+
+void CheckTree(const uiContext& context) {
+    for (const std::unique_ptr<uiGroup>& window : context.windows) {
+        if (window->parent != nullptr || window->context != &context) {
+            Fail("window wrongly linked");
+        }
+        for (const std::unique_ptr<uiWidget>& child : window->children) {
+            if (child->parent != window.get() || child->context != &context) {
+                Fail("child wrongly linked");
+            }
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    RecordingGL::SetDiscard(true);
+    WriteDefaultFont();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    uiContext context;
+    std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
+    context.Parse(input, "fuzz.ui");
+    CheckTree(context);
+    return 0;
+}

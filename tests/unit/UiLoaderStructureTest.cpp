@@ -1,0 +1,147 @@
+#include "PerformanceTimer.h"
+#include "UiLoaderTestSupport.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class UiLoaderStructureTest : public UiLoaderTestBase {};
+
+const char* const SAMPLE_FILE = R"(# one of each section
+uiFontTable { Label "label.krf" }
+uiColorTable {
+    None [ 0.1 0.1 0.1 0.1 ] Base [ 1 0 0 1 ] Dark [ 0 1 0 1 ] Light [ 0 0 1 1 ]
+    Highlight [ 1 1 0 1 ] BarBase [ 1 0 1 1 ] BarDark [ 0 1 1 1 ] BarLight [ 1 1 1 1 ]
+    Title [ 0.5 0 0 1 ] Text [ 0 0.5 0 1 ] Caption [ 0 0 0.5 1 ] Contour [ 0.5 0.5 0 1 ]
+    Border [ 0.5 0 0.5 1 ] ActBorder [ 0 0.5 0.5 1 ]
+}
+uiWindow "Main" "Application" { Left 10 Top 10 Width 200 Height 100 }
+uiButton "Ok" "Main" { Left 10 Top 10 Width 60 Height 20
+    Style { Aspect 3 Border true } Animation { Type 1 Wait 100 Duration 300 } }
+)";
+
+TEST_F(UiLoaderStructureTest, ConstructionGivesDefaultsAndTheDefaultFontInEverySlot) {
+    EXPECT_TRUE(context->windows.empty());
+    EXPECT_FALSE(context->clockStarted);
+    EXPECT_NE(context->timer, nullptr);
+    EXPECT_EQ(context->focus, nullptr);
+    EXPECT_EQ(context->colorTable.GetEntry(UICOLOR_BASE).b, 0.5f);
+    EXPECT_EQ(context->workColors.GetEntry(UICOLOR_BORDER).b, 0.9f);
+    ASSERT_NE(context->fonts.Slot(0), nullptr);
+    EXPECT_EQ(context->fonts.Slot(0)->Name(), "Default 12 8x8");
+    EXPECT_EQ(context->fonts.Slot(5), context->fonts.Slot(0));
+
+    context->SetTimer(std::unique_ptr<Timer>(CreateTimer()));
+    EXPECT_NE(context->timer, nullptr);
+}
+
+TEST_F(UiLoaderStructureTest, TypeCodesAreExact) {
+    const std::pair<const char*, int> codes[] = {
+        {"uiColorTable", 4}, {"uiFontTable", 5}, {"uiWindow", 7}, {"uiBevel", 8},  {"uiLabel", 9},
+        {"uiButton", 10},    {"uiText", 15},     {"uiwindow", 0}, {"uiSlider", 0}, {"", 0},
+    };
+    for (const auto& [name, code] : codes) {
+        EXPECT_EQ(uiContext::TypeCode(name), code) << name;
+    }
+}
+
+TEST_F(UiLoaderStructureTest, EmptyOrCommentOnlyFileLoads) {
+    EXPECT_TRUE(Load(""));
+    EXPECT_TRUE(Load("# nothing here\n   # nor here\n"));
+    EXPECT_TRUE(context->windows.empty());
+    EXPECT_TRUE(Logged().empty());
+}
+
+TEST_F(UiLoaderStructureTest, MissingOrUnreadableFileIsCritical) {
+    logStart = ReadFileLines("app.log").size();
+    EXPECT_FALSE(context->LoadUiFile("absent.ui"));
+    EXPECT_EQ(Logged(), Lines{"CRITICAL: The UI file [absent.ui] was not found."});
+
+    std::filesystem::create_directory("folder.ui");
+    logStart = ReadFileLines("app.log").size();
+    EXPECT_FALSE(context->LoadUiFile("folder.ui"));
+    EXPECT_EQ(Logged(), Lines{"CRITICAL: The UI file [folder.ui] was not found."});
+    EXPECT_TRUE(context->windows.empty());
+}
+
+TEST_F(UiLoaderStructureTest, WholeSampleLoadsEverySection) {
+    WriteTestFont("label.krf", "Label");
+    ASSERT_TRUE(Load(SAMPLE_FILE));
+    EXPECT_EQ(Logged(), (Lines{
+                            "RECORD  : Item [1] of uiFonTable for [label.krf] loaded successfully.",
+                            "RECORD  : Warning: invalid entries found in UI file [test.ui] for uiFontTable ",
+                            "RECORD  : Loaded an uiFontTable with [1] valid entries from UI file [test.ui]",
+                            "RECORD  : Loaded an uiColortable with [14] entries from UI file [test.ui]",
+                        }));
+    ASSERT_EQ(context->windows.size(), 1u);
+    EXPECT_EQ(Child(0, 0).name, "Ok");
+}
+
+// Each case: the file, then the one error line it logs; the line number is where the
+// Tokenizer stands after the token that failed the check.
+const std::pair<const char*, const char*> STRUCTURE_FAILURES[] = {
+    {"\n\nuiFontTable } ", "bad FontTable definition at line [3]"},
+    {"uiFontTable\n[ ] ", "{ expected at line [2]"},
+    {"\nuiColorTable = ", "bad ColorTable definition at line [2]"},
+    {"uiColorTable \"Base\" ", "{ expected at line [1]"},
+    {"# Main lacks its quotes\nuiWindow Main \"Application\" { }", "widget name expected at line [2]"},
+    {"uiWindow \"Main\" Application { }", "bad parent name for widget at line [1]"},
+    {"uiWindow \"Main\" \"Application\" ] ", "bad widget name at line [1]"},
+    {"uiWindow \"Main\" \"Application\"", "bad widget name at line [1]"},
+    {"uiWindow \"Main\" \"Application\" 5 ", "{ expected at line [1]"},
+    {"uiWindow \"Main\" \"Application\" { Left TRUE } ", "bad widget name at line [1]"},
+    // A character that starts no token gives an empty type name and then the same error token.
+    {"\n@ ", "widget name expected at line [2]"},
+    // A token that ends at a line feed is reported on the next line.
+    {"uiWindow\nMain\n", "widget name expected at line [3]"},
+};
+
+TEST_F(UiLoaderStructureTest, EachStructuralFailureLogsItsLine) {
+    for (const auto& [text, problem] : STRUCTURE_FAILURES) {
+        EXPECT_FALSE(Load(text)) << text;
+        EXPECT_EQ(Logged(),
+                  Lines{std::string("ERROR   : UI file [test.ui] not correct: Tokenizer reports ") + problem})
+            << text;
+    }
+}
+
+TEST_F(UiLoaderStructureTest, FirstErrorStopsTheLoadAndKeepsWhatWasBuilt) {
+    EXPECT_FALSE(Load("uiWindow \"A\" \"Application\" { }\n"
+                      "uiColorTable { Base [ 1 0 0 1 ] }\n"
+                      "uiWindow \"B\" \"Application\" { }\n"));
+    EXPECT_EQ(Logged(), Lines{"ERROR   : UI file [test.ui] not correct: problem in ColorTable"});
+    ASSERT_EQ(context->windows.size(), 1u);
+    EXPECT_EQ(context->windows[0]->name, "A");
+}
+
+// Every prefix of a sound file, cut anywhere, loads or fails without harm and keeps the
+// sections that were complete.
+TEST_F(UiLoaderStructureTest, EveryTruncatedPrefixIsHandled) {
+    WriteTestFont("label.krf", "Label");
+    const std::string whole = SAMPLE_FILE;
+    for (size_t length = 0; length <= whole.size(); ++length) {
+        uiContext prefixContext;
+        std::istringstream input(whole.substr(0, length));
+        const bool loaded = prefixContext.Parse(input, "prefix.ui");
+        if (length == whole.size()) {
+            EXPECT_TRUE(loaded);
+        }
+        EXPECT_LE(prefixContext.windows.size(), 1u) << length;
+    }
+}
+
+// The fuzz target's seeds are sound UI files: each loads completely.
+TEST_F(UiLoaderStructureTest, FuzzSeedsLoad) {
+    size_t seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(DREV_UI_SEED_DIR)) {
+        std::ifstream input(entry.path());
+        uiContext seedContext;
+        EXPECT_TRUE(seedContext.Parse(input, entry.path().filename().string())) << entry.path();
+        ++seeds;
+    }
+    EXPECT_GE(seeds, 4u);
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+#include "UiLoaderTestSupport.h"
+
+#include <cmath>
+
+namespace {
+
+class UiWidgetTreeTest : public UiLoaderTestBase {};
+
+const char* const TREE_FILE = "uiWindow \"A\" \"Application\" { Left 5 }\n"
+                              "uiButton \"A1\" \"A\" { }\n"
+                              "uiWindow \"B\" \"Application\" { }\n"
+                              "uiLabel \"B1\" \"B\" { }\n"
+                              "uiButton \"A2\" \"A\" { }\n"
+                              "uiWindow \"A\" \"Application\" { Left 7 }\n"
+                              "uiLabel \"A3\" \"A\" { }\n";
+
+TEST_F(UiWidgetTreeTest, WindowsAndChildrenKeepFileOrderAndNamesResolveToTheFirstWindow) {
+    ASSERT_TRUE(Load(TREE_FILE));
+    ASSERT_EQ(context->windows.size(), 3u);
+    EXPECT_EQ(context->windows[1]->name, "B");
+    EXPECT_EQ(context->windows[2]->rect.Left, 7.0f);
+    EXPECT_EQ(context->windows[0]->parent, nullptr);
+    const uiGroup& first = *context->windows[0];
+    ASSERT_EQ(first.children.size(), 3u);
+    EXPECT_EQ(first.children[1]->name, "A2");
+    EXPECT_EQ(first.children[2]->name, "A3");
+    EXPECT_TRUE(context->windows[2]->children.empty());
+
+    EXPECT_EQ(context->FindWindow("A"), &first);
+    EXPECT_EQ(context->FindWindow("b"), nullptr);
+    EXPECT_EQ(context->FindWidget("B1"), context->windows[1]->children[0].get());
+    EXPECT_EQ(context->FindWidget("A"), nullptr);
+    EXPECT_EQ(context->FindWidget("nothing"), nullptr);
+    context->windows[1]->visible = false;
+    EXPECT_EQ(context->FindWidget("B1"), nullptr);
+}
+
+TEST_F(UiWidgetTreeTest, ParentThatIsNotAnEarlierWindowStopsTheLoad) {
+    const std::pair<const char*, Lines> cases[] = {
+        {"uiWindow \"Main\" \"Application\" { }\n"
+         "uiButton \"Ok\" \"Later\" { }\n"
+         "uiWindow \"Later\" \"Application\" { }",
+         {"ERROR   : Parent [Later] of item [Ok:uiButton] not found",
+          "ERROR   : UI file [test.ui] not correct: problem in item [Later]>[Ok:uiButton]"}},
+        {"uiWindow \"Main\" \"Application\" { }\n"
+         "uiLabel \"Inner\" \"Main\" { }\n"
+         "uiText \"Deep\" \"Inner\" { }",
+         {"ERROR   : Parent [Inner] of item [Deep:uiText] not found",
+          "ERROR   : UI file [test.ui] not correct: problem in item [Inner]>[Deep:uiText]"}},
+    };
+    for (const auto& [text, lines] : cases) {
+        context = std::make_unique<uiContext>();
+        EXPECT_FALSE(Load(text));
+        EXPECT_EQ(Logged(), lines);
+        ASSERT_EQ(context->windows.size(), 1u);
+        EXPECT_EQ(context->windows[0]->name, "Main");
+    }
+}
+
+struct StepRecorder : uiWidget {
+    void Update(const double& clock) override { steps->push_back(name + "@" + std::to_string(clock)); }
+    std::vector<std::string>* steps = nullptr;
+};
+
+TEST_F(UiWidgetTreeTest, WindowUpdatesItsVisibleChildrenInOrderWithItsClock) {
+    std::vector<std::string> steps;
+    uiGroup window;
+    for (const char* name : {"first", "hidden", "last"}) {
+        auto child = std::make_unique<StepRecorder>();
+        child->name = name;
+        child->steps = &steps;
+        child->visible = std::string(name) != "hidden";
+        EXPECT_EQ(window.AddChild(std::move(child))->parent, &window);
+    }
+    window.Update(250.0);
+    EXPECT_EQ(steps, (std::vector<std::string>{"first@250.000000", "last@250.000000"}));
+}
+
+TEST_F(UiWidgetTreeTest, HighlightAndHooks) {
+    uiWidget widget;
+    widget.HighlightOn();
+    EXPECT_TRUE(widget.style.highlight);
+    widget.HighlightOff();
+    EXPECT_FALSE(widget.style.highlight);
+
+    uiWidgetBlock* seen = nullptr;
+    widget.hooks[5] = [&seen](uiWidgetBlock* block) {
+        seen = block;
+        block->valueText.SetText("hooked");
+    };
+    EXPECT_FALSE(widget.CallHook(0));
+    EXPECT_FALSE(widget.CallHook(8));
+    EXPECT_FALSE(widget.CallHook(-1));
+    EXPECT_TRUE(widget.CallHook(5));
+    EXPECT_EQ(seen, static_cast<uiWidgetBlock*>(&widget));
+    EXPECT_EQ(widget.valueText.Text(), "hooked");
+}
+
+TEST_F(UiWidgetTreeTest, IntegerEdgesTruncateTowardZero) {
+    const uiRectI box = ToRectI(uiRectF{-3.7f, 2.9f, 1.0f, -5.5f});
+    EXPECT_EQ(box.x1, -3);
+    EXPECT_EQ(box.y1, 2);
+    EXPECT_EQ(box.x2, -2);
+    EXPECT_EQ(box.y2, -2);
+    EXPECT_EQ(TruncateToInt(std::nan("")), 0);
+}
+
+} // namespace

@@ -1,0 +1,6 @@
+# The widget tree, the UI context and the UI file loader.
+foreach(test UiLoaderStructureTest UiColorFontSectionTest UiWidgetItemTest UiWidgetTreeTest)
+    add_drev_test(${test} SOURCES unit/${test}.cpp LIBS vanui drev_gl_recorder)
+endforeach()
+target_compile_definitions(UiLoaderStructureTest PRIVATE
+    DREV_UI_SEED_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus/fuzz_ui_loader")

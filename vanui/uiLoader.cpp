@@ -1,0 +1,317 @@
+// The UI file loader of uiContext: the section loop, the colour and font table sections and
+// the widget items with their Style and Animation blocks. Every problem is logged once, with
+// the file name and, for what the Tokenizer reads, the line; the first error ends the load.
+#include "uiContext.h"
+
+#include "Log.h"
+#include "Parser.h"
+#include "uiStyles.h"
+
+#include <fstream>
+#include <new>
+
+namespace {
+
+// The parent name of top-level windows; the tree's root is not an object.
+const char* const ROOT_NAME = "Application";
+const char* const VALUE_SUFFIX = "::val";
+
+struct TypeName {
+    const char* text;
+    int code;
+};
+
+const TypeName TYPE_NAMES[] = {
+    {"uiColorTable", UITYPE_COLORTABLE},
+    {"uiFontTable", UITYPE_FONTTABLE},
+    {"uiWindow", UITYPE_WINDOW},
+    {"uiBevel", UITYPE_BEVEL},
+    {"uiLabel", UITYPE_LABEL},
+    {"uiButton", UITYPE_BUTTON},
+    {"uiText", UITYPE_TEXT},
+};
+
+struct FontEntry {
+    const char* key;
+    int slot;
+};
+
+const FontEntry FONT_ENTRIES[] = {{"Label", 1}, {"Text", 2}, {"Title", 3}, {"Small", 4}, {"Mono", 5}};
+
+// A number of a block, through single precision and truncated toward zero; a missing key or
+// another kind of value leaves the field alone.
+void ReadInt(const Hash& block, const char* key, int& field) {
+    float number = 0.0f;
+    if (block.GetNumber(key, number)) {
+        field = TruncateToInt(number);
+    }
+}
+
+// Reads the sections of one UI file from a Tokenizer that stands just after a section's first
+// token. Each reader returns false after logging the error that ends the load.
+class SectionReader {
+public:
+    SectionReader(uiContext& context, Tokenizer& tokenizer, const std::string& fileName)
+        : context(context), tokenizer(tokenizer), parser(tokenizer), fileName(fileName) {}
+
+    bool Read() {
+        const std::string typeName =
+            tokenizer.TokenKind() == TOKEN_NAME ? tokenizer.TextValue() : std::string();
+        switch (uiContext::TypeCode(typeName)) {
+        case UITYPE_FONTTABLE:
+            return ReadFontTable();
+        case UITYPE_COLORTABLE:
+            return ReadColorTable();
+        default:
+            return ReadItem(typeName);
+        }
+    }
+
+private:
+    // Logs a problem the Tokenizer's input shows, at the line the Tokenizer has reached.
+    void Report(const char* problem) {
+        Log(LOG_TYPE_ERROR, "UI file [%s] not correct: Tokenizer reports %s at line [%d]", fileName.c_str(),
+            problem, tokenizer.LineNumber());
+    }
+
+    // The section's hash, or null after reporting missing (no value at all) or a value of
+    // another kind. The caller releases it once the section is applied.
+    std::unique_ptr<Value> ReadHashValue(const char* missing) {
+        std::unique_ptr<Value> value = parser.ReadValue();
+        if (!value) {
+            Report(missing);
+            return nullptr;
+        }
+        if (value->Kind() != VALUE_HASH) {
+            Report("{ expected");
+            return nullptr;
+        }
+        return value;
+    }
+
+    bool ReadFontTable() {
+        std::unique_ptr<Value> table = ReadHashValue("bad FontTable definition");
+        if (!table) {
+            return false;
+        }
+        int count = 0;
+        if (!context.FillFontTable(table->AsHash(), count)) {
+            Log(LOG_TYPE_RECORD, "Warning: invalid entries found in UI file [%s] for uiFontTable ",
+                fileName.c_str());
+        }
+        Log(LOG_TYPE_RECORD, "Loaded an uiFontTable with [%d] valid entries from UI file [%s]", count,
+            fileName.c_str());
+        return true;
+    }
+
+    bool ReadColorTable() {
+        std::unique_ptr<Value> table = ReadHashValue("bad ColorTable definition");
+        if (!table) {
+            return false;
+        }
+        const int count = context.FillColorTable(table->AsHash());
+        if (count == 0) {
+            Log(LOG_TYPE_ERROR, "UI file [%s] not correct: problem in ColorTable", fileName.c_str());
+            return false;
+        }
+        Log(LOG_TYPE_RECORD, "Loaded an uiColortable with [%d] entries from UI file [%s]", count,
+            fileName.c_str());
+        return true;
+    }
+
+    bool ReadItem(const std::string& typeName) {
+        if (tokenizer.NextToken() != TOKEN_STRING) {
+            Report("widget name expected");
+            return false;
+        }
+        const std::string itemName = tokenizer.TextValue();
+        if (tokenizer.NextToken() != TOKEN_STRING) {
+            Report("bad parent name for widget");
+            return false;
+        }
+        const std::string parentName = tokenizer.TextValue();
+        std::unique_ptr<Value> settings = ReadHashValue("bad widget name");
+        if (!settings) {
+            return false;
+        }
+        if (!context.ParseItem(typeName, itemName, parentName, settings->AsHash())) {
+            Log(LOG_TYPE_ERROR, "UI file [%s] not correct: problem in item [%s]>[%s:%s]", fileName.c_str(),
+                parentName.c_str(), itemName.c_str(), typeName.c_str());
+            return false;
+        }
+        return true;
+    }
+
+    uiContext& context;
+    Tokenizer& tokenizer;
+    Parser parser;
+    const std::string& fileName;
+};
+
+uiRectF ReadPlacement(const Hash& settings) {
+    uiRectF placement;
+    settings.GetNumber("Left", placement.Left);
+    settings.GetNumber("Top", placement.Top);
+    settings.GetNumber("Width", placement.Width);
+    settings.GetNumber("Height", placement.Height);
+    return placement;
+}
+
+void SetUpWidget(uiWidget& widget, uiContext& context, const std::string& itemName,
+                 const uiRectF& placement) {
+    widget.name = itemName;
+    widget.caption = itemName;
+    widget.valueText.SetText(itemName + VALUE_SUFFIX);
+    widget.SetRect(placement);
+    widget.colorTable = &context.colorTable;
+    widget.workColors = &context.workColors;
+    widget.context = &context;
+}
+
+// A widget made without a Style block takes the default look; a Style that is not a hash
+// leaves the look the widget was created with.
+void SetItemStyle(uiWidget& widget, const Hash& settings) {
+    const Value* block = settings.Find("Style");
+    if (block == nullptr) {
+        widget.style = UISTYLE_DEFAULT;
+    } else if (block->Kind() == VALUE_HASH) {
+        uiContext::ApplyStyle(widget, block->AsHash());
+    } else {
+        Log(LOG_TYPE_ERROR, "Wrong style parameters for widget [%s]", widget.name.c_str());
+    }
+}
+
+void SetItemAnimation(uiWidget& widget, const Hash& settings) {
+    const Value* block = settings.Find("Animation");
+    if (block == nullptr) {
+        return;
+    }
+    if (block->Kind() == VALUE_HASH) {
+        uiContext::ApplyAnimation(widget, block->AsHash());
+    } else {
+        Log(LOG_TYPE_ERROR, "Wrong animation parameters for widget [%s]", widget.name.c_str());
+    }
+}
+
+} // namespace
+
+bool uiContext::LoadUiFile(const std::string& fileName) {
+    std::ifstream input(fileName);
+    // A directory opens like a file but gives no bytes; it is no UI file either.
+    input.peek();
+    if (!input.is_open() || input.bad()) {
+        Log(LOG_TYPE_CRITICAL, "The UI file [%s] was not found.", fileName.c_str());
+        return false;
+    }
+    return Parse(input, fileName);
+}
+
+bool uiContext::Parse(std::istream& input, const std::string& fileName) {
+    Tokenizer tokenizer(input);
+    SectionReader reader(*this, tokenizer, fileName);
+    while (tokenizer.NextToken() != TOKEN_END) {
+        if (!reader.Read()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int uiContext::TypeCode(const std::string& typeName) {
+    for (const TypeName& type : TYPE_NAMES) {
+        if (typeName == type.text) {
+            return type.code;
+        }
+    }
+    return UITYPE_NONE;
+}
+
+int uiContext::FillColorTable(const Hash& table) {
+    int count = 0;
+    for (int index = 0; index < uiColorTable::ENTRY_COUNT; ++index) {
+        float rgba[4];
+        if (!table.GetVector4(uiColorTable::EntryName(index), rgba)) {
+            return 0;
+        }
+        colorTable.SetEntry(index, uiColor(rgba[0], rgba[1], rgba[2], rgba[3]));
+        ++count;
+    }
+    return count;
+}
+
+bool uiContext::FillFontTable(const Hash& table, int& count) {
+    bool allGood = true;
+    count = 0;
+    for (const FontEntry& entry : FONT_ENTRIES) {
+        std::string fontFile;
+        if (table.GetString(entry.key, fontFile) && fonts.LoadItem(entry.slot, fontFile)) {
+            ++count;
+        } else {
+            allGood = false;
+        }
+    }
+    return allGood;
+}
+
+// Only a window can be a parent, so a parent name is looked up among the top-level windows.
+// An item of a kind that has no widget at its place (a non-window under the root, a uiText or
+// an unknown type under a window) is skipped: none of its settings is read.
+bool uiContext::ParseItem(const std::string& typeName, const std::string& itemName,
+                          const std::string& parentName, const Hash& settings) {
+    const int code = TypeCode(typeName);
+    uiWidget* widget = nullptr;
+    if (parentName == ROOT_NAME) {
+        if (code == UITYPE_WINDOW) {
+            windows.push_back(std::make_unique<uiGroup>());
+            widget = windows.back().get();
+        }
+    } else {
+        uiGroup* window = FindWindow(parentName);
+        if (window == nullptr) {
+            Log(LOG_TYPE_ERROR, "Parent [%s] of item [%s:%s] not found", parentName.c_str(), itemName.c_str(),
+                typeName.c_str());
+            return false;
+        }
+        std::unique_ptr<uiWidget> child = CreateWidget(code);
+        if (child) {
+            widget = window->AddChild(std::move(child));
+        }
+    }
+    if (widget == nullptr) {
+        Log(LOG_TYPE_ERROR, "Item [%s:%s] makes no widget under parent [%s]; item skipped", itemName.c_str(),
+            typeName.c_str(), parentName.c_str());
+        return true;
+    }
+    SetUpWidget(*widget, *this, itemName, ReadPlacement(settings));
+    SetItemStyle(*widget, settings);
+    SetItemAnimation(*widget, settings);
+    return true;
+}
+
+bool uiContext::ApplyStyle(uiWidget& widget, const Hash& block) {
+    ReadInt(block, "Shape", widget.style.Shape);
+    ReadInt(block, "Fill", widget.style.Fill);
+    ReadInt(block, "Aspect", widget.style.Aspect);
+    block.GetBoolean("Contour", widget.style.Contour);
+    block.GetBoolean("Border", widget.style.Border);
+    // The Style block names the highlight flag DoPath.
+    block.GetBoolean("DoPath", widget.style.highlight);
+    return true;
+}
+
+bool uiContext::ApplyAnimation(uiWidget& widget, const Hash& block) {
+    std::unique_ptr<uiAnimation> animation(new (std::nothrow) uiAnimation());
+    if (!animation) {
+        Log(LOG_TYPE_CRITICAL, "Memory allocation failure for Animation of widget");
+        return false;
+    }
+    ReadInt(block, "Wait", animation->Wait);
+    ReadInt(block, "Duration", animation->Duration);
+    block.GetBoolean("DoFade", animation->DoFade);
+    ReadInt(block, "Type", animation->Type);
+    block.GetBoolean("DoPath", animation->DoPath);
+    block.GetNumber("StartX", animation->StartX);
+    block.GetNumber("StartY", animation->StartY);
+    widget.animation = std::move(animation);
+    return true;
+}

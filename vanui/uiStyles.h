@@ -1,0 +1,16 @@
+// The toolkit's constant styles: one per Aspect 1..7, each with Shape 0 and every flag off;
+// Aspect 6 fills with pattern 1, the others with pattern 12. A widget item without a Style
+// block takes UISTYLE_DEFAULT, the raised look of Aspect 3.
+#pragma once
+
+#include "uiStyle.h"
+
+inline constexpr uiStyle UISTYLE_ASPECT1{0, 12, 1, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT2{0, 12, 2, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT3{0, 12, 3, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT4{0, 12, 4, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT5{0, 12, 5, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT6{0, 1, 6, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT7{0, 12, 7, false, false, false};
+
+inline constexpr uiStyle UISTYLE_DEFAULT = UISTYLE_ASPECT3;
