@@ -6,6 +6,7 @@
 #include "Pages.h"
 #include "TextFields.h"
 #include "TextTables.h"
+#include "UiTestWindow.h"
 
 #include <cctype>
 #include <cstring>
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int LANGUAGE_CHOICE_CODE = 5;
 constexpr int KEY_TEST_CODE = 6;
+constexpr int UI_TEST_CODE = 7;
 constexpr int FONT_TEST_CODE = 8;
 constexpr int ABOUT_CODE = 998;
 constexpr int EXIT_CODE = 999;
@@ -72,11 +74,10 @@ bool CommandDispatcher::DispatchCommand(int code) {
     case KEY_TEST_CODE:
         RunKeyTest();
         return true;
-    // The UI test window joins the shell with the widget runtime; until then 7 is unknown.
-    case 7:
-        ReportUnknownCommand();
+    // Either window takes over the process; it comes back only when no display can be opened.
+    case UI_TEST_CODE:
+        RunUiTestWindow(argc, argv);
         return true;
-    // The window takes over the process; it comes back only when no display can be opened.
     case FONT_TEST_CODE:
         RunFontTest(argc, argv);
         return true;

@@ -1,0 +1,58 @@
+#include "UiTestScene.h"
+
+#include "uiColor.h"
+#include "uiContext.h"
+#include "uiFont.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// The font keeps a pointer to its colour, so the colour lives as long as the program.
+const uiColor WHITE(1.0f, 1.0f, 1.0f, 1.0f);
+
+const char* const SAMPLE_TEXT = "Test Test test test TEST TEST";
+const float SAMPLE_X = 40.0f;
+const float SAMPLE_Y = 260.0f;
+const float SHEET_X = 50.0f;
+const float SHEET_Y = 500.0f;
+
+} // namespace
+
+void DrawUiTestBackdrop() {
+    glBegin(GL_TRIANGLES);
+    glColor3ub(255, 0, 0);
+    glVertex3f(400, 1, 0);
+    glColor3ub(0, 255, 0);
+    glVertex3f(1, 600, 0);
+    glColor3ub(0, 0, 255);
+    glVertex3f(800, 600, 0);
+    glEnd();
+}
+
+void DrawUiTestSample(uiFont& font, float textOffset) {
+    font.Bind();
+    font.SetColor(&WHITE);
+    font.DrawText(SAMPLE_TEXT, SAMPLE_X, SAMPLE_Y + textOffset);
+    font.DrawSheet(SHEET_X, SHEET_Y, 1.0f, false);
+    font.Unbind();
+}
+
+void DrawUiTestScene(uiContext& context, uiFont* font, const UiTestFrameState& state) {
+    DrawUiTestBackdrop();
+    context.Tick();
+    if (font != nullptr) {
+        DrawUiTestSample(*font, state.textOffset);
+    }
+}
+
+void AdvanceUiTestFrame(uiContext& context, UiTestFrameState& state) {
+    if (state.frameCount >= UI_TEST_REPLAY_FRAMES) {
+        state.textOffset = 0.0f;
+        state.frameCount = 0;
+        context.ResetClock();
+    } else {
+        state.textOffset += 1.0f;
+    }
+    ++state.frameCount;
+}

@@ -1,0 +1,30 @@
+// What one frame of the UI test window shows, drawn with GL only: a colour triangle as the
+// backdrop, every widget of the UI context (Tick animates and draws them), then a line of sample
+// text that slides down one pixel a frame and the sample font's whole glyph sheet. Every
+// UI_TEST_REPLAY_FRAMES frames the text jumps back to its first line and the context's animation
+// clock restarts, so the widget animations replay together with it.
+//
+// The caller sets up the frame (clear, projection, blending) before DrawUiTestScene and shows
+// it (swap) before AdvanceUiTestFrame.
+#pragma once
+
+class uiContext;
+class uiFont;
+
+inline constexpr int UI_TEST_REPLAY_FRAMES = 200;
+
+// Where the sample text stands and how many frames have passed since the last replay.
+struct UiTestFrameState {
+    float textOffset = 0.0f;
+    int frameCount = 0;
+};
+
+// The backdrop triangle: red at the top centre, green at the bottom left, blue at the bottom right.
+void DrawUiTestBackdrop();
+// The sample line at (40, 260 + textOffset) and the glyph sheet at (50, 500), in white.
+void DrawUiTestSample(uiFont& font, float textOffset);
+// Backdrop, widgets, sample text; a null font leaves the sample text out.
+void DrawUiTestScene(uiContext& context, uiFont* font, const UiTestFrameState& state);
+// Moves the text down one pixel, or, once UI_TEST_REPLAY_FRAMES frames have passed, back to its
+// first line with a restart of the animation clock; then counts the frame.
+void AdvanceUiTestFrame(uiContext& context, UiTestFrameState& state);

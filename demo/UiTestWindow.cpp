@@ -1,0 +1,105 @@
+#include "UiTestWindow.h"
+
+#include "DisplayCheck.h"
+#include "Log.h"
+#include "Sleep.h"
+#include "UiTestScene.h"
+#include "uiContext.h"
+#include "uiFont.h"
+
+#include <GL/glut.h>
+#include <new>
+
+namespace {
+
+const char* const TITLE = "DREV vanui test";
+const int WINDOW_WIDTH = 800;
+const int WINDOW_HEIGHT = 600;
+const int FRAME_PAUSE_MS = 50;
+
+// Made at setup and used by every callback for the rest of the process.
+uiContext* context = nullptr;
+uiFont* sampleFont = nullptr;
+UiTestFrameState frameState;
+
+void UiTestDisplay() {
+    glClearColor(0.1f, 0.5f, 0.5f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0, WINDOW_WIDTH, WINDOW_HEIGHT, 0);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    if (context != nullptr) {
+        DrawUiTestScene(*context, sampleFont, frameState);
+    }
+    glutSwapBuffers();
+    glutPostRedisplay();
+    if (context != nullptr) {
+        AdvanceUiTestFrame(*context, frameState);
+    }
+    SleepMilliseconds(FRAME_PAUSE_MS);
+}
+
+// The input callbacks only hand their events to the widget runtime.
+
+void UiTestKeyboard(unsigned char key, int /*x*/, int /*y*/) {
+    if (context != nullptr) {
+        context->KeyPressed(key, glutGetModifiers());
+    }
+}
+
+void UiTestMouse(int button, int state, int x, int y) {
+    if (context != nullptr) {
+        context->MouseButton(button, state, x, y);
+    }
+}
+
+void UiTestMotion(int x, int y) {
+    if (context != nullptr) {
+        context->MouseDragged(x, y);
+    }
+}
+
+void UiTestPassiveMotion(int x, int y) {
+    if (context != nullptr) {
+        context->MouseMoved(x, y);
+    }
+}
+
+} // namespace
+
+void RunUiTestWindow(int& argc, char** argv) {
+    if (!CheckDisplayFor(TITLE)) {
+        return;
+    }
+    glutInitWindowPosition(0, 0);
+    glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInit(&argc, argv);
+    glutCreateWindow(TITLE);
+    glutDisplayFunc(UiTestDisplay);
+    glutKeyboardFunc(UiTestKeyboard);
+    glutMouseFunc(UiTestMouse);
+    glutMotionFunc(UiTestMotion);
+    glutPassiveMotionFunc(UiTestPassiveMotion);
+
+    // Fonts and the context's font table create GL textures: the window's GL context exists now.
+    sampleFont = new (std::nothrow) uiFont("default.krf");
+    if (sampleFont == nullptr) {
+        Log(LOG_TYPE_CRITICAL, "Memory allocation failure for the sample font of [%s]", TITLE);
+    }
+    context = new (std::nothrow) uiContext();
+    if (context == nullptr) {
+        Log(LOG_TYPE_CRITICAL, "Memory allocation failure for the uiContext of [%s]", TITLE);
+    } else {
+        // Whatever the file built is shown; the loader has logged what went wrong.
+        context->LoadUiFile("vantora.ui");
+        context->screenWidth = WINDOW_WIDTH;
+        context->screenHeight = WINDOW_HEIGHT;
+        context->focus = context->FindWidget("Label6");
+    }
+    glutMainLoop();
+}

@@ -1,0 +1,174 @@
+// The shipped showcase data/vantora.ui: it loads without a single error line, shows every
+// look, fill and animation it promises, fits the 800 x 600 area without corrections, leaves
+// room for captions and value texts, and has finished animating within three seconds.
+#include "FileText.h"
+#include "Log.h"
+#include "RecordingGL.h"
+#include "TempDir.h"
+#include "Timer.h"
+#include "uiContext.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* const DATA_FILES[] = {"vantora.ui", "default.krf", "label.krf", "text.krf",
+                                  "title.krf",  "small.krf",   "mono.krf"};
+
+// A timer the test sets by hand, in seconds.
+class SetTimer : public Timer {
+public:
+    explicit SetTimer(const long double* now) : now(now) {}
+    long double Elapsed() override { return *now; }
+    void Restart() override {}
+
+private:
+    const long double* now;
+};
+
+void CopyDataFile(const std::string& name) {
+    std::ifstream in(std::string(DREV_DATA_DIR) + "/" + name, std::ios::binary);
+    std::ofstream out(name, std::ios::binary);
+    out << in.rdbuf();
+}
+
+std::vector<std::string> ErrorLines() {
+    std::vector<std::string> errors;
+    for (const std::string& line : ReadFileLines("app.log")) {
+        if (line.find("ERROR") != std::string::npos || line.find("CRITICAL") != std::string::npos) {
+            errors.push_back(line);
+        }
+    }
+    return errors;
+}
+
+class SampleUiFileTest : public ::testing::Test {
+protected:
+    SampleUiFileTest() {
+        for (const char* name : DATA_FILES) {
+            CopyDataFile(name);
+        }
+        InitLog();
+        SetLogThreshold(LOG_TYPE_DEBUG);
+        RecordingGL::Reset();
+        context = std::make_unique<uiContext>();
+        context->screenWidth = 800;
+        context->screenHeight = 600;
+        context->SetTimer(std::make_unique<SetTimer>(&now));
+        loaded = context->LoadUiFile("vantora.ui");
+    }
+
+    std::vector<const uiWidget*> Children() const {
+        std::vector<const uiWidget*> children;
+        for (const auto& window : context->windows) {
+            for (const auto& child : window->children) {
+                children.push_back(child.get());
+            }
+        }
+        return children;
+    }
+
+    TempDir dir;
+    long double now = 0;
+    std::unique_ptr<uiContext> context;
+    bool loaded = false;
+};
+
+TEST_F(SampleUiFileTest, LoadsCompletelyWithoutErrors) {
+    EXPECT_TRUE(loaded);
+    EXPECT_EQ(ErrorLines(), std::vector<std::string>());
+    for (int slot = 1; slot < uiFontTable::SLOT_COUNT; ++slot) {
+        ASSERT_NE(context->fonts.Slot(slot), nullptr);
+        EXPECT_NE(context->fonts.Slot(slot), context->fonts.Slot(0)) << "slot " << slot;
+    }
+    // The widget the test window gives the focus to at start: a button, so it can take the
+    // focus back by a click.
+    const uiWidget* label6 = context->FindWidget("Label6");
+    ASSERT_NE(label6, nullptr);
+    EXPECT_TRUE(label6->clickable);
+    EXPECT_EQ(label6->animation, nullptr);
+}
+
+TEST_F(SampleUiFileTest, ShowsEveryAspectFillAndAnimation) {
+    std::set<int> aspects;
+    std::set<int> fills;
+    std::set<std::pair<int, int>> animations; // type, 0 plain / 1 fade / 2 path
+    bool border = false;
+    bool contour = false;
+    bool lit = false;
+    int buttons = 0;
+    for (const uiWidget* child : Children()) {
+        aspects.insert(child->style.Aspect);
+        fills.insert(child->style.Fill);
+        border = border || child->style.Border;
+        contour = contour || child->style.Contour;
+        lit = lit || child->style.highlight;
+        buttons += child->clickable ? 1 : 0;
+        if (child->animation) {
+            const uiAnimation& a = *child->animation;
+            animations.insert({a.Type, a.DoPath ? 2 : a.DoFade ? 1 : 0});
+        }
+    }
+    EXPECT_EQ(aspects, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(fills, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 12}));
+    EXPECT_TRUE(border);
+    EXPECT_TRUE(contour);
+    EXPECT_TRUE(lit);
+    EXPECT_GE(buttons, 3);
+    for (int type = 0; type <= 6; ++type) {
+        for (int variant = 0; variant <= 2; ++variant) {
+            EXPECT_EQ(animations.count({type, variant}), 1u) << "type " << type << " variant " << variant;
+        }
+    }
+}
+
+// Captions stand one font line above each widget and value texts are centred in it: every
+// widget leaves that line free (children inside their window) and is wide and tall enough for
+// its value text. Whether widgets stick out is the placement's check, in the next case.
+TEST_F(SampleUiFileTest, EveryWidgetHasRoomForItsTexts) {
+    uiFont* label = context->fonts.Slot(1);
+    uiFont* text = context->fonts.Slot(2);
+    for (const auto& window : context->windows) {
+        EXPECT_GE(window->localBox.y1, label->GetHeight()) << window->name;
+        for (const auto& child : window->children) {
+            const uiRectI& c = child->localBox;
+            EXPECT_GE(c.y1, label->GetHeight()) << child->name;
+            EXPECT_LE(label->GetTextWidth(child->caption), c.x2 - c.x1) << child->name;
+            EXPECT_LE(text->GetTextWidth(child->valueText.Text()) + 8, c.x2 - c.x1) << child->name;
+            EXPECT_GE(c.y2 - c.y1, text->GetHeight() + 4) << child->name;
+        }
+    }
+}
+
+// Frames at 0, 1.5 and 3 seconds: nothing is pulled back (no line in the log), and at 3 s
+// every animation has ended, so every widget stands in its place and can be hit.
+TEST_F(SampleUiFileTest, AnimationsEndWithinThreeSecondsWithoutCorrections) {
+    for (long double seconds : {0.0L, 1.5L, 3.0L}) {
+        now = seconds;
+        context->Tick();
+    }
+    EXPECT_EQ(ErrorLines(), std::vector<std::string>());
+    for (const auto& window : context->windows) {
+        for (const auto& child : window->children) {
+            const uiRectI& c = child->localBox;
+            const uiRectI& s = child->screenBox;
+            const int x = window->localBox.x1;
+            const int y = window->localBox.y1;
+            EXPECT_EQ((std::vector<int>{s.x1, s.y1, s.x2, s.y2}),
+                      (std::vector<int>{x + c.x1, y + c.y1, x + c.x2, y + c.y2}))
+                << child->name;
+        }
+    }
+    const uiWidget* button = context->FindWidget("Button1");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(context->FindClickable(button->screenBox.x1 + 5, button->screenBox.y1 + 5), button);
+}
+
+} // namespace
