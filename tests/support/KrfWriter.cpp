@@ -28,6 +28,17 @@ std::vector<unsigned char> KrfPattern(size_t size) {
     return bytes;
 }
 
+KrfFont KrfEveryCodeFont() {
+    KrfFont font;
+    font.width = 64;
+    font.height = 32;
+    for (uint16_t code = 0; code < 256; ++code) {
+        font.entries.push_back({code, 1, 1, 8});
+    }
+    font.image = KrfPattern(font.width * font.height);
+    return font;
+}
+
 std::string KrfBytes(const KrfFont& font) {
     std::string bytes(HEADER_SIZE, '\0');
     bytes.replace(0, std::min<size_t>(font.magic.size(), 5), font.magic.substr(0, 5));

@@ -34,6 +34,10 @@ struct KrfFont {
 // size bytes of a recognisable pattern (byte i is i * 7 + 3, modulo 256).
 std::vector<unsigned char> KrfPattern(size_t size);
 
+// A 64 x 32 sheet, line height 16, with an 8-pixel glyph in one shared cell for every code
+// 0 to 255: every text draws as glyph quads, never as missing-glyph boxes.
+KrfFont KrfEveryCodeFont();
+
 std::string KrfBytes(const KrfFont& font);
 // Writes the first length bytes of the file (all of it by default).
 void WriteKrf(const std::string& path, const KrfFont& font, size_t length = SIZE_MAX);

@@ -11,18 +11,6 @@
 
 namespace {
 
-// A font of line height 16 with an 8-pixel glyph for every code 0 to 255 (all in one cell).
-KrfFont SampleFont() {
-    KrfFont font;
-    font.width = 64;
-    font.height = 32;
-    for (uint16_t code = 0; code < 256; ++code) {
-        font.entries.push_back({code, 1, 1, 8});
-    }
-    font.image = KrfPattern(font.width * font.height);
-    return font;
-}
-
 // The top edge of every glyph quad, in drawing order, with repeats of the same line removed.
 std::vector<float> LineTops() {
     std::vector<float> tops;
@@ -40,7 +28,7 @@ std::vector<float> LineTops() {
 TEST(FontTestSceneTest, LinesAndRowsStandWhereTheLineHeightPutsThem) {
     TempDir dir;
     InitLog();
-    WriteKrf("Default.KRF", SampleFont());
+    WriteKrf("Default.KRF", KrfEveryCodeFont());
     RecordingGL::Reset();
     uiFont font("Default.KRF");
     ASSERT_TRUE(font.IsLoaded());
@@ -61,7 +49,7 @@ TEST(FontTestSceneTest, LinesAndRowsStandWhereTheLineHeightPutsThem) {
 TEST(FontTestSceneTest, SheetAndBackgroundAreDrawnAsDescribed) {
     TempDir dir;
     InitLog();
-    WriteKrf("Default.KRF", SampleFont());
+    WriteKrf("Default.KRF", KrfEveryCodeFont());
     RecordingGL::Reset();
     uiFont font("Default.KRF");
     RecordingGL::Reset();

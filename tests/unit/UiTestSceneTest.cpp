@@ -24,14 +24,7 @@ class UiTestSceneTest : public ::testing::Test {
 protected:
     UiTestSceneTest() {
         InitLog();
-        KrfFont font;
-        font.width = 64;
-        font.height = 32;
-        for (uint16_t code = 0; code < 256; ++code) {
-            font.entries.push_back({code, 1, 1, 8});
-        }
-        font.image = KrfPattern(font.width * font.height);
-        WriteKrf("default.krf", font);
+        WriteKrf("default.krf", KrfEveryCodeFont());
         RecordingGL::Reset();
         sampleFont = std::make_unique<uiFont>("default.krf");
         context = std::make_unique<uiContext>();
