@@ -2,12 +2,13 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
+BENCH_DIR ?= build-bench
 JOBS ?= $(shell nproc)
 # make fuzz: seconds per fuzz target; make check runs each target for a few thousand inputs.
 FUZZ_SECONDS ?= 180
 FUZZ_CHECK_RUNS ?= 3000
 
-.PHONY: all setup build build-sanitize build-fuzz run check fuzz clean
+.PHONY: all setup build build-sanitize build-fuzz run check fuzz bench clean
 
 all: build
 
@@ -41,5 +42,12 @@ check: build build-sanitize build-fuzz
 fuzz: build-fuzz
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# The benchmarks (not part of check): a Release build of their own, every benchmark with
+# repetitions, the UI test frame under Xvfb, and a table of the medians (docs/benchmarks.md).
+bench: setup
+	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DDREV_BENCH=ON -DDREV_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_DIR) -j$(JOBS)
+	@bench/run.sh $(BENCH_DIR)
+
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)

@@ -157,6 +157,19 @@ TEST_F(UiFontDrawTest, Latin1BytesAreCodesUpTo255) {
     EXPECT_FLOAT_EQ(font.DrawCharRange(0xE9, 0xE9, 0.0f, 0.0f), 9.0f);
 }
 
+// Codes up to 255 and the codes above them are found in different ways; lookups that alternate
+// between the two must each find their own glyph, and a code next to a glyph finds none.
+TEST_F(UiFontDrawTest, LookupsAboveAndBelow255Alternate) {
+    EXPECT_EQ(font.GetGlyphWidth(0xFFE9), 7);
+    EXPECT_EQ(font.GetGlyphWidth(0xE9), 9);
+    EXPECT_EQ(font.GetGlyphWidth(0xFFE9), 7);
+    EXPECT_EQ(font.GetGlyphWidth('B'), 12);
+    EXPECT_EQ(font.GetGlyphWidth(0xFFEA), 0);
+    EXPECT_EQ(font.GetGlyphWidth(0x100), 0);
+    EXPECT_EQ(font.GetGlyphWidth(0xFF), 0);
+    EXPECT_EQ(font.GetTextWidth("AB\xE9"), 31);
+}
+
 TEST_F(UiFontDrawTest, CharRanges) {
     font.SetColor(&WHITE);
     EXPECT_EQ(font.DrawCharRange(5, 4, 10.0f, 10.0f), 0.0f);

@@ -88,6 +88,7 @@ void SendColor(const uiColor* color) {
 } // namespace
 
 uiFont::uiFont(const std::string& fileName) {
+    byteGlyphs.fill(glyphs.end());
     loaded = Load(fileName);
 }
 
@@ -209,6 +210,9 @@ void uiFont::BuildGlyphs(const unsigned char* table, int count) {
         glyph.texRight = glyph.texLeft + Ratio(glyph.width, texWidth);
         glyph.texBottom = glyph.texTop + Ratio(lineHeight, texHeight);
         glyphs.emplace(static_cast<uint16_t>(ReadU16(entry)), glyph);
+    }
+    for (size_t code = 0; code < byteGlyphs.size(); ++code) {
+        byteGlyphs[code] = glyphs.find(static_cast<uint16_t>(code));
     }
 }
 
@@ -419,10 +423,11 @@ int uiFont::GetHeight() const {
     return loaded ? lineHeight : 0;
 }
 
-// Text is drawn glyph after glyph, often with repeated letters: the latest lookup is kept and
-// tried first.
+// Codes of text bytes come from the index; for other codes the latest lookup is tried first.
 bool uiFont::GetGlyph(uint16_t code, uiGlyph& glyph) {
-    if (lastGlyph == glyphs.end() || lastGlyph->first != code) {
+    if (code < byteGlyphs.size()) {
+        lastGlyph = byteGlyphs[code];
+    } else if (lastGlyph == glyphs.end() || lastGlyph->first != code) {
         lastGlyph = glyphs.find(code);
     }
     if (lastGlyph == glyphs.end()) {

@@ -17,6 +17,7 @@
 #include "uiColor.h"
 #include "uiGlyph.h"
 
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <map>
@@ -104,4 +105,7 @@ private:
     const uiColor* bottomColor = nullptr;
     GlyphMap glyphs;
     GlyphMap::const_iterator lastGlyph = glyphs.end();
+    // The map position of every code 0..255, the codes text bytes give, so that drawing and
+    // measuring text does not search the map glyph after glyph; glyphs.end() where there is none.
+    std::array<GlyphMap::const_iterator, 256> byteGlyphs;
 };

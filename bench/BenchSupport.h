@@ -1,0 +1,27 @@
+// What the toolkit benchmarks share: the working directory with the sample fonts, a timer the
+// benchmark moves by hand, and a UI context built from a generated UI description.
+#pragma once
+
+#include "LargeUiFile.h"
+#include "Timer.h"
+#include "uiContext.h"
+
+#include <memory>
+#include <string>
+
+// Makes the repository's data/ directory the working directory, as it is for the program, so
+// that the font table finds "default.krf". False (with a message) when it cannot.
+bool EnterDataDirectory();
+
+// A timer that reads whatever the benchmark last set.
+class ManualTimer : public Timer {
+public:
+    long double Elapsed() override { return seconds; }
+    void Restart() override { seconds = 0.0L; }
+
+    long double seconds = 0.0L;
+};
+
+// A context with an 800 x 600 drawing area, the generated tree parsed into it and a manual
+// timer; timer receives that timer. Null when the tree did not load.
+std::unique_ptr<uiContext> MakeGeneratedContext(const LargeUiShape& shape, ManualTimer*& timer);

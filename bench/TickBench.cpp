@@ -1,0 +1,101 @@
+// Tick of 1,000 animated widgets (10 windows of 99 children) on the recording GL layer set to
+// discard every call: the toolkit's CPU time of one frame. The clock moves 16 ms a frame.
+// Arg 0: every animation runs (rolling and stretching, fading, flying in), arg 1: every
+// animation has finished, so each widget draws in place with its caption and value text.
+#include "BenchSupport.h"
+#include "RecordingGL.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const long double FRAME_SECONDS = 0.016L;
+
+void BM_Tick(benchmark::State& state) {
+    const bool finished = state.range(0) == 1;
+    LargeUiShape shape;
+    shape.windows = 10;
+    shape.childrenPerWindow = 99;
+    // Running: an animation long enough not to end during the benchmark. Finished: over
+    // after a few frames.
+    shape.duration = finished ? 1 : 1000000000;
+    ManualTimer* timer = nullptr;
+    std::unique_ptr<uiContext> context = MakeGeneratedContext(shape, timer);
+    if (!context) {
+        state.SkipWithError("the generated UI did not load");
+        return;
+    }
+    // Past every Wait, so that the measured frames draw every widget.
+    for (int frame = 0; frame < 20; ++frame) {
+        context->Tick();
+        timer->seconds += FRAME_SECONDS;
+    }
+    for (auto _ : state) {
+        context->Tick();
+        timer->seconds += FRAME_SECONDS;
+    }
+    const int widgets = LargeUiItemCount(shape);
+    state.SetItemsProcessed(state.iterations() * widgets);
+    // Seconds per widget, printed with an SI prefix (n, u).
+    state.counters["per_widget"] =
+        benchmark::Counter(static_cast<double>(widgets),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.SetLabel(finished ? "finished: in place, caption and value text" : "running animations");
+}
+BENCHMARK(BM_Tick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Tick of the shipped "vantora.ui" over the window's 200-frame cycle (55 ms a frame, then a
+// restart of the clock), so that waiting, running and finished animations come in the mix the
+// window shows. The GL calls and glBegin/glEnd batches of one frame with everything finished
+// are counted first: they are what the real GL receives every frame.
+void BM_TickSampleUi(benchmark::State& state) {
+    auto context = std::make_unique<uiContext>();
+    auto timer = std::make_unique<ManualTimer>();
+    ManualTimer* clock = timer.get();
+    context->SetTimer(std::move(timer));
+    if (!context->LoadUiFile("vantora.ui")) {
+        state.SkipWithError("vantora.ui did not load");
+        return;
+    }
+    context->screenWidth = 800;
+    context->screenHeight = 600;
+    for (int frame = 0; frame < 100; ++frame) {
+        context->Tick();
+        clock->seconds += 0.055L;
+    }
+    RecordingGL::SetDiscard(false);
+    RecordingGL::Reset();
+    context->Tick();
+    state.counters["gl_calls"] = static_cast<double>(RecordingGL::Calls().size());
+    state.counters["gl_batches"] = static_cast<double>(RecordingGL::Batches().size());
+    RecordingGL::Reset();
+    RecordingGL::SetDiscard(true);
+    int frame = 0;
+    for (auto _ : state) {
+        context->Tick();
+        clock->seconds += 0.055L;
+        if (++frame == 200) {
+            frame = 0;
+            context->ResetClock();
+        }
+    }
+    int widgets = 0;
+    for (const std::unique_ptr<uiGroup>& window : context->windows) {
+        widgets += 1 + static_cast<int>(window->children.size());
+    }
+    state.counters["widgets"] = widgets;
+}
+BENCHMARK(BM_TickSampleUi)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!EnterDataDirectory()) {
+        return 1;
+    }
+    RecordingGL::SetDiscard(true);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
