@@ -2,10 +2,11 @@
 # Runs every benchmark of a build made with -DDREV_BENCH=ON, each with repetitions, and prints
 # the medians as a table. The machine is shared, so single runs are noisy: the table takes the
 # median of BENCH_REPETITIONS runs (default 5). JSON results go to <build>/bench-results/.
-# Usage: bench/run.sh <build dir>
+# Usage: bench/run.sh <build dir>. The benchmarks run in directories of their own, so every
+# path handed to them is absolute.
 set -euo pipefail
 
-build=${1:?usage: bench/run.sh <build dir>}
+build=$(cd "${1:?usage: bench/run.sh <build dir>}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 bin="$build/bench"
 out="$build/bench-results"
