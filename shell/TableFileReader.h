@@ -1,8 +1,8 @@
 // The reader every table file and the settings file go through. Opening a file that isn't
-// there prints "errore nel file. Premere enter" and waits for Enter; the caller then leaves its
-// table as it was. Every line read is echoed to the console, so comment lines show while
-// loading; NextLine hands out only the lines that carry data (not empty, not starting with '#').
-// Lines hold at most 99 characters; the rest of a longer line is dropped.
+// there (or is a folder) prints "errore nel file. Premere enter" and waits for Enter; the caller
+// then leaves its table as it was. Every line read is echoed to the console, so comment lines
+// show while loading; NextLine hands out only the lines that carry data (not empty, not
+// starting with '#'). Lines hold at most 99 characters; the rest of a longer line is dropped.
 #pragma once
 
 #include <cstdio>

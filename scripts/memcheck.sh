@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Runs the real program under valgrind's memcheck and fails on any error it reports:
+#   1. a console session: start screen, every menu page, the information and about pages, a
+#      switch to each language and back, an unknown command, then "exit";
+#   2. the font test window (command 8) under a private Xvfb, drawing for a few seconds.
+#     scripts/memcheck.sh <build-dir>
+# Each run works in a scratch copy of data/, and nothing is suppressed: with Mesa's software
+# renderer neither run needs a suppression. Exits 0 when both runs are clean, 1 when valgrind
+# reports an error (or a run did not get where it should), 2 when a run could not be made. The
+# valgrind logs are kept as memcheck-console.log and memcheck-window.log in the build directory.
+set -uo pipefail
+
+[ $# -eq 1 ] || { echo "usage: $0 <build-dir>" >&2; exit 2; }
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_dir=$(cd "$1" 2>/dev/null && pwd)
+drev=$build_dir/shell/drev
+[ -x "$drev" ] || { echo "memcheck: no program at $drev" >&2; exit 2; }
+for tool in valgrind Xvfb xdotool; do
+    command -v $tool >/dev/null || { echo "memcheck: $tool is missing (scripts/setup.sh installs it)" >&2; exit 2; }
+done
+
+scratch=$(mktemp -d /tmp/drev-memcheck-XXXXXX)
+xvfb_pid=
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+valgrind_options=(--tool=memcheck --error-exitcode=99 --leak-check=no --track-origins=yes
+    --gen-suppressions=all)
+
+# Prints the run's error summary; true when it reports no errors.
+report() {
+    local name=$1 log=$2
+    local summary
+    summary=$(grep -o 'ERROR SUMMARY: [0-9]* errors from [0-9]* contexts' "$log" | tail -n 1)
+    echo "memcheck $name: ${summary:-no summary} (log $log)"
+    [ -n "$summary" ] && [[ "$summary" == "ERROR SUMMARY: 0 errors"* ]]
+}
+
+# Distinct pixel values in a dump of the screen (the xwd header and colour map skipped).
+screen_colours() {
+    local count
+    count=$(xwd -root -silent -display "$display" 2>/dev/null | python3 -c '
+import struct, sys
+data = sys.stdin.buffer.read()
+start = struct.unpack(">I", data[0:4])[0] + 12 * struct.unpack(">I", data[76:80])[0]
+print(len({data[i:i + 4] for i in range(start, len(data) - 3, 4)}))' 2>/dev/null)
+    echo "${count:-0}"
+}
+
+status=0
+
+# 1. Console session through a pipe.
+console_dir="$scratch/console"
+cp -r "$root/data" "$console_dir"
+session=$'\n\n901\n1\n\n2\n\n3\n\n902\n903\n904\n998\n\n5\n801\n\n\n900\n802\n\n\n800\n\n\n12345\n\nmenu\nexit\n'
+(cd "$console_dir" && printf '%s' "$session" |
+    valgrind "${valgrind_options[@]}" --log-file="$scratch/console.vg" "$drev" >"$scratch/console.out" 2>&1)
+code=$?
+cp "$scratch/console.vg" "$build_dir/memcheck-console.log"
+report console "$build_dir/memcheck-console.log" || status=1
+[ $code -eq 0 ] || [ $code -eq 99 ] || { echo "memcheck console: the program ended with status $code"; status=1; }
+[ -f "$console_dir/DREV1.cfg" ] || { echo "memcheck console: the session did not reach exit"; status=1; }
+
+# 2. The font test window under a private X server.
+display=
+for number in $(seq 90 199); do
+    if [ ! -e /tmp/.X$number-lock ] && [ ! -e /tmp/.X11-unix/X$number ]; then
+        display=:$number
+        break
+    fi
+done
+[ -n "$display" ] || { echo "memcheck: no free X display" >&2; exit 2; }
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.2
+done
+window_dir="$scratch/window"
+cp -r "$root/data" "$window_dir"
+printf '\n\n8\n' >"$scratch/window.in"
+cd "$window_dir" || exit 2
+DISPLAY=$display valgrind "${valgrind_options[@]}" --log-file="$scratch/window.vg" "$drev" \
+    <"$scratch/window.in" >/dev/null 2>&1 &
+run_pid=$!
+cd "$root" || exit 2
+# Waits for the window, then for its first frame (the screen then holds many colours), then
+# lets a few more frames run.
+drawn=no
+if DISPLAY=$display timeout 60 xdotool search --sync --name "DREV GLFonts test" >/dev/null 2>&1; then
+    for _ in $(seq 60); do
+        if [ "$(screen_colours)" -gt 8 ]; then
+            drawn=yes
+            sleep 3
+            break
+        fi
+        sleep 2
+    done
+fi
+[ $drawn = yes ] || { echo "memcheck window: the window did not appear or draw"; status=1; }
+# The window owns the process until it is closed; ending it by signal still lets valgrind
+# write its summary.
+kill -TERM "$run_pid" 2>/dev/null
+wait "$run_pid" 2>/dev/null
+cp "$scratch/window.vg" "$build_dir/memcheck-window.log"
+report window "$build_dir/memcheck-window.log" || status=1
+exit $status

@@ -1,0 +1,61 @@
+// Damaged and unusual font files a user might hand over (tests/data/bad-inputs/font/): each one
+// loads or is refused as its sidecar says, with exactly the log lines it lists, and a font that
+// loads draws every glyph, its sheet and a line of text without reading outside its buffers.
+#include "BadInputCases.h"
+#include "FontTestSupport.h"
+#include "uiFont.h"
+
+#include <cstdint>
+
+namespace {
+
+class BadFontFilesTest : public FontTestBase {};
+
+void DrawEverything(uiFont& font) {
+    const uiColor white(1.0f, 1.0f, 1.0f, 1.0f);
+    font.SetColors(&white, &white);
+    font.SetItalic(true);
+    font.SetUnderline(true);
+    font.Bind();
+    font.DrawText("AB\xE9 missing \x01\xFF", 0.0f, 0.0f);
+    font.DrawCharRange(0, 300, 0.0f, 0.0f);
+    font.DrawCharRange(0xFF00, 0xFFFF, 0.0f, 0.0f);
+    font.DrawSheet(0.0f, 0.0f, 1.0f, true);
+    font.Unbind();
+}
+
+TEST_F(BadFontFilesTest, EachFileGivesItsOutcome) {
+    RecordingGL::SetDiscard(true);
+    for (const BadInputCase& input : BadInputCases("font")) {
+        SCOPED_TRACE(input.file.filename().string());
+        const std::string fileName = input.file.filename().string();
+        std::filesystem::copy_file(input.file, fileName, std::filesystem::copy_options::overwrite_existing);
+        logStart = ReadFileLines("app.log").size();
+
+        uiFont font(fileName);
+        EXPECT_EQ(font.IsLoaded() ? "loaded" : "refused", input.Value("result"));
+        EXPECT_EQ(NewLogLines(), input.Values("log", fileName));
+        if (!input.Value("glyphs").empty()) {
+            EXPECT_EQ(font.GetGlyphCount(), std::stoul(input.Value("glyphs")));
+        }
+        if (!input.Value("name").empty()) {
+            EXPECT_EQ(font.Name(), input.Value("name"));
+        }
+        if (!input.Value("height").empty()) {
+            EXPECT_EQ(font.GetHeight(), std::stoi(input.Value("height")));
+        }
+        for (const std::string& width : input.Values("width")) {
+            const size_t blank = width.find(' ');
+            EXPECT_EQ(font.GetGlyphWidth(static_cast<uint16_t>(std::stoi(width.substr(0, blank)))),
+                      std::stoi(width.substr(blank + 1)))
+                << width;
+        }
+        if (font.IsLoaded()) {
+            DrawEverything(font);
+        } else {
+            EXPECT_EQ(font.GetGlyphCount(), 0u);
+        }
+    }
+}
+
+} // namespace

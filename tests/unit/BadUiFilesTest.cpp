@@ -1,0 +1,50 @@
+// Broken and unusual UI files a user might hand over (tests/data/bad-inputs/ui/): each one loads
+// or fails as its sidecar says, with exactly the log lines it lists and the windows and widgets
+// built before any error; then a few frames run over whatever was built, with the clock moving
+// by large steps so that every animation plays out.
+#include "BadInputCases.h"
+#include "Timer.h"
+#include "UiLoaderTestSupport.h"
+
+namespace {
+
+class SteppedTimer : public Timer {
+public:
+    long double Elapsed() override { return seconds += 7.5L; }
+    void Restart() override { seconds = 0.0L; }
+
+private:
+    long double seconds = 0.0L;
+};
+
+class BadUiFilesTest : public UiLoaderTestBase {};
+
+size_t WidgetCount(const uiContext& context) {
+    size_t count = 0;
+    for (const auto& window : context.windows) {
+        count += 1 + window->children.size();
+    }
+    return count;
+}
+
+TEST_F(BadUiFilesTest, EachFileGivesItsOutcome) {
+    RecordingGL::SetDiscard(true);
+    for (const BadInputCase& input : BadInputCases("ui")) {
+        const std::string fileName = input.file.filename().string();
+        SCOPED_TRACE(fileName);
+        std::filesystem::copy_file(input.file, fileName, std::filesystem::copy_options::overwrite_existing);
+        context = std::make_unique<uiContext>();
+        context->SetTimer(std::make_unique<SteppedTimer>());
+        logStart = ReadFileLines("app.log").size();
+
+        const bool loaded = context->LoadUiFile(fileName);
+        EXPECT_EQ(loaded ? "true" : "false", input.Value("result"));
+        EXPECT_EQ(Logged(), input.Values("log", fileName));
+        EXPECT_EQ(std::to_string(WidgetCount(*context)), input.Value("widgets"));
+        for (int frame = 0; frame < 4; ++frame) {
+            context->Tick();
+        }
+    }
+}
+
+} // namespace
