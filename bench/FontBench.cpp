@@ -53,14 +53,3 @@ void BM_DrawText(benchmark::State& state) {
 BENCHMARK(BM_DrawText)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!EnterDataDirectory()) {
-        return 1;
-    }
-    RecordingGL::SetDiscard(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

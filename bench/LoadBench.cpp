@@ -109,14 +109,3 @@ void BM_LoadUiFile(benchmark::State& state) {
 BENCHMARK(BM_LoadUiFile)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!EnterDataDirectory()) {
-        return 1;
-    }
-    RecordingGL::SetDiscard(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

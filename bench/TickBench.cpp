@@ -88,14 +88,3 @@ void BM_TickSampleUi(benchmark::State& state) {
 BENCHMARK(BM_TickSampleUi)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!EnterDataDirectory()) {
-        return 1;
-    }
-    RecordingGL::SetDiscard(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
