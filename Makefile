@@ -32,11 +32,12 @@ build-fuzz: setup
 run: build
 	@cd data && ../$(BUILD_DIR)/shell/drev
 
-# Every test of the release build, the unit tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short run of every fuzz target.
+# Every test of the release build, every test again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (all but the valgrind run, which can't run a sanitizer build), and
+# a short run of every fuzz target.
 check: build build-sanitize build-fuzz
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
-	@cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS) -L unit
+	@cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS)
 	@scripts/fuzz.sh $(FUZZ_DIR) --runs $(FUZZ_CHECK_RUNS)
 
 fuzz: build-fuzz
