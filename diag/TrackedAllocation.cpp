@@ -11,6 +11,7 @@ bool traceOn = false;
 int liveBlocks = 0;
 bool allocationGuard = false;
 bool releaseGuard = false;
+int nothrowGrantsBeforeFailure = -1;
 
 // The count is taken before the heap is asked, so a failed request counts too. The guard keeps
 // allocations made by the logging itself from being traced.
@@ -37,6 +38,15 @@ void TraceRelease() {
 void* AllocateOrNull(std::size_t size) noexcept {
     TraceAllocation(size);
     return std::malloc(size == 0 ? 1 : size);
+}
+
+// A request chosen to fail is traced like any other request before it is refused.
+void* AllocateNothrow(std::size_t size) noexcept {
+    if (nothrowGrantsBeforeFailure >= 0 && nothrowGrantsBeforeFailure-- == 0) {
+        TraceAllocation(size);
+        return nullptr;
+    }
+    return AllocateOrNull(size);
 }
 
 void* AllocateOrThrow(std::size_t size) {
@@ -68,6 +78,10 @@ int LiveBlockCount() {
     return liveBlocks;
 }
 
+void FailNothrowAllocationAfter(int granted) {
+    nothrowGrantsBeforeFailure = granted;
+}
+
 void* operator new(std::size_t size) {
     return AllocateOrThrow(size);
 }
@@ -75,10 +89,10 @@ void* operator new[](std::size_t size) {
     return AllocateOrThrow(size);
 }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return AllocateOrNull(size);
+    return AllocateNothrow(size);
 }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return AllocateOrNull(size);
+    return AllocateNothrow(size);
 }
 void operator delete(void* block) noexcept {
     Release(block);

@@ -7,3 +7,8 @@
 
 void SetAllocationTrace(bool on);
 int LiveBlockCount();
+
+// Makes one nothrow allocation fail as an exhausted heap would: the one that follows `granted`
+// further nothrow allocations. A negative count cancels a failure not yet made. The program
+// never calls it; tests use it to reach the paths that handle a failed allocation.
+void FailNothrowAllocationAfter(int granted);

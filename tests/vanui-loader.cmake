@@ -1,5 +1,6 @@
-# The widget tree, the UI context and the UI file loader.
-foreach(test UiLoaderStructureTest UiColorFontSectionTest UiWidgetItemTest UiWidgetTreeTest)
+# The widget tree, the UI context and the UI file loader, and the paths of refused allocations.
+foreach(test UiLoaderStructureTest UiColorFontSectionTest UiWidgetItemTest UiWidgetTreeTest
+        AllocationFailureTest)
     add_drev_test(${test} SOURCES unit/${test}.cpp LIBS vanui drev_gl_recorder)
 endforeach()
 target_compile_definitions(UiLoaderStructureTest PRIVATE

@@ -1,7 +1,7 @@
+#include "TrackedAllocation.h"
 #include "FileText.h"
 #include "Log.h"
 #include "TempDir.h"
-#include "TrackedAllocation.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +75,28 @@ TEST(TrackedAllocationTest, ImpossibleRequestGivesNullOrBadAlloc) {
     void* block = ::operator new(huge, std::nothrow);
     EXPECT_EQ(block, nullptr);
     EXPECT_THROW(sink = ::operator new(huge), std::bad_alloc);
+}
+
+TEST(TrackedAllocationTest, ChosenNothrowAllocationFailsOnce) {
+    FailNothrowAllocationAfter(2);
+    int* granted[2] = {new (std::nothrow) int(1), new (std::nothrow) int(2)};
+    int* plain = new int(3);
+    int* refused = new (std::nothrow) int(4);
+    int* after = new (std::nothrow) int(5);
+    EXPECT_NE(granted[0], nullptr);
+    EXPECT_NE(granted[1], nullptr);
+    EXPECT_EQ(refused, nullptr);
+    EXPECT_NE(after, nullptr);
+    delete granted[0];
+    delete granted[1];
+    delete plain;
+    delete after;
+
+    FailNothrowAllocationAfter(0);
+    FailNothrowAllocationAfter(-1);
+    int* cancelled = new (std::nothrow) int(6);
+    EXPECT_NE(cancelled, nullptr);
+    delete cancelled;
 }
 
 } // namespace
