@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Runs the real program under valgrind's memcheck and fails on any error it reports:
+# Runs the real program under valgrind's memcheck:
 #   1. a console session: start screen, every menu page, the information and about pages, a
 #      switch to each language and back, an unknown command, then "exit";
-#   2. the font test window (command 8) under a private Xvfb, drawing for a few seconds.
+#   2. the font test window (command 8) under a private Xvfb, drawing for a few seconds;
+#   3. the UI test window (command 7) there, its animations playing while the mouse hovers,
+#      presses and releases a button and crosses the widgets, and keys are typed.
 #     scripts/memcheck.sh <build-dir>
 # Each run works in a scratch copy of data/. Nothing is suppressed; scripts/memcheck_report.py
 # fails the check on every error that reaches the program's own code, and lists without failing
 # those that happen wholly inside the GL, GLUT and X libraries (they differ from machine to
-# machine with the renderer's generated code). Exits 0 when both runs are clean, 1 when valgrind
+# machine with the renderer's generated code). Exits 0 when every run is clean, 1 when valgrind
 # reports an error of the program (or a run did not get where it should), 2 when a run could not
-# be made. The valgrind logs are kept as memcheck-console.xml and memcheck-window.xml in the build
-# directory.
+# be made. The valgrind logs are kept as memcheck-<run>.xml in the build directory.
 set -uo pipefail
 
 [ $# -eq 1 ] || { echo "usage: $0 <build-dir>" >&2; exit 2; }
@@ -68,7 +69,7 @@ report console "$scratch/console.xml" || status=1
 [ $code -eq 0 ] || [ $code -eq 99 ] || { echo "memcheck console: the program ended with status $code"; status=1; }
 [ -f "$console_dir/DREV1.cfg" ] || { echo "memcheck console: the session did not reach exit"; status=1; }
 
-# 2. The font test window under a private X server.
+# 2. and 3. The two windows under a private X server.
 display=
 for number in $(seq 90 199); do
     if [ ! -e /tmp/.X$number-lock ] && [ ! -e /tmp/.X11-unix/X$number ]; then
@@ -83,31 +84,49 @@ for _ in $(seq 100); do
     DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.2
 done
-window_dir="$scratch/window"
-cp -r "$root/data" "$window_dir"
-printf '\n\n8\n' >"$scratch/window.in"
-cd "$window_dir" || exit 2
-DISPLAY=$display valgrind "${valgrind_options[@]}" --xml-file="$scratch/window.xml" "$drev" \
-    <"$scratch/window.in" >/dev/null 2>&1 &
-run_pid=$!
-cd "$root" || exit 2
-# Waits for the window, then for its first frame (the screen then holds many colours), then
-# lets a few more frames run.
-drawn=no
-if DISPLAY=$display timeout 60 xdotool search --sync --name "DREV GLFonts test" >/dev/null 2>&1; then
-    for _ in $(seq 60); do
-        if [ "$(screen_colours)" -gt 8 ]; then
-            drawn=yes
-            sleep 3
-            break
-        fi
-        sleep 2
+
+# Opens a window from the menu (command, title), waits for its first frame (the screen then
+# holds many colours), lets a few more frames run while the given function drives it, and
+# ends the run.
+run_window() {
+    local name=$1 command=$2 title=$3 drive=$4
+    local dir="$scratch/$name"
+    cp -r "$root/data" "$dir"
+    printf '\n\n%s\n' "$command" >"$scratch/$name.in"
+    (cd "$dir" && DISPLAY=$display exec valgrind "${valgrind_options[@]}" \
+        --xml-file="$scratch/$name.xml" "$drev" <"$scratch/$name.in" >/dev/null 2>&1) &
+    local run_pid=$! drawn=no window
+    if window=$(DISPLAY=$display timeout 60 xdotool search --sync --name "$title" 2>/dev/null | head -n 1); then
+        for _ in $(seq 60); do
+            if [ "$(screen_colours)" -gt 8 ]; then
+                drawn=yes
+                DISPLAY=$display $drive "$window"
+                sleep 3
+                break
+            fi
+            sleep 2
+        done
+    fi
+    [ $drawn = yes ] || { echo "memcheck $name: the window did not appear or draw"; status=1; }
+    # The window owns the process until it is closed; ending it by signal still lets valgrind
+    # write its log.
+    kill -TERM "$run_pid" 2>/dev/null
+    wait "$run_pid" 2>/dev/null
+    report "$name" "$scratch/$name.xml" || status=1
+}
+
+just_watch() { :; }
+
+# Hovers, presses and releases a button, moves across the widgets and types into the focus.
+hover_press_and_type() {
+    local window=$1
+    xdotool mousemove --window "$window" 440 520 sleep 1 mousedown 1 sleep 1 mouseup 1 sleep 1
+    xdotool type --delay 200 "Hi there"
+    for x in 80 200 320 440 560 680; do
+        xdotool mousemove --window "$window" "$x" 100 sleep 0.3
     done
-fi
-[ $drawn = yes ] || { echo "memcheck window: the window did not appear or draw"; status=1; }
-# The window owns the process until it is closed; ending it by signal still lets valgrind
-# write its summary.
-kill -TERM "$run_pid" 2>/dev/null
-wait "$run_pid" 2>/dev/null
-report window "$scratch/window.xml" || status=1
+}
+
+run_window window 8 "DREV GLFonts test" just_watch
+run_window ui-window 7 "DREV vanui test" hover_press_and_type
 exit $status

@@ -10,8 +10,8 @@ endforeach()
 target_include_directories(BadConsoleTablesTest PRIVATE ${PROJECT_SOURCE_DIR}/fuzz)
 target_compile_definitions(BadConsoleTablesTest PRIVATE DREV_FUZZ_DIR="${PROJECT_SOURCE_DIR}/fuzz")
 
-# The memory check runs the real program under valgrind: a console session and the font test
-# window under its own Xvfb (about a minute). Valgrind can't run a sanitizer build.
+# The memory check runs the real program under valgrind: a console session, then the font test
+# window and the UI test window under its own Xvfb (about a minute). Valgrind can't run a sanitizer build.
 if(NOT DREV_SANITIZE)
     add_test(NAME memcheck COMMAND ${PROJECT_SOURCE_DIR}/scripts/memcheck.sh ${PROJECT_BINARY_DIR})
     set_tests_properties(memcheck PROPERTIES LABELS "e2e;memcheck" TIMEOUT 300)
