@@ -69,17 +69,17 @@ report console "$scratch/console.xml" || status=1
 [ $code -eq 0 ] || [ $code -eq 99 ] || { echo "memcheck console: the program ended with status $code"; status=1; }
 [ -f "$console_dir/DREV1.cfg" ] || { echo "memcheck console: the session did not reach exit"; status=1; }
 
-# 2. and 3. The two windows under a private X server.
-display=
-for number in $(seq 90 199); do
-    if [ ! -e /tmp/.X$number-lock ] && [ ! -e /tmp/.X11-unix/X$number ]; then
-        display=:$number
-        break
-    fi
-done
-[ -n "$display" ] || { echo "memcheck: no free X display" >&2; exit 2; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+# 2. and 3. The two windows under a private X server. Xvfb picks a free display number itself
+# and writes it to fd 3 once it listens, so servers of tests running beside this one can't
+# take the same number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+display=
+for _ in $(seq 100); do
+    number=$(grep -x '[0-9][0-9]*' "$scratch/display" 2>/dev/null) && { display=:$number; break; }
+    sleep 0.2
+done
+[ -n "$display" ] || { echo "memcheck: Xvfb did not start" >&2; exit 2; }
 for _ in $(seq 100); do
     DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.2

@@ -1,7 +1,9 @@
-"""A private X server for window tests: Xvfb on a free display number, screenshots read from
-xwd dumps, and mouse and keyboard input through xdotool. A test that cannot start Xvfb fails."""
+"""A private X server for window tests: Xvfb on a display number it picks itself, screenshots
+read from xwd dumps, and mouse and keyboard input through xdotool. A test that cannot start Xvfb
+fails."""
 
 import os
+import select
 import shutil
 import signal
 import struct
@@ -10,35 +12,46 @@ import time
 import zlib
 
 
-def _free_display():
-    for number in range(90, 200):
-        if not os.path.exists("/tmp/.X%d-lock" % number) and \
-                not os.path.exists("/tmp/.X11-unix/X%d" % number):
-            return number
-    raise RuntimeError("no free X display number")
-
-
 class XServer:
     """Starts Xvfb in the constructor; stop() kills it by process id."""
 
     def __init__(self, width=1024, height=768):
         if shutil.which("Xvfb") is None or shutil.which("xdotool") is None or shutil.which("xwd") is None:
             raise RuntimeError("Xvfb, xdotool and xwd are needed (scripts/setup.sh installs them)")
-        self.number = _free_display()
-        self.display = ":%d" % self.number
+        # Xvfb picks the display number itself and reports it once it listens: two servers
+        # started at the same moment (tests run in parallel) can never take the same number.
         # Without -noreset the server resets when the readiness probe disconnects.
+        read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp", "-noreset"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        try:
+            self.number = self._read_display_number(read_end, time.time() + 20)
+        finally:
+            os.close(read_end)
+        self.display = ":%d" % self.number
         deadline = time.time() + 20
         while time.time() < deadline:
             if self.proc.poll() is not None:
                 raise RuntimeError("Xvfb exited at start (status %d)" % self.proc.returncode)
-            if os.path.exists("/tmp/.X11-unix/X%d" % self.number) and self._probe():
+            if self._probe():
                 return
             time.sleep(0.1)
         self.stop()
         raise RuntimeError("Xvfb did not become ready on " + self.display)
+
+    def _read_display_number(self, read_end, deadline):
+        text = b""
+        while not text.endswith(b"\n"):
+            ready, _, _ = select.select([read_end], [], [], max(0.0, deadline - time.time()))
+            chunk = os.read(read_end, 16) if ready else b""
+            if not chunk:
+                self.stop()
+                raise RuntimeError("Xvfb did not report a display number (status %s)" % self.proc.poll())
+            text += chunk
+        return int(text)
 
     def env(self):
         env = dict(os.environ)
