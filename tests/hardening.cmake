@@ -16,3 +16,8 @@ if(NOT DREV_SANITIZE)
     add_test(NAME memcheck COMMAND ${PROJECT_SOURCE_DIR}/scripts/memcheck.sh ${PROJECT_BINARY_DIR})
     set_tests_properties(memcheck PROPERTIES LABELS "e2e;memcheck" TIMEOUT 300)
 endif()
+
+# How the memory check judges valgrind's errors.
+add_test(NAME memcheck_report
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/memcheck_report_test.py)
+set_tests_properties(memcheck_report PROPERTIES LABELS unit)
