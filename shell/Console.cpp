@@ -34,11 +34,20 @@ void Console::Print(const char* format, ...) {
     va_end(args);
 }
 
+// Input written on Windows ends its lines with CR LF: that pair is one Enter here, as it is
+// for command lines, so the next wait or command doesn't take the LF as an empty line.
 bool Console::WaitForEnter() {
     Flush();
-    if (inputEnded || std::fgetc(in) == EOF) {
+    const int key = inputEnded ? EOF : std::fgetc(in);
+    if (key == EOF) {
         inputEnded = true;
         return false;
+    }
+    if (key == '\r') {
+        const int next = std::fgetc(in);
+        if (next != '\n' && next != EOF) {
+            std::ungetc(next, in);
+        }
     }
     return true;
 }

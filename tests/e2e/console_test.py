@@ -95,6 +95,17 @@ class ConsoleTest(unittest.TestCase):
         code, out = s.run("\n\n5\n")
         self.assertTrue(out.endswith(s.main_page("A") + language_page(s.msg["A"], [(800, "&Alpha"), (801, "&Beta")])))
 
+    def test_input_with_cr_lf_line_ends_runs_as_with_lf(self):
+        typed = ["", "", "1", "", "998", "", "zz", "", "x", ""]
+        outputs = []
+        for line_end in ("\n", "\r\n"):
+            s = Session()
+            code, out = s.run(line_end.join(typed) + line_end)
+            self.assertEqual(code, 0)
+            outputs.append(out)
+        self.assertEqual(outputs[1], outputs[0])
+        self.assertNotIn("Unknown command:. ", outputs[1])
+
     def test_long_line_keeps_seventy_nine_characters(self):
         s = Session()
         code, out = s.run("\n\n" + "7" * 79 + "x" * 50 + "\n\nexit\n")
