@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -150,6 +151,11 @@ protected:
 
 TEST_F(UiFontRejectTest, MissingFile) {
     ExpectRejected("nofile.krf", "Wrong KORU font file [nofile.krf]");
+}
+
+TEST_F(UiFontRejectTest, DirectoryIsNoFontFile) {
+    ASSERT_EQ(mkdir("folder.krf", 0755), 0);
+    ExpectRejected("folder.krf", "Wrong KORU font file [folder.krf]");
 }
 
 TEST_F(UiFontRejectTest, ShortHeader) {

@@ -103,7 +103,9 @@ uiFont::~uiFont() {
 
 bool uiFont::Load(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
-    if (!in.is_open()) {
+    // A directory opens like a file but fails its first read: it can't be opened as a font.
+    in.peek();
+    if (!in.is_open() || in.bad()) {
         Log(LOG_TYPE_ERROR, "Wrong KORU font file [%s]", fileName.c_str());
         return false;
     }
