@@ -2,14 +2,12 @@
 sheet at (10, 50), the sample lines and the code rows; without its font only the background."""
 
 import os
-import subprocess
 import unittest
 
 import drevtest
 import windowtest
 import xserver
 
-DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs")
 
 
 def whitish(p):
@@ -34,8 +32,7 @@ class FontWindowTest(unittest.TestCase):
         self.addCleanup(work.remove)
         run = self.open_window(work)
         shot = run.settle(2)
-        os.makedirs(DOCS, exist_ok=True)
-        shot.save_png(os.path.join(DOCS, "font-test.png"))
+        windowtest.save_screenshot(shot, "font-test.png")
         self.assertTrue(run.alive())
         self.assert_background_corners(shot)
 

@@ -10,7 +10,6 @@ import drevtest
 import windowtest
 import xserver
 
-DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs")
 TITLE = "DREV vanui test"
 
 # Colours of data/vantora.ui in 8 bits: Base, Base doubled (hover), Light and Dark.
@@ -71,8 +70,7 @@ class UiWindowTest(unittest.TestCase):
         run.x.move_mouse(*QUIET_SPOT)
         # The last animation ends 2.9 s after the first frame; PathStrXY then stands in its place.
         start = wait_for(run, lambda shot: base_at(shot, 678, 147), 3.5)
-        os.makedirs(DOCS, exist_ok=True)
-        start.save_png(os.path.join(DOCS, "ui-test.png"))
+        windowtest.save_screenshot(start, "ui-test.png")
         self.assertTrue(run.alive())
         self.assert_backdrop(start)
 

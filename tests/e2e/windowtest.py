@@ -1,11 +1,20 @@
 """Helpers for window tests: start drev in a work directory under a private X server, walk the
 start screen, give a menu command and wait for the window it opens."""
 
+import os
 import subprocess
 import time
 
 import drevtest
 import xserver
+
+
+def save_screenshot(shot, name):
+    """Keeps what a test saw as screenshots/<name> in the directory the test runs in (under the
+    build directory), so a test run never changes the checkout."""
+    folder = os.path.join(os.getcwd(), "screenshots")
+    os.makedirs(folder, exist_ok=True)
+    shot.save_png(os.path.join(folder, name))
 
 
 class WindowRun:
