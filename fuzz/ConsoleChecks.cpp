@@ -2,6 +2,7 @@
 
 #include "Configuration.h"
 #include "Console.h"
+#include "ConsoleCapture.h"
 #include "Pages.h"
 #include "TextTables.h"
 
@@ -16,37 +17,11 @@ namespace {
 
 const char* const TABLE_FILES[] = {"Menu.txt", "Languages.txt", "items.txt", "messages.txt"};
 
-// A console that reads nothing and keeps what it prints.
-class CapturedConsole {
-public:
-    CapturedConsole()
-        : in(std::fopen("/dev/null", "r")), out(open_memstream(&buffer, &size)), console(in, out) {}
-    ~CapturedConsole() {
-        std::fclose(in);
-        std::fclose(out);
-        std::free(buffer);
-    }
-    CapturedConsole(const CapturedConsole&) = delete;
-    CapturedConsole& operator=(const CapturedConsole&) = delete;
-
-    Console& Get() { return console; }
-
-    // Line ends printed since the last call.
-    long TakeLineEnds() {
-        std::fflush(out);
-        long count = std::count(buffer + taken, buffer + size, '\n');
-        taken = size;
-        return count;
-    }
-
-private:
-    std::FILE* in;
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::size_t taken = 0;
-    std::FILE* out;
-    Console console;
-};
+// Line ends printed since the last call.
+long TakeLineEnds(ConsoleCapture& console) {
+    const std::string printed = console.Output();
+    return std::count(printed.begin(), printed.end(), '\n');
+}
 
 void WriteFile(const char* name, const char* bytes, std::size_t count) {
     std::FILE* file = std::fopen(name, "wb");
@@ -115,9 +90,9 @@ int ItemCount(const TextTables& tables, int row) {
 
 // A list page is 25 lines tall unless it lists more entries than fit (20 menu items, or more
 // than 20 languages); the error page of an unknown menu code is 24 lines.
-std::string CheckPages(TextTables& tables, CapturedConsole& console) {
+std::string CheckPages(TextTables& tables, ConsoleCapture& console) {
     Pages pages(console.Get(), tables);
-    console.TakeLineEnds();
+    TakeLineEnds(console);
     for (int row = 0; row < TextTables::MENU_ROWS; ++row) {
         int pageCode = tables.MenuCode(row, 0);
         if (pageCode == -1) {
@@ -129,7 +104,7 @@ std::string CheckPages(TextTables& tables, CapturedConsole& console) {
         }
         pages.ShowMenuPage(pageCode);
         int items = ItemCount(tables, found);
-        if (console.TakeLineEnds() != std::max(25, 6 + items)) {
+        if (TakeLineEnds(console) != std::max(25, 6 + items)) {
             return "a menu page has the wrong height";
         }
         for (int item = 1; item <= items; ++item) {
@@ -142,12 +117,12 @@ std::string CheckPages(TextTables& tables, CapturedConsole& console) {
         }
     }
     pages.ShowMenuPage(-12345);
-    if (console.TakeLineEnds() != 24) {
+    if (TakeLineEnds(console) != 24) {
         return "the unknown page has the wrong height";
     }
     pages.ShowLanguagePage();
     int languages = std::max(1, tables.LanguageCount());
-    if (console.TakeLineEnds() != std::max(25, 5 + languages)) {
+    if (TakeLineEnds(console) != std::max(25, 5 + languages)) {
         return "the language page has the wrong height";
     }
     return "";
@@ -180,7 +155,7 @@ std::string CheckRoundTrip(int language, const Configuration& first, const Confi
 
 std::string CheckConsoleTables(const std::uint8_t* data, std::size_t size) {
     WriteTableFiles(data, size);
-    CapturedConsole console;
+    ConsoleCapture console;
     TextTables tables(console.Get());
     tables.LoadLanguageTable(TABLE_FILES[1]);
     tables.LoadMenuTable(TABLE_FILES[0]);
@@ -200,7 +175,7 @@ std::string CheckConsoleTables(const std::uint8_t* data, std::size_t size) {
 
 std::string CheckConfiguration(const std::uint8_t* data, std::size_t size) {
     WriteFile("DREV.cfg", reinterpret_cast<const char*>(data), size);
-    CapturedConsole console;
+    ConsoleCapture console;
     int language = 0;
     Configuration first(console.Get(), &language);
     first.ReadConfiguration("DREV.cfg");

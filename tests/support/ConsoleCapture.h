@@ -1,5 +1,5 @@
-// A Console for tests: its input is a given text and everything printed is kept, so a test can
-// feed typed lines and compare whole screens.
+// A Console for tests and fuzz checks: its input is a given text and everything printed is kept,
+// so a caller can feed typed lines and compare whole screens.
 #pragma once
 
 #include "Console.h"
