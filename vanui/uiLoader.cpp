@@ -3,6 +3,7 @@
 // the file name and, for what the Tokenizer reads, the line; the first error ends the load.
 #include "uiContext.h"
 
+#include "InputFile.h"
 #include "Log.h"
 #include "Parser.h"
 #include "uiStyles.h"
@@ -196,10 +197,8 @@ void SetItemAnimation(uiWidget& widget, const Hash& settings) {
 } // namespace
 
 bool uiContext::LoadUiFile(const std::string& fileName) {
-    std::ifstream input(fileName);
-    // A directory opens like a file but gives no bytes; it is no UI file either.
-    input.peek();
-    if (!input.is_open() || input.bad()) {
+    std::ifstream input;
+    if (!OpenInputFile(input, fileName)) {
         Log(LOG_TYPE_CRITICAL, "The UI file [%s] was not found.", fileName.c_str());
         return false;
     }

@@ -1,5 +1,6 @@
 #include "uiFont.h"
 
+#include "InputFile.h"
 #include "Log.h"
 
 #include <GL/gl.h>
@@ -102,10 +103,8 @@ uiFont::~uiFont() {
 // ==== Reading the font file ====
 
 bool uiFont::Load(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    // A directory opens like a file but fails its first read: it can't be opened as a font.
-    in.peek();
-    if (!in.is_open() || in.bad()) {
+    std::ifstream in;
+    if (!OpenInputFile(in, fileName, std::ios::binary)) {
         Log(LOG_TYPE_ERROR, "Wrong KORU font file [%s]", fileName.c_str());
         return false;
     }

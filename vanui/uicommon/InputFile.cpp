@@ -1,0 +1,7 @@
+#include "InputFile.h"
+
+bool OpenInputFile(std::ifstream& in, const std::string& fileName, std::ios::openmode mode) {
+    in.open(fileName, mode | std::ios::in);
+    in.peek();
+    return in.is_open() && !in.bad();
+}
