@@ -8,8 +8,8 @@
 #     scripts/memcheck.sh <build-dir>
 # Each run works in a scratch copy of data/. Nothing is suppressed; scripts/memcheck_report.py
 # fails the check on every error that reaches the program's own code, and lists without failing
-# those that happen wholly inside the GL, GLUT and X libraries (they differ from machine to
-# machine with the renderer's generated code). Exits 0 when every run is clean, 1 when valgrind
+# those that happen wholly inside the GL, GLUT and X libraries (they differ with the machine and
+# the X server). Exits 0 when every run is clean, 1 when valgrind
 # reports an error of the program (or a run did not get where it should), 2 when a run could not
 # be made. The valgrind logs are kept as memcheck-<run>.xml in the build directory.
 set -uo pipefail
@@ -45,14 +45,15 @@ report() {
     [ "$verdict" -eq 0 ]
 }
 
-# Distinct pixel values in a dump of the screen (the xwd header and colour map skipped).
+# Distinct colours on the screen, read with the window tests' xwd reader.
 screen_colours() {
     local count
     count=$(xwd -root -silent -display "$display" 2>/dev/null | python3 -c '
-import struct, sys
-data = sys.stdin.buffer.read()
-start = struct.unpack(">I", data[0:4])[0] + 12 * struct.unpack(">I", data[76:80])[0]
-print(len({data[i:i + 4] for i in range(start, len(data) - 3, 4)}))' 2>/dev/null)
+import sys
+sys.path.insert(0, sys.argv[1])
+import xserver
+image = xserver.Image.from_xwd(sys.stdin.buffer.read())
+print(len({image.rgb[i:i + 3] for i in range(0, len(image.rgb), 3)}))' "$root/tests/e2e" 2>/dev/null)
     echo "${count:-0}"
 }
 
