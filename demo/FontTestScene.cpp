@@ -31,6 +31,19 @@ void DrawLine(uiFont& font, const std::string& text, float x, float& y) {
 
 } // namespace
 
+// glOrtho with near -1 and far 1 is the mapping gluOrtho2D sets.
+void BeginFontTestFrame() {
+    glClearColor(0.1f, 0.1f, 0.1f, 1.0f);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glOrtho(0, 800, 600, 0, -1, 1);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+}
+
 void DrawFontTestScene(uiFont& font) {
     DrawBackground();
 

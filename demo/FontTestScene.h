@@ -7,4 +7,7 @@
 
 class uiFont;
 
+// Clears to dark grey, enables blending with source alpha and sets the 800 x 600 mapping with
+// y growing downwards (kept in the modelview matrix, the projection left as identity).
+void BeginFontTestFrame();
 void DrawFontTestScene(uiFont& font);

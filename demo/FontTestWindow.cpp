@@ -15,12 +15,7 @@ const char* const TITLE = "DREV GLFonts test";
 uiFont* testFont = nullptr;
 
 void FontTestDisplay() {
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluOrtho2D(0, 800, 600, 0);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
+    BeginFontTestFrame();
     if (testFont != nullptr) {
         DrawFontTestScene(*testFont);
     }
@@ -40,10 +35,6 @@ void RunFontTest(int& argc, char** argv) {
     glutInit(&argc, argv);
     glutCreateWindow(TITLE);
     glutDisplayFunc(FontTestDisplay);
-
-    glClearColor(0.1f, 0.1f, 0.1f, 1.0f);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
     testFont = new (std::nothrow) uiFont("Default.KRF");
     glutMainLoop();

@@ -19,6 +19,19 @@ const float SHEET_Y = 500.0f;
 
 } // namespace
 
+// glOrtho with near -1 and far 1 is the projection gluOrtho2D sets.
+void BeginUiTestFrame() {
+    glClearColor(0.1f, 0.5f, 0.5f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, UI_TEST_WIDTH, UI_TEST_HEIGHT, 0, -1, 1);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
 void DrawUiTestBackdrop() {
     glBegin(GL_TRIANGLES);
     glColor3ub(255, 0, 0);

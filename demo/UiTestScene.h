@@ -4,14 +4,18 @@
 // UI_TEST_REPLAY_FRAMES frames the text jumps back to its first line and the context's animation
 // clock restarts, so the widget animations replay together with it.
 //
-// The caller sets up the frame (clear, projection, blending) before DrawUiTestScene and shows
-// it (swap) before AdvanceUiTestFrame.
+// A frame is BeginUiTestFrame, then DrawUiTestScene (or Tick alone for the widgets only), then
+// showing it (a swap or a read-back), then AdvanceUiTestFrame. The window and the off-screen
+// render draw with these same calls, so they give the same picture.
 #pragma once
 
 class uiContext;
 class uiFont;
 
 inline constexpr int UI_TEST_REPLAY_FRAMES = 200;
+// The picture's own size; a larger or smaller window scales it.
+inline constexpr int UI_TEST_WIDTH = 800;
+inline constexpr int UI_TEST_HEIGHT = 600;
 
 // Where the sample text stands and how many frames have passed since the last replay.
 struct UiTestFrameState {
@@ -19,6 +23,9 @@ struct UiTestFrameState {
     int frameCount = 0;
 };
 
+// Clears to the window's teal, sets the 800 x 600 projection with y growing downwards and
+// enables blending with source alpha.
+void BeginUiTestFrame();
 // The backdrop triangle: red at the top centre, green at the bottom left, blue at the bottom right.
 void DrawUiTestBackdrop();
 // The sample line at (40, 260 + textOffset) and the glyph sheet at (50, 500), in white.

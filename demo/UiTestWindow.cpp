@@ -13,8 +13,6 @@
 namespace {
 
 const char* const TITLE = "DREV vanui test";
-const int WINDOW_WIDTH = 800;
-const int WINDOW_HEIGHT = 600;
 const int FRAME_PAUSE_MS = 50;
 
 // Made at setup and used by every callback for the rest of the process.
@@ -23,15 +21,7 @@ uiFont* sampleFont = nullptr;
 UiTestFrameState frameState;
 
 void UiTestDisplay() {
-    glClearColor(0.1f, 0.5f, 0.5f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0, WINDOW_WIDTH, WINDOW_HEIGHT, 0);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    BeginUiTestFrame();
     if (context != nullptr) {
         DrawUiTestScene(*context, sampleFont, frameState);
     }
@@ -76,7 +66,7 @@ void RunUiTestWindow(int& argc, char** argv) {
         return;
     }
     glutInitWindowPosition(0, 0);
-    glutInitWindowSize(WINDOW_WIDTH, WINDOW_HEIGHT);
+    glutInitWindowSize(UI_TEST_WIDTH, UI_TEST_HEIGHT);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInit(&argc, argv);
     glutCreateWindow(TITLE);
@@ -97,8 +87,8 @@ void RunUiTestWindow(int& argc, char** argv) {
     } else {
         // Whatever the file built is shown; the loader has logged what went wrong.
         context->LoadUiFile("vantora.ui");
-        context->screenWidth = WINDOW_WIDTH;
-        context->screenHeight = WINDOW_HEIGHT;
+        context->screenWidth = UI_TEST_WIDTH;
+        context->screenHeight = UI_TEST_HEIGHT;
         context->focus = context->FindWidget("Label6");
     }
     glutMainLoop();
