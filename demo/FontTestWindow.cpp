@@ -1,17 +1,17 @@
 #include "FontTestWindow.h"
 
-#include "DisplayCheck.h"
 #include "FontTestScene.h"
+#include "TestWindow.h"
 #include "uiFont.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 #include <new>
 
 namespace {
 
 const char* const TITLE = "DREV GLFonts test";
 
-// The test font lives for the rest of the process; the display callback reaches it here.
+// The test font lives as long as the window; the display callback reaches it here.
 uiFont* testFont = nullptr;
 
 void FontTestDisplay() {
@@ -23,19 +23,19 @@ void FontTestDisplay() {
     glutPostRedisplay();
 }
 
+// Runs as the window closes, while its GL context is still current, so the font's texture goes with it.
+void FontTestClose() {
+    delete testFont;
+    testFont = nullptr;
+}
+
 } // namespace
 
-void RunFontTest(int& argc, char** argv) {
-    if (!CheckDisplayFor(TITLE)) {
+void RunFontTest(int argc, char** argv) {
+    if (!OpenTestWindow(TITLE, GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH, argc, argv)) {
         return;
     }
-    glutInitWindowPosition(0, 0);
-    glutInitWindowSize(800, 600);
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInit(&argc, argv);
-    glutCreateWindow(TITLE);
     glutDisplayFunc(FontTestDisplay);
-
     testFont = new (std::nothrow) uiFont("Default.KRF");
-    glutMainLoop();
+    RunTestWindow(FontTestClose);
 }

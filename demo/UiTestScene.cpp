@@ -6,6 +6,8 @@
 
 #include <GL/gl.h>
 
+#include <cstdint>
+
 namespace {
 
 // The font keeps a pointer to its colour, so the colour lives as long as the program.
@@ -18,6 +20,17 @@ const float SHEET_X = 50.0f;
 const float SHEET_Y = 500.0f;
 
 } // namespace
+
+// A window pixel covers the picture from x * 800 / width to (x + 1) * 800 / width; the position
+// is the picture point at its top-left corner, taken in 64 bits so no window size overflows it.
+void WindowToPicture(int windowWidth, int windowHeight, int& x, int& y) {
+    if (windowWidth > 0) {
+        x = static_cast<int>(static_cast<int64_t>(x) * UI_TEST_WIDTH / windowWidth);
+    }
+    if (windowHeight > 0) {
+        y = static_cast<int>(static_cast<int64_t>(y) * UI_TEST_HEIGHT / windowHeight);
+    }
+}
 
 // glOrtho with near -1 and far 1 is the projection gluOrtho2D sets.
 void BeginUiTestFrame() {

@@ -23,6 +23,10 @@ struct UiTestFrameState {
     int frameCount = 0;
 };
 
+// A mouse position in window pixels, moved into the picture, which a window of another size
+// shows stretched to its own size. A window of no size leaves the position as it is.
+void WindowToPicture(int windowWidth, int windowHeight, int& x, int& y);
+
 // Clears to the window's teal, sets the 800 x 600 projection with y growing downwards and
 // enables blending with source alpha.
 void BeginUiTestFrame();

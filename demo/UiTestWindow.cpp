@@ -1,13 +1,13 @@
 #include "UiTestWindow.h"
 
-#include "DisplayCheck.h"
 #include "Log.h"
 #include "Sleep.h"
+#include "TestWindow.h"
 #include "UiTestScene.h"
 #include "uiContext.h"
 #include "uiFont.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 #include <new>
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 const char* const TITLE = "DREV vanui test";
 const int FRAME_PAUSE_MS = 50;
 
-// Made at setup and used by every callback for the rest of the process.
+// Made at setup, used by every callback, released when the window closes.
 uiContext* context = nullptr;
 uiFont* sampleFont = nullptr;
 UiTestFrameState frameState;
@@ -33,7 +33,12 @@ void UiTestDisplay() {
     SleepMilliseconds(FRAME_PAUSE_MS);
 }
 
-// The input callbacks only hand their events to the widget runtime.
+// The input callbacks only hand their events to the widget runtime, mouse positions moved from
+// window pixels into the picture.
+
+void ToPicture(int& x, int& y) {
+    WindowToPicture(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT), x, y);
+}
 
 void UiTestKeyboard(unsigned char key, int /*x*/, int /*y*/) {
     if (context != nullptr) {
@@ -42,34 +47,42 @@ void UiTestKeyboard(unsigned char key, int /*x*/, int /*y*/) {
 }
 
 void UiTestMouse(int button, int state, int x, int y) {
+    ToPicture(x, y);
     if (context != nullptr) {
         context->MouseButton(button, state, x, y);
     }
 }
 
 void UiTestMotion(int x, int y) {
+    ToPicture(x, y);
     if (context != nullptr) {
         context->MouseDragged(x, y);
     }
 }
 
 void UiTestPassiveMotion(int x, int y) {
+    ToPicture(x, y);
     if (context != nullptr) {
         context->MouseMoved(x, y);
     }
 }
 
+// Runs as the window closes, while its GL context is still current, so the fonts' textures go
+// with it; the next window starts from a fresh context, font and frame count.
+void UiTestClose() {
+    delete context;
+    context = nullptr;
+    delete sampleFont;
+    sampleFont = nullptr;
+    frameState = UiTestFrameState();
+}
+
 } // namespace
 
-void RunUiTestWindow(int& argc, char** argv) {
-    if (!CheckDisplayFor(TITLE)) {
+void RunUiTestWindow(int argc, char** argv) {
+    if (!OpenTestWindow(TITLE, GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH, argc, argv)) {
         return;
     }
-    glutInitWindowPosition(0, 0);
-    glutInitWindowSize(UI_TEST_WIDTH, UI_TEST_HEIGHT);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInit(&argc, argv);
-    glutCreateWindow(TITLE);
     glutDisplayFunc(UiTestDisplay);
     glutKeyboardFunc(UiTestKeyboard);
     glutMouseFunc(UiTestMouse);
@@ -91,5 +104,5 @@ void RunUiTestWindow(int& argc, char** argv) {
         context->screenHeight = UI_TEST_HEIGHT;
         context->focus = context->FindWidget("Label6");
     }
-    glutMainLoop();
+    RunTestWindow(UiTestClose);
 }

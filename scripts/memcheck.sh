@@ -2,9 +2,11 @@
 # Runs the real program under valgrind's memcheck:
 #   1. a console session: start screen, every menu page, the information and about pages, a
 #      switch to each language and back, an unknown command, then "exit";
-#   2. the font test window (command 8) under a private Xvfb, drawing for a few seconds;
-#   3. the UI test window (command 7) there, its animations playing while the mouse hovers,
-#      presses and releases a button and crosses the widgets, and keys are typed.
+#   2. one run of both windows under a private Xvfb: the font test window (command 8) drawing
+#      for a few seconds, then the UI test window (command 7), its animations playing while the
+#      mouse hovers, presses and releases a button and crosses the widgets and keys are typed,
+#      then the font test window again; each is closed as a window manager's close button does,
+#      so the run goes back to the menu, and it ends when its input does.
 #     scripts/memcheck.sh <build-dir>
 # Each run works in a scratch copy of data/. Nothing is suppressed; scripts/memcheck_report.py
 # fails the check on every error that reaches the program's own code, and lists without failing
@@ -86,18 +88,12 @@ for _ in $(seq 100); do
     sleep 0.2
 done
 
-# Opens a window from the menu (command, title), waits for its first frame (the screen then
-# holds many colours), lets a few more frames run while the given function drives it, and
-# ends the run.
-run_window() {
-    local name=$1 command=$2 title=$3 drive=$4
-    local dir="$scratch/$name"
-    cp -r "$root/data" "$dir"
-    printf '\n\n%s\n' "$command" >"$scratch/$name.in"
-    (cd "$dir" && DISPLAY=$display exec valgrind "${valgrind_options[@]}" \
-        --xml-file="$scratch/$name.xml" "$drev" <"$scratch/$name.in" >/dev/null 2>&1) &
-    local run_pid=$! drawn=no window
-    if window=$(DISPLAY=$display timeout 60 xdotool search --sync --name "$title" 2>/dev/null | head -n 1); then
+# Waits for the window with the title and for its first frame (the screen then holds many
+# colours), lets a few more frames run while the given function drives it, then closes it with
+# WM_DELETE_WINDOW and waits until it is gone.
+drive_window() {
+    local title=$1 drive=$2 drawn=no window
+    if window=$(DISPLAY=$display timeout 60 xdotool search --sync --name "^$title\$" 2>/dev/null | head -n 1); then
         for _ in $(seq 60); do
             if [ "$(screen_colours)" -gt 8 ]; then
                 drawn=yes
@@ -108,12 +104,15 @@ run_window() {
             sleep 2
         done
     fi
-    [ $drawn = yes ] || { echo "memcheck $name: the window did not appear or draw"; status=1; }
-    # The window owns the process until it is closed; ending it by signal still lets valgrind
-    # write its log.
-    kill -TERM "$run_pid" 2>/dev/null
-    wait "$run_pid" 2>/dev/null
-    report "$name" "$scratch/$name.xml" || status=1
+    [ $drawn = yes ] || { echo "memcheck windows: \"$title\" did not appear or draw"; status=1; return; }
+    python3 -c 'import sys; sys.path.insert(0, sys.argv[1]); import xserver
+xserver.send_delete_window(sys.argv[2], int(sys.argv[3]))' "$root/tests/e2e" "$display" "$window"
+    for _ in $(seq 60); do
+        DISPLAY=$display xdotool search --name "^$title\$" >/dev/null 2>&1 || return
+        sleep 0.5
+    done
+    echo "memcheck windows: \"$title\" did not close"
+    status=1
 }
 
 just_watch() { :; }
@@ -128,6 +127,29 @@ hover_press_and_type() {
     done
 }
 
-run_window window 8 "DREV GLFonts test" just_watch
-run_window ui-window 7 "DREV vanui test" hover_press_and_type
+windows_dir="$scratch/windows"
+cp -r "$root/data" "$windows_dir"
+printf '\n\n8\n7\n8\n' >"$scratch/windows.in"
+(cd "$windows_dir" && DISPLAY=$display exec valgrind "${valgrind_options[@]}" \
+    --xml-file="$scratch/windows.xml" "$drev" <"$scratch/windows.in" >/dev/null 2>&1) &
+run_pid=$!
+drive_window "DREV GLFonts test" just_watch
+drive_window "DREV vanui test" hover_press_and_type
+drive_window "DREV GLFonts test" just_watch
+# Once the last window is closed the menu meets the end of its input and the run ends as on
+# "exit"; a run that does not end is stopped, and valgrind still writes its log.
+for _ in $(seq 120); do
+    kill -0 "$run_pid" 2>/dev/null || break
+    sleep 0.5
+done
+if kill -0 "$run_pid" 2>/dev/null; then
+    echo "memcheck windows: the run did not end after its windows were closed"
+    status=1
+    kill -TERM "$run_pid" 2>/dev/null
+fi
+wait "$run_pid" 2>/dev/null
+code=$?
+[ $code -eq 0 ] || [ $code -eq 99 ] || { echo "memcheck windows: the program ended with status $code"; status=1; }
+[ -f "$windows_dir/DREV1.cfg" ] || { echo "memcheck windows: the run did not write its settings"; status=1; }
+report windows "$scratch/windows.xml" || status=1
 exit $status

@@ -74,7 +74,7 @@ bool CommandDispatcher::DispatchCommand(int code) {
     case KEY_TEST_CODE:
         RunKeyTest();
         return true;
-    // Either window takes over the process; it comes back only when no display can be opened.
+    // Either window comes back when it is closed, or at once when no display can show it.
     case UI_TEST_CODE:
         RunUiTestWindow(argc, argv);
         return true;

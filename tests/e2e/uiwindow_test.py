@@ -111,6 +111,41 @@ class UiWindowTest(unittest.TestCase):
         errors = [l for l in work.log_lines() if "ERROR" in l or "CRITICAL" in l]
         self.assertEqual(errors, [])
 
+    def test_a_resized_window_stretches_the_picture_and_the_mouse_follows_it(self):
+        work = drevtest.WorkDir().copy_all_data()
+        self.addCleanup(work.remove)
+        run = self.open_window(work)
+        run.x.move_mouse(*QUIET_SPOT)
+        wait_for(run, lambda shot: base_at(shot, 678, 147), 3.5)
+        run.x.resize_window(run.window, 1000, 750)
+        scale = 1.25
+        whole = lambda: run.x.screenshot().crop(0, 0, 1000, 750)
+        at = lambda x, y: (int(x * scale), int(y * scale))
+
+        # Button1's inside, where the picture stretched to 1000 x 750 draws it, lights up under
+        # the mouse placed over its drawn place.
+        run.x.move_mouse(*at(440, 520))
+        inside = at(346, 491)
+        deadline = time.time() + 10
+        shot = whole()
+        while not xserver.close(shot.pixel(*inside), BASE_LIT, 4) and time.time() < deadline:
+            time.sleep(0.2)
+            shot = whole()
+        self.assert_close(shot, inside[0], inside[1], BASE_LIT)
+
+        # A press sinks it where it is drawn; the release gives it the focus, so typing shows.
+        run.x.mouse_down()
+        time.sleep(0.5)
+        self.assert_close(whole(), *at(343, 500), DARK, 8)
+        run.x.mouse_up()
+        time.sleep(0.3)
+        released = whole()
+        run.x.type_text("zz")
+        time.sleep(0.8)
+        box = tuple(int(v * scale) for v in BUTTON1)
+        self.assertTrue(region_differs(released, whole(), box))
+        self.assertTrue(run.alive())
+
     def test_without_its_ui_file_the_window_shows_backdrop_and_sample_text(self):
         work = drevtest.WorkDir().copy_all_data()
         self.addCleanup(work.remove)

@@ -2,6 +2,8 @@
 read from xwd dumps, and mouse and keyboard input through xdotool. A test that cannot start Xvfb
 fails."""
 
+import ctypes
+import ctypes.util
 import os
 import select
 import shutil
@@ -13,9 +15,10 @@ import zlib
 
 
 class XServer:
-    """Starts Xvfb in the constructor; stop() kills it by process id."""
+    """Starts Xvfb in the constructor (extra_args such as ("-extension", "GLX") go to Xvfb);
+    stop() kills it by process id."""
 
-    def __init__(self, width=1024, height=768):
+    def __init__(self, width=1024, height=768, extra_args=()):
         if shutil.which("Xvfb") is None or shutil.which("xdotool") is None or shutil.which("xwd") is None:
             raise RuntimeError("Xvfb, xdotool and xwd are needed (scripts/setup.sh installs them)")
         # Xvfb picks the display number itself and reports it once it listens: two servers
@@ -24,7 +27,7 @@ class XServer:
         read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
-             "-nolisten", "tcp", "-noreset"],
+             "-nolisten", "tcp", "-noreset"] + list(extra_args),
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         try:
@@ -86,6 +89,24 @@ class XServer:
             time.sleep(0.2)
         return None
 
+    def wait_window_gone(self, title, timeout=10):
+        """True once no window has the name title, False if one still has it after the timeout."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            result = self.xdotool("search", "--name", "^%s$" % title)
+            if not result.stdout.split():
+                return True
+            time.sleep(0.1)
+        return False
+
+    def close_window(self, window):
+        """Asks the window to close as a window manager's close button does: a WM_PROTOCOLS client
+        message carrying WM_DELETE_WINDOW, sent to the window itself (Xvfb runs no window manager)."""
+        send_delete_window(self.display, int(window))
+
+    def resize_window(self, window, width, height):
+        self.xdotool("windowsize", "--sync", window, width, height)
+
     def move_mouse(self, x, y):
         self.xdotool("mousemove", "--sync", x, y)
 
@@ -110,6 +131,44 @@ class XServer:
         if dump.returncode != 0:
             raise RuntimeError("xwd failed: " + dump.stderr.decode())
         return Image.from_xwd(dump.stdout)
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+
+class _Event(ctypes.Union):
+    # Xlib's XEvent is a union padded to 24 longs.
+    _fields_ = [("client", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def send_delete_window(display_name, window):
+    xlib = ctypes.CDLL(ctypes.util.find_library("X11"))
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xlib.XInternAtom.restype = ctypes.c_ulong
+    xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    xlib.XFlush.argtypes = [ctypes.c_void_p]
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    connection = xlib.XOpenDisplay(display_name.encode())
+    if not connection:
+        raise RuntimeError("cannot open display " + display_name)
+    try:
+        event = _Event()
+        event.client.type = 33  # ClientMessage
+        event.client.window = window
+        event.client.message_type = xlib.XInternAtom(connection, b"WM_PROTOCOLS", 0)
+        event.client.format = 32
+        event.client.data[0] = xlib.XInternAtom(connection, b"WM_DELETE_WINDOW", 0)
+        event.client.data[1] = 0  # CurrentTime
+        if not xlib.XSendEvent(connection, window, 0, 0, ctypes.byref(event)):
+            raise RuntimeError("XSendEvent failed")
+        xlib.XFlush(connection)
+    finally:
+        xlib.XCloseDisplay(connection)
 
 
 class Image:

@@ -17,6 +17,9 @@ struct State {
     GLuint nextTexture = 1;
     bool textureNameZero = false;
     bool discard = false;
+    GLint maxTextureSize = RecordingGL::DEFAULT_MAX_TEXTURE_SIZE;
+    GLenum error = GL_NO_ERROR;
+    GLenum uploadError = GL_NO_ERROR;
 };
 
 State& Gl() {
@@ -92,6 +95,18 @@ void SetDiscard(bool on) {
 
 void SetTextureNameZero(bool on) {
     Gl().textureNameZero = on;
+}
+
+void SetMaxTextureSize(int size) {
+    Gl().maxTextureSize = size;
+}
+
+void SetPendingError(GLenum error) {
+    Gl().error = error;
+}
+
+void FailNextUpload(GLenum error) {
+    Gl().uploadError = error;
 }
 
 const std::vector<Call>& Calls() {
@@ -233,11 +248,30 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
                   GLint border, GLenum format, GLenum type, const GLvoid* pixels) {
     Record("glTexImage2D", target, level, internalFormat, width, height, border, format, type);
     State& gl = Gl();
+    if (width > gl.maxTextureSize || height > gl.maxTextureSize) {
+        gl.error = GL_INVALID_VALUE;
+        return;
+    }
+    if (gl.uploadError != GL_NO_ERROR) {
+        gl.error = gl.uploadError;
+        gl.uploadError = GL_NO_ERROR;
+        return;
+    }
     if (gl.discard || pixels == nullptr) {
         return;
     }
     const unsigned char* bytes = static_cast<const unsigned char*>(pixels);
     gl.calls.back().pixels.assign(bytes, bytes + UploadSize(width, height, format));
+}
+
+void glGetIntegerv(GLenum pname, GLint* params) {
+    *params = pname == GL_MAX_TEXTURE_SIZE ? Gl().maxTextureSize : 0;
+}
+
+GLenum glGetError() {
+    const GLenum error = Gl().error;
+    Gl().error = GL_NO_ERROR;
+    return error;
 }
 
 void glShadeModel(GLenum mode) {

@@ -1,8 +1,10 @@
 // A recording stand-in for OpenGL 1.1, linked into unit tests in place of libGL. Every entry
 // point the toolkit and the demo windows call is defined here with C linkage; each call is
 // recorded with its name and numeric arguments, and glBegin/glEnd batches are collected as
-// vertices carrying the colour and texture coordinate current when they were sent. The
-// recorder is process-wide: tests call Reset before the code under test.
+// vertices carrying the colour and texture coordinate current when they were sent. Queries
+// (glGetIntegerv, glGetError) are answered, not recorded. Like a real GL, an upload larger than
+// the largest texture is refused with GL_INVALID_VALUE. The recorder is process-wide: tests call
+// Reset before the code under test.
 #pragma once
 
 #include <GL/gl.h>
@@ -34,12 +36,20 @@ struct Batch {
 };
 
 // Forgets every call and batch and restores the initial GL state: colour white, texture
-// coordinate 0, nothing enabled, unpack alignment 4, texture names counting from 1, recording on.
+// coordinate 0, nothing enabled, unpack alignment 4, texture names counting from 1, no error,
+// a largest texture of DEFAULT_MAX_TEXTURE_SIZE, recording on.
 void Reset();
 // When on, nothing is recorded (for benchmarks); texture names are still handed out.
 void SetDiscard(bool on);
 // When on, glGenTextures gives the name 0, as a GL that can't create a texture.
 void SetTextureNameZero(bool on);
+// What glGetIntegerv(GL_MAX_TEXTURE_SIZE) answers.
+inline constexpr int DEFAULT_MAX_TEXTURE_SIZE = 16384;
+void SetMaxTextureSize(int size);
+// An error left by some earlier call, reported by the next glGetError.
+void SetPendingError(GLenum error);
+// Makes the next glTexImage2D fail with the error, as a GL that ran out of memory would.
+void FailNextUpload(GLenum error);
 
 const std::vector<Call>& Calls();
 std::vector<std::string> CallNames();

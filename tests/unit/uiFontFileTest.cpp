@@ -104,6 +104,7 @@ TEST_F(UiFontLoadTest, NameFieldWithoutTerminatorIsCutAtFiftyBytes) {
 }
 
 TEST_F(UiFontLoadTest, SizesAtTheirLimits) {
+    RecordingGL::SetMaxTextureSize(65535);
     KrfFont wide;
     wide.width = 65535;
     wide.height = 1;
@@ -215,6 +216,40 @@ TEST_F(UiFontRejectTest, TextureNameZeroLogsBothMessages) {
     EXPECT_EQ(NewLogLines(), (Lines{"Failed to allocate OpenGL texture for uiFont [Sans 12 256x128].",
                                     "Impossible to create openGL texture for uiFont [f.krf]"}));
     EXPECT_EQ(RecordingGL::CallNames(), Lines{"glGenTextures"});
+}
+
+// A sheet the GL cannot hold is refused before the upload, in one line with both sizes; an
+// upload the GL refuses for another reason fails the font too.
+TEST_F(UiFontRejectTest, SheetLargerThanTheLargestTexture) {
+    RecordingGL::SetMaxTextureSize(256);
+    KrfFont file = SampleFont();
+    file.width = 257;
+    file.height = 2;
+    file.image = KrfPattern(257 * 2);
+    WriteKrf("wide.krf", file);
+    ExpectRejected("wide.krf",
+                   "The glyph sheet of font file [wide.krf] is 257x2, larger than the largest OpenGL texture (256x256)");
+    EXPECT_TRUE(RecordingGL::CallsNamed("glTexImage2D").empty());
+
+    file.width = 256;
+    file.image = KrfPattern(256 * 2);
+    WriteKrf("fits.krf", file);
+    EXPECT_TRUE(uiFont("fits.krf").IsLoaded());
+}
+
+TEST_F(UiFontRejectTest, UploadRefusedByTheGl) {
+    WriteKrf("f.krf", SampleFont());
+    RecordingGL::FailNextUpload(GL_OUT_OF_MEMORY);
+    uiFont font("f.krf");
+    EXPECT_FALSE(font.IsLoaded());
+    EXPECT_EQ(NewLogLines(), (Lines{"OpenGL refused the 256x128 glyph sheet of uiFont [Sans 12 256x128] (error 0x0505).",
+                                    "Impossible to create openGL texture for uiFont [f.krf]"}));
+
+    // An error left over from before the upload is not the upload's.
+    logStart = ReadFileLines("app.log").size();
+    RecordingGL::SetPendingError(GL_INVALID_ENUM);
+    EXPECT_TRUE(uiFont("f.krf").IsLoaded());
+    EXPECT_TRUE(NewLogLines().empty());
 }
 
 // Every prefix of a valid file fails with exactly the message of the part it cuts.

@@ -34,6 +34,7 @@ const size_t ENTRY_SIZE = 8;
 const float SLANT_FACTOR = 0.25f;
 const float MISSING_BOX_FACTOR = 0.8f;
 const uint16_t LAST_CODE = 0xFFFF;
+const int MAX_PENDING_ERRORS = 8;
 
 int ReadU16(const unsigned char* bytes) {
     return bytes[0] | (bytes[1] << 8);
@@ -144,6 +145,9 @@ bool uiFont::ParseFontFile(std::istream& in, const std::string& fileName) {
         break;
     }
 
+    if (!SheetFitsTexture(fileName)) {
+        return false;
+    }
     if (!CreateTexture(image.get())) {
         Log(LOG_TYPE_ERROR, "Impossible to create openGL texture for uiFont [%s]", file);
         return false;
@@ -175,6 +179,19 @@ bool uiFont::ReadHeader(std::istream& in, const std::string& fileName, int& coun
     return true;
 }
 
+// A sheet wider or taller than the GL's largest texture would be refused by the upload and drawn
+// as solid blocks; it is refused here instead, with both sizes named.
+bool uiFont::SheetFitsTexture(const std::string& fileName) const {
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    if (texWidth <= largest && texHeight <= largest) {
+        return true;
+    }
+    Log(LOG_TYPE_ERROR, "The glyph sheet of font file [%s] is %dx%d, larger than the largest OpenGL texture (%dx%d)",
+        fileName.c_str(), texWidth, texHeight, largest, largest);
+    return false;
+}
+
 bool uiFont::CreateTexture(const unsigned char* image) {
     if (image == nullptr) {
         Log(LOG_TYPE_CRITICAL, "Image data of uiFont [%s] not available for openGL texture generation.",
@@ -196,7 +213,16 @@ bool uiFont::CreateTexture(const unsigned char* image) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     // Rows are W bytes with no padding; the default alignment of 4 would misread other widths.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    // Errors left by earlier calls are not the upload's; the GL keeps a few at most.
+    for (int i = 0; i < MAX_PENDING_ERRORS && glGetError() != GL_NO_ERROR; ++i) {
+    }
     glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, texWidth, texHeight, 0, GL_ALPHA, GL_UNSIGNED_BYTE, image);
+    const GLenum error = glGetError();
+    if (error != GL_NO_ERROR) {
+        Log(LOG_TYPE_ERROR, "OpenGL refused the %dx%d glyph sheet of uiFont [%s] (error 0x%04X).", texWidth,
+            texHeight, name.c_str(), error);
+        return false;
+    }
     return true;
 }
 

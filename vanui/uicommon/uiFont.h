@@ -81,6 +81,7 @@ private:
     bool Load(const std::string& fileName);
     bool ParseFontFile(std::istream& in, const std::string& fileName);
     bool ReadHeader(std::istream& in, const std::string& fileName, int& count);
+    bool SheetFitsTexture(const std::string& fileName) const;
     bool CreateTexture(const unsigned char* image);
     void BuildGlyphs(const unsigned char* table, int count);
 
