@@ -65,6 +65,26 @@ class FontWindowTest(unittest.TestCase):
         self.assertIn("ERROR   : Wrong KORU font file [Default.KRF]", lines)
 
 
+    def test_sheet_larger_than_the_largest_texture_is_refused(self):
+        work = drevtest.WorkDir().copy_all_data()
+        self.addCleanup(work.remove)
+        with open(work.file("Default.KRF"), "rb") as f:
+            header = bytearray(f.read(256))
+        header[70:72] = (32768).to_bytes(2, "little")
+        header[72:74] = (128).to_bytes(2, "little")
+        header[78:80] = (0).to_bytes(2, "little")
+        with open(work.file("Default.KRF"), "wb") as f:
+            f.write(bytes(header) + b"\xff" * (32768 * 128))
+        run = self.open_window(work)
+        shot = run.settle(1.5)
+        self.assertTrue(run.alive())
+        self.assert_background_corners(shot)
+        self.assertEqual(shot.count(whitish, 0, 0, 800, 600), 0)
+        lines = [drevtest.strip_stamp(l) for l in work.log_lines()]
+        refusals = [l for l in lines if l.startswith("ERROR   : The glyph sheet of font file [Default.KRF] is 32768x128")]
+        self.assertEqual(len(refusals), 1, lines)
+
+
 class NoDisplayTest(unittest.TestCase):
     def test_without_display_the_menu_goes_on_and_settings_are_saved(self):
         work = drevtest.WorkDir().copy_all_data()
