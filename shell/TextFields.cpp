@@ -17,26 +17,7 @@ bool IsDigit(char c) {
 } // namespace
 
 bool ReadBoundedLine(std::FILE* file, char* line, int size) {
-    int length = 0;
-    bool readAny = false;
-    bool carriageReturnLast = false;
-    int c;
-    while ((c = std::fgetc(file)) != EOF) {
-        readAny = true;
-        if (c == '\n') {
-            break;
-        }
-        carriageReturnLast = false;
-        if (length < size - 1) {
-            line[length++] = static_cast<char>(c);
-            carriageReturnLast = c == '\r';
-        }
-    }
-    if (carriageReturnLast && c == '\n') {
-        --length;
-    }
-    line[length] = '\0';
-    return readAny;
+    return ReadBoundedLine([file] { return std::fgetc(file); }, line, size);
 }
 
 int FieldInteger(const char* text, int width) {

@@ -5,10 +5,35 @@
 
 #include <cstdio>
 
-// Reads one line from file into line (a buffer of size bytes): at most size - 1 characters are
-// kept and the rest of a longer line is read and dropped, so it never shows up as the next line.
-// The line end ("\n", or "\r\n" as written on other systems) is consumed and not stored.
-// Returns false only at the end of the file with nothing read.
+// Reads one line into line (a buffer of size bytes), taking its characters from nextByte(), which
+// gives a byte or EOF at the end: at most size - 1 characters are kept and the rest of a longer
+// line is read and dropped, so it never shows up as the next line. The line end ("\n", or "\r\n"
+// as written on other systems) is consumed and not stored. Returns false only at the end with
+// nothing read.
+template <typename NextByte> bool ReadBoundedLine(NextByte nextByte, char* line, int size) {
+    int length = 0;
+    bool readAny = false;
+    bool carriageReturnLast = false;
+    int c;
+    while ((c = nextByte()) != EOF) {
+        readAny = true;
+        if (c == '\n') {
+            break;
+        }
+        carriageReturnLast = false;
+        if (length < size - 1) {
+            line[length++] = static_cast<char>(c);
+            carriageReturnLast = c == '\r';
+        }
+    }
+    if (carriageReturnLast && c == '\n') {
+        --length;
+    }
+    line[length] = '\0';
+    return readAny;
+}
+
+// The same for a line of a file.
 bool ReadBoundedLine(std::FILE* file, char* line, int size);
 
 // The decimal integer at the start of the first width characters of text (leading blanks and
