@@ -1,6 +1,8 @@
 #include "Configuration.h"
 
 #include "Console.h"
+#include "Log.h"
+#include "ReplacementFile.h"
 #include "TableFileReader.h"
 #include "TextFields.h"
 
@@ -55,25 +57,28 @@ void Configuration::ReadConfiguration(const char* fileName) {
     }
 }
 
-void Configuration::WriteConfiguration(const char* fileName) const {
-    std::FILE* file = std::fopen(fileName, "w");
-    if (file == nullptr) {
-        console.Print("errore nel file. Premere enter");
-        console.WaitForEnter();
-        return;
-    }
+bool Configuration::WriteConfiguration(const char* fileName) const {
+    ReplacementFile file(fileName);
     for (const Setting& setting : settings) {
+        char line[TableFileReader::LINE_SIZE];
         switch (setting.kind) {
         case SETTING_TEXT:
-            std::fprintf(file, "%s %s\n", setting.name, setting.target.text);
+            std::snprintf(line, sizeof line, "%s %s", setting.name, setting.target.text);
             break;
         case SETTING_INTEGER:
-            std::fprintf(file, "%s %d\n", setting.name, *setting.target.integer);
+            std::snprintf(line, sizeof line, "%s %d", setting.name, *setting.target.integer);
             break;
         case SETTING_REAL:
-            std::fprintf(file, "%s %f\n", setting.name, *setting.target.real);
+            std::snprintf(line, sizeof line, "%s %f", setting.name, *setting.target.real);
             break;
         }
+        file.Print("%s\n", line);
     }
-    std::fclose(file);
+    if (file.Commit()) {
+        return true;
+    }
+    Log(LOG_TYPE_ERROR, "Settings file [%s] not written: %s", fileName, std::strerror(file.Error()));
+    console.Print("errore nel file. Premere enter");
+    console.WaitForEnter();
+    return false;
 }

@@ -4,6 +4,8 @@
 // "Text" (text of at most 23 characters) and "Value" (real). A line sets a setting when it
 // starts with the setting's name; the character after the name is skipped and the rest of the
 // line is the value. The first matching line wins; a setting without one keeps its value.
+//
+// The written file is replaced whole or not at all (ReplacementFile.h).
 #pragma once
 
 class Console;
@@ -19,7 +21,9 @@ public:
     Configuration& operator=(const Configuration&) = delete;
 
     void ReadConfiguration(const char* fileName = "DREV.cfg");
-    void WriteConfiguration(const char* fileName = "DREV1.cfg") const;
+    // false when the file could not be written: the console then shows "errore nel file. Premere
+    // enter" and waits for Enter, and the log names the file and the reason.
+    bool WriteConfiguration(const char* fileName = "DREV1.cfg") const;
 
     const char* Text() const { return text; }
     double Value() const { return value; }

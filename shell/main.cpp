@@ -1,7 +1,8 @@
 // drev: the console test bench. Starts the application log, reads the settings and the text
 // tables, shows the start screen and runs the menu loop; on "exit" (or when the console input
 // ends, or a stop signal comes) it writes the settings to "DREV1.cfg" and records the end of the
-// run. The exit status is 0, or 128 + the number of the stop signal that ended the run.
+// run. The exit status is 0, 1 when the settings could not be written, or 128 + the number of
+// the stop signal that ended the run.
 #include "CommandDispatcher.h"
 #include "Configuration.h"
 #include "Console.h"
@@ -38,8 +39,11 @@ int main(int argc, char** argv) {
     }
     dispatcher.RunMenuLoop();
 
-    configuration.WriteConfiguration();
+    const bool saved = configuration.WriteConfiguration();
     Log(LOG_TYPE_RECORD, "Program end");
     const int stopSignal = StopSignalNumber();
-    return stopSignal != 0 ? 128 + stopSignal : 0;
+    if (stopSignal != 0) {
+        return 128 + stopSignal;
+    }
+    return saved ? 0 : 1;
 }

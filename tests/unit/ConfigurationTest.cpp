@@ -1,11 +1,14 @@
 #include "Configuration.h"
 #include "ConsoleCapture.h"
 #include "FileText.h"
+#include "Log.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -68,8 +71,36 @@ TEST_F(ConfigurationTest, TextIsCutAndStoredLinesAreBounded) {
 TEST_F(ConfigurationTest, MissingFilesAreReportedOnTheConsole) {
     configuration.ReadConfiguration("absent.cfg");
     EXPECT_EQ(capture.Output(), "errore nel file. Premere enter");
-    configuration.WriteConfiguration("no-such-directory/DREV1.cfg");
+    EXPECT_FALSE(configuration.WriteConfiguration("no-such-directory/DREV1.cfg"));
     EXPECT_EQ(capture.Output(), "errore nel file. Premere enter");
+}
+
+// The file is replaced, not rewritten: it keeps its permissions, a link keeps pointing where
+// it did, and a device (which can't be replaced) is written in place with its failure reported.
+TEST_F(ConfigurationTest, WrittenFileReplacesTheOldOneOrReportsWhy) {
+    WriteFileText("DREV1.cfg", "old\n");
+    ASSERT_EQ(chmod("DREV1.cfg", 0640), 0);
+    ASSERT_TRUE(configuration.WriteConfiguration());
+    struct stat status;
+    ASSERT_EQ(stat("DREV1.cfg", &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+
+    ASSERT_EQ(mkdir("kept", 0755), 0);
+    ASSERT_EQ(symlink("kept/settings.cfg", "linked.cfg"), 0);
+    ASSERT_TRUE(configuration.WriteConfiguration("linked.cfg"));
+    EXPECT_EQ(ReadFileText("kept/settings.cfg"), "Language 0\nText \nValue 0.000000\n");
+    ASSERT_EQ(lstat("linked.cfg", &status), 0);
+    EXPECT_TRUE(S_ISLNK(status.st_mode));
+
+    InitLog();
+    SetLogMode(LOG_MODE_VERBOSE);
+    SetLogThreshold(LOG_TYPE_DEBUG);
+    ASSERT_EQ(symlink("/dev/full", "full.cfg"), 0);
+    EXPECT_FALSE(configuration.WriteConfiguration("full.cfg"));
+    EXPECT_EQ(capture.Output(), "errore nel file. Premere enter");
+    EXPECT_EQ(ReadFileLines("app.log").back(),
+              "ERROR   : Settings file [full.cfg] not written: No space left on device");
+    EXPECT_EQ(ReadFileLines("kept/settings.cfg").size(), 3u);
 }
 
 } // namespace
