@@ -5,7 +5,10 @@
 // starts with the setting's name; the character after the name is skipped and the rest of the
 // line is the value. The first matching line wins; a setting without one keeps its value.
 //
-// The written file is replaced whole or not at all (ReplacementFile.h).
+// The written file reads back to the same settings: a "Text" cut to 23 bytes keeps its UTF-8
+// characters whole, and a "Value" too long for a line in fixed notation is written in the
+// shortest form that reads back exactly. The file is replaced whole or not at all
+// (ReplacementFile.h).
 #pragma once
 
 class Console;

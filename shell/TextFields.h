@@ -52,5 +52,13 @@ double LeadingReal(const char* text);
 // size bytes, keeping at most size - 1 of them; target is zero-filled first.
 void CopyField(char* target, int size, const char* source, int count);
 
+// True when text is the start of well-formed UTF-8 (no overlong forms, surrogates or code points
+// above U+10FFFF): the last character may be cut short, as a long line cut by bytes leaves it.
+bool IsUtf8Prefix(const char* text);
+
+// How many bytes of text to keep so that no more than limit remain: all of a shorter text; in a
+// UTF-8 text, the characters that fit whole; in any other text, limit bytes.
+int Utf8CutLength(const char* text, int limit);
+
 // Removes leading and trailing blanks (not tabs) from text in place; returns the new length.
 int TrimSpaces(char* text);
