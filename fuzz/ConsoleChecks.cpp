@@ -128,8 +128,9 @@ std::string CheckPages(TextTables& tables, ConsoleCapture& console) {
     return "";
 }
 
-// The text written for a setting and read back is the one read, unless the written line is too
-// long for the reader or ends in a carriage return (which the reader takes for a line end).
+// The text written for a setting and read back is the one read, unless it ends in a carriage
+// return (which the reader takes for a line end). A value reads back as its fixed notation with
+// six decimals says when that fits a line, and exactly otherwise.
 std::string CheckRoundTrip(int language, const Configuration& first, const Configuration& second,
                            int secondLanguage) {
     if (secondLanguage != language) {
@@ -142,11 +143,10 @@ std::string CheckRoundTrip(int language, const Configuration& first, const Confi
     }
     char line[512];
     int length = std::snprintf(line, sizeof line, "Value %f", first.Value());
-    if (std::isfinite(first.Value()) && length < 100) {
-        double expected = std::strtod(line + 6, nullptr);
-        if (second.Value() != expected) {
-            return "Value does not survive writing and reading";
-        }
+    bool fixed = std::isfinite(first.Value()) && length < 100;
+    double expected = fixed ? std::strtod(line + 6, nullptr) : first.Value();
+    if (second.Value() != expected) {
+        return "Value does not survive writing and reading";
     }
     return "";
 }

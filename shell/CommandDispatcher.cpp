@@ -4,6 +4,7 @@
 #include "ConsoleKeys.h"
 #include "FontTestWindow.h"
 #include "Pages.h"
+#include "StopSignal.h"
 #include "TextFields.h"
 #include "TextTables.h"
 #include "UiTestWindow.h"
@@ -117,9 +118,11 @@ void CommandDispatcher::ShowStartScreen() {
     console.WaitForEnter();
 }
 
+// A command may return because of a stop signal without reading the console (a test window
+// returns on one), so the loop looks at the signal as well as at the input.
 void CommandDispatcher::RunMenuLoop() {
     currentPage = START_PAGE;
-    while (!console.InputEnded()) {
+    while (!console.InputEnded() && StopSignalNumber() == 0) {
         pages.ShowMenuPage(currentPage);
         if (!ReadInputLine() || !DispatchCommand(ParseCommand(inputLine))) {
             break;
@@ -197,13 +200,12 @@ void CommandDispatcher::EchoKeys() {
     if (console.InputEnded()) {
         return;
     }
-    KeyReader keys(console.Input());
+    KeyReader keys(console);
     for (;;) {
         console.Flush();
         int first = keys.ReadKey();
         int second = first == FUNCTION_KEY || first == CURSOR_KEY ? keys.ReadKey() : 0;
         if (first == -1 || second == -1) {
-            console.MarkInputEnded();
             return;
         }
         if (first == FUNCTION_KEY || first == CURSOR_KEY) {

@@ -5,8 +5,8 @@
 //   6         key test                   7 8       the test windows
 //   800-899   switch to language row code - 800
 //   900-904   select that menu page      998       about page       999  end the loop
-// and reports any other code as "Unknown command:". When the console input ends, the current
-// command is cut short and the loop ends as on "exit".
+// and reports any other code as "Unknown command:". When the console input ends, or a stop
+// signal comes, the current command is cut short and the loop ends as on "exit".
 #pragma once
 
 class Console;
@@ -29,7 +29,8 @@ public:
 
     // The two parts of the start screen, each followed by a wait for Enter.
     void ShowStartScreen();
-    // Shows the current page, reads a line and dispatches it, until "exit" or the end of input.
+    // Shows the current page, reads a line and dispatches it, until "exit", the end of input or
+    // a stop signal.
     void RunMenuLoop();
 
     int CurrentPage() const { return currentPage; }

@@ -4,6 +4,11 @@
 // "Text" (text of at most 23 characters) and "Value" (real). A line sets a setting when it
 // starts with the setting's name; the character after the name is skipped and the rest of the
 // line is the value. The first matching line wins; a setting without one keeps its value.
+//
+// The written file reads back to the same settings: a "Text" cut to 23 bytes keeps its UTF-8
+// characters whole, and a "Value" too long for a line in fixed notation is written in the
+// shortest form that reads back exactly. The file is replaced whole or not at all
+// (ReplacementFile.h).
 #pragma once
 
 class Console;
@@ -19,7 +24,9 @@ public:
     Configuration& operator=(const Configuration&) = delete;
 
     void ReadConfiguration(const char* fileName = "DREV.cfg");
-    void WriteConfiguration(const char* fileName = "DREV1.cfg") const;
+    // false when the file could not be written: the console then shows "errore nel file. Premere
+    // enter" and waits for Enter, and the log names the file and the reason.
+    bool WriteConfiguration(const char* fileName = "DREV1.cfg") const;
 
     const char* Text() const { return text; }
     double Value() const { return value; }

@@ -1,13 +1,14 @@
 #include "Console.h"
 
+#include "StopSignal.h"
 #include "TextFields.h"
 
+#include <cerrno>
 #include <cstdarg>
-#include <unistd.h>
+#include <poll.h>
 
 Console::Console(std::FILE* in, std::FILE* out) : in(in), out(out) {
-    int descriptor = fileno(in);
-    if (descriptor >= 0 && isatty(descriptor)) {
+    if (fileno(in) >= 0) {
         std::setvbuf(in, nullptr, _IONBF, 0);
     }
 }
@@ -35,34 +36,62 @@ void Console::Print(const char* format, ...) {
 }
 
 // Input written on Windows ends its lines with CR LF: that pair is one Enter here, as it is
-// for command lines, so the next wait or command doesn't take the LF as an empty line.
+// for command lines, so the next wait or command doesn't take the LF as an empty line. The LF
+// is dropped when it is read next rather than looked for now, which could wait for more input.
 bool Console::WaitForEnter() {
     Flush();
-    const int key = inputEnded ? EOF : std::fgetc(in);
-    if (key == EOF) {
-        inputEnded = true;
-        return false;
-    }
-    if (key == '\r') {
-        const int next = std::fgetc(in);
-        if (next != '\n' && next != EOF) {
-            std::ungetc(next, in);
-        }
-    }
-    return true;
+    const int key = ReadByte();
+    skipLineFeed = key == '\r';
+    return key != EOF;
 }
 
 bool Console::ReadLine(char* line, int size) {
     Flush();
     line[0] = '\0';
-    if (inputEnded || !ReadBoundedLine(in, line, size)) {
-        inputEnded = true;
-        return false;
+    const bool read = ReadBoundedLine([this] { return ReadByte(); }, line, size);
+    return read && StopSignalNumber() == 0;
+}
+
+int Console::ReadByte() {
+    while (!inputEnded && WaitForInput()) {
+        const int c = std::fgetc(in);
+        if (c == EOF && std::ferror(in) && errno == EINTR) {
+            std::clearerr(in);
+            continue;
+        }
+        if (c == EOF) {
+            break;
+        }
+        if (skipLineFeed) {
+            skipLineFeed = false;
+            if (c == '\n') {
+                continue;
+            }
+        }
+        return c;
     }
-    if (std::feof(in)) {
-        inputEnded = true;
+    inputEnded = true;
+    return EOF;
+}
+
+// True when a character (or the end of the input) can be read without waiting; false once a
+// stop signal has come. A stream without a descriptor (a text in memory) never waits.
+bool Console::WaitForInput() {
+    const int descriptor = fileno(in);
+    while (StopSignalNumber() == 0) {
+        if (descriptor < 0) {
+            return true;
+        }
+        pollfd watched[] = {{descriptor, POLLIN, 0}, {StopSignalDescriptor(), POLLIN, 0}};
+        const int ready = poll(watched, 2, -1);
+        if (ready < 0 && errno != EINTR) {
+            return true;
+        }
+        if (ready > 0 && watched[0].revents != 0 && StopSignalNumber() == 0) {
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
 void Console::Flush() {

@@ -1,7 +1,9 @@
 #include "ConsoleKeys.h"
 
+#include "Console.h"
 #include "TextFields.h"
 
+#include <cerrno>
 #include <poll.h>
 #include <unistd.h>
 
@@ -97,8 +99,7 @@ bool DecodeKeySequence(const char* sequence, int length, int* first, int* second
     return known;
 }
 
-KeyReader::KeyReader(std::FILE* in) : in(in) {
-    int descriptor = fileno(in);
+KeyReader::KeyReader(Console& console) : console(console), descriptor(fileno(console.Input())) {
     if (descriptor < 0 || tcgetattr(descriptor, &saved) != 0) {
         return;
     }
@@ -110,9 +111,12 @@ KeyReader::KeyReader(std::FILE* in) : in(in) {
     terminal = tcsetattr(descriptor, TCSADRAIN, &keys) == 0;
 }
 
+// Waiting for the output to drain may be cut short by a stop signal; the terminal must still
+// get its settings back.
 KeyReader::~KeyReader() {
     if (terminal) {
-        tcsetattr(fileno(in), TCSADRAIN, &saved);
+        while (tcsetattr(descriptor, TCSADRAIN, &saved) != 0 && errno == EINTR) {
+        }
     }
 }
 
@@ -122,7 +126,7 @@ int KeyReader::ReadKey() {
     }
     pendingCount = 0;
     pendingNext = 0;
-    int c = std::fgetc(in);
+    int c = console.ReadByte();
     if (c == EOF) {
         return -1;
     }
@@ -130,8 +134,8 @@ int KeyReader::ReadKey() {
 }
 
 bool KeyReader::ByteFollows() const {
-    pollfd descriptor{fileno(in), POLLIN, 0};
-    return poll(&descriptor, 1, SEQUENCE_GAP_MS) > 0;
+    pollfd input{descriptor, POLLIN, 0};
+    return poll(&input, 1, SEQUENCE_GAP_MS) > 0;
 }
 
 // Collects the rest of a sequence after Escape: "O" and one character, "[[" and one character,
@@ -141,7 +145,7 @@ int KeyReader::ReadEscape() {
     char sequence[MAX_SEQUENCE - 1];
     int length = 0;
     while (length < MAX_SEQUENCE - 1 && ByteFollows()) {
-        int c = std::fgetc(in);
+        int c = console.ReadByte();
         if (c == EOF) {
             break;
         }

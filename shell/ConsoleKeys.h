@@ -7,11 +7,14 @@
 // On a terminal the reader switches it to single keys without echo for its lifetime and turns
 // the terminal's escape sequences into the two-code form; an Escape not followed at once by the
 // rest of a sequence stays the single code 27, and a sequence it doesn't know comes out byte by
-// byte. When the input is not a terminal, bytes are passed on as they come.
+// byte. When the input is not a terminal, bytes are passed on as they come. Bytes are read
+// through the console, so a stop signal ends the reading as the end of the input does; the
+// terminal gets its settings back when the reader goes.
 #pragma once
 
-#include <cstdio>
 #include <termios.h>
+
+class Console;
 
 // Decodes the bytes that follow Escape in a terminal key sequence ("[A", "OP", "[15~", "[1;5C",
 // "[[A"). Returns true and the two codes for a known key; false otherwise.
@@ -19,12 +22,12 @@ bool DecodeKeySequence(const char* sequence, int length, int* first, int* second
 
 class KeyReader {
 public:
-    explicit KeyReader(std::FILE* in);
+    explicit KeyReader(Console& console);
     ~KeyReader();
     KeyReader(const KeyReader&) = delete;
     KeyReader& operator=(const KeyReader&) = delete;
 
-    // The next key code (0 to 255), or -1 at the end of the input.
+    // The next key code (0 to 255), or -1 at the end of the input or on a stop signal.
     int ReadKey();
 
 private:
@@ -33,7 +36,8 @@ private:
     bool ByteFollows() const;
     int ReadEscape();
 
-    std::FILE* in;
+    Console& console;
+    int descriptor;
     bool terminal = false;
     termios saved{};
     int pending[MAX_SEQUENCE] = {};

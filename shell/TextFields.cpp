@@ -17,26 +17,7 @@ bool IsDigit(char c) {
 } // namespace
 
 bool ReadBoundedLine(std::FILE* file, char* line, int size) {
-    int length = 0;
-    bool readAny = false;
-    bool carriageReturnLast = false;
-    int c;
-    while ((c = std::fgetc(file)) != EOF) {
-        readAny = true;
-        if (c == '\n') {
-            break;
-        }
-        carriageReturnLast = false;
-        if (length < size - 1) {
-            line[length++] = static_cast<char>(c);
-            carriageReturnLast = c == '\r';
-        }
-    }
-    if (carriageReturnLast && c == '\n') {
-        --length;
-    }
-    line[length] = '\0';
-    return readAny;
+    return ReadBoundedLine([file] { return std::fgetc(file); }, line, size);
 }
 
 int FieldInteger(const char* text, int width) {
@@ -117,6 +98,56 @@ void CopyField(char* target, int size, const char* source, int count) {
     for (int i = 0; i < count && i < size - 1 && source[i] != '\0'; ++i) {
         target[i] = source[i];
     }
+}
+
+bool IsUtf8Prefix(const char* text) {
+    const unsigned char* next = reinterpret_cast<const unsigned char*>(text);
+    while (*next != 0) {
+        const unsigned char lead = *next++;
+        int following = 0;
+        // The range of the first following byte narrows after some leads (Unicode, table 3-7).
+        unsigned char low = 0x80;
+        unsigned char high = 0xbf;
+        if (lead < 0x80) {
+            continue;
+        } else if (lead >= 0xc2 && lead <= 0xdf) {
+            following = 1;
+        } else if (lead >= 0xe0 && lead <= 0xef) {
+            following = 2;
+            low = lead == 0xe0 ? 0xa0 : low;
+            high = lead == 0xed ? 0x9f : high;
+        } else if (lead >= 0xf0 && lead <= 0xf4) {
+            following = 3;
+            low = lead == 0xf0 ? 0x90 : low;
+            high = lead == 0xf4 ? 0x8f : high;
+        } else {
+            return false;
+        }
+        for (; following > 0; --following, ++next, low = 0x80, high = 0xbf) {
+            if (*next == 0) {
+                return true;
+            }
+            if (*next < low || *next > high) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+int Utf8CutLength(const char* text, int limit) {
+    const int length = static_cast<int>(std::strlen(text));
+    if (length <= limit) {
+        return length;
+    }
+    if (!IsUtf8Prefix(text)) {
+        return limit;
+    }
+    int cut = limit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xc0) == 0x80) {
+        --cut;
+    }
+    return cut;
 }
 
 int TrimSpaces(char* text) {

@@ -1,14 +1,18 @@
 // drev: the console test bench. Starts the application log, reads the settings and the text
 // tables, shows the start screen and runs the menu loop; on "exit" (or when the console input
-// ends) it writes the settings to "DREV1.cfg" and records the end of the run.
+// ends, or a stop signal comes) it writes the settings to "DREV1.cfg" and records the end of the
+// run. The exit status is 0, 1 when the settings could not be written, or 128 + the number of
+// the stop signal that ended the run.
 #include "CommandDispatcher.h"
 #include "Configuration.h"
 #include "Console.h"
 #include "Log.h"
 #include "Pages.h"
+#include "StopSignal.h"
 #include "TextTables.h"
 
 int main(int argc, char** argv) {
+    InstallStopSignals();
     Console console;
     InitLog();
     SetLogMode(LOG_MODE_DETAILED);
@@ -35,7 +39,11 @@ int main(int argc, char** argv) {
     }
     dispatcher.RunMenuLoop();
 
-    configuration.WriteConfiguration();
+    const bool saved = configuration.WriteConfiguration();
     Log(LOG_TYPE_RECORD, "Program end");
-    return 0;
+    const int stopSignal = StopSignalNumber();
+    if (stopSignal != 0) {
+        return 128 + stopSignal;
+    }
+    return saved ? 0 : 1;
 }

@@ -8,4 +8,6 @@ add_drev_test(ConfigurationTest SOURCES unit/ConfigurationTest.cpp LIBS drev_she
 add_drev_test(ConsoleKeysTest SOURCES unit/ConsoleKeysTest.cpp LIBS drev_shell)
 add_drev_e2e_test(e2e_console console_test.py)
 add_drev_e2e_test(e2e_keytest keytest_test.py)
+add_drev_e2e_test(e2e_stop_signals signal_test.py)
+add_drev_e2e_test(e2e_full_disk full_disk_test.py)
 add_drev_e2e_test(e2e_sample_data sample_data_test.py)

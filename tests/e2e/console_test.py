@@ -122,6 +122,16 @@ class ConsoleTest(unittest.TestCase):
         self.assertTrue(out.endswith(s.main_page("B")))
         self.assertEqual(s.work.read("DREV1.cfg"), "Language 1\nText \nValue 0.000000\n")
 
+    def test_settings_written_read_back_the_same(self):
+        euro = "\xe2\x82\xac"  # UTF-8, as the files are written byte for byte
+        s = Session(config="Language 1\nText %s%suro\nValue -1e100\n" % ("x" * 21, euro))
+        written = "Language 1\nText %s\nValue -1e+100\n" % ("x" * 21)
+        for run in range(2):
+            code, out = s.run("\n\nexit\n")
+            self.assertEqual(code, 0)
+            self.assertEqual(s.work.read("DREV1.cfg"), written, run)
+            s.work.write("DREV.cfg", written)
+
     def test_configured_language_is_loaded_at_start(self):
         s = Session(config="Language 1\n")
         code, out = s.run("\n\nexit\n")

@@ -3,11 +3,15 @@ working directory that holds its own copies of the table, font and UI files."""
 
 import argparse
 import os
+import pty
 import re
+import select
 import shutil
 import subprocess
 import sys
 import tempfile
+import termios
+import time
 import unittest
 
 DREV = None
@@ -82,3 +86,87 @@ def run_drev(workdir, stdin_text="", timeout=30, env=None):
 def strip_stamp(line):
     """The log line without its date and time, so it can be compared exactly."""
     return re.sub("^" + STAMP, "", line)
+
+
+class Running:
+    """drev running in a work directory; wait_for() reads what it writes, as it comes."""
+
+    # How the terminal or pipe ends the lines drev writes.
+    line_end = "\n"
+
+    def __init__(self, proc, output):
+        self.proc = proc
+        self.output_fd = output
+        self.output = b""
+        self.mark = 0
+
+    def wait_for(self, text, timeout=10):
+        """Reads until text shows up after the previous mark; returns what came before it.
+        Line ends are compared and returned as "\n"."""
+        data = text.replace("\n", self.line_end).encode("latin-1")
+        deadline = time.monotonic() + timeout
+        while data not in self.output[self.mark:]:
+            remaining = deadline - time.monotonic()
+            if remaining <= 0:
+                raise AssertionError("no %r in %r" % (text, self.output[self.mark:][-300:]))
+            ready, _, _ = select.select([self.output_fd], [], [], remaining)
+            if ready:
+                try:
+                    chunk = os.read(self.output_fd, 4096)
+                except OSError:
+                    chunk = b""
+                if not chunk:
+                    raise AssertionError("output closed before %r" % text)
+                self.output += chunk
+        start = self.mark
+        found = self.output.index(data, start)
+        self.mark = found + len(data)
+        return self.output[start:found].decode("latin-1").replace(self.line_end, "\n")
+
+
+class Terminal(Running):
+    """drev on a pseudo-terminal; the test keeps the terminal side open to read its settings."""
+
+    line_end = "\r\n"
+
+    def __init__(self, work):
+        self.master, self.terminal = pty.openpty()
+        super().__init__(subprocess.Popen([DREV], cwd=work.path, stdin=self.terminal, stdout=self.terminal,
+                                          stderr=subprocess.DEVNULL), self.master)
+
+    def type(self, text):
+        os.write(self.master, text.encode("latin-1"))
+
+    def local_modes(self):
+        return termios.tcgetattr(self.terminal)[3]
+
+    def keys_mode(self):
+        """True while the terminal reads single keys without echo."""
+        return not self.local_modes() & (termios.ICANON | termios.ECHO)
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        self.proc.wait()
+        os.close(self.master)
+        os.close(self.terminal)
+
+
+class Piped(Running):
+    """drev with its standard input and output on pipes."""
+
+    def __init__(self, work):
+        proc = subprocess.Popen([DREV], cwd=work.path, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL)
+        super().__init__(proc, proc.stdout.fileno())
+
+    def type(self, text):
+        self.proc.stdin.write(text.encode("latin-1"))
+        self.proc.stdin.flush()
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        self.proc.wait()
+        self.proc.stdin.close()
+        self.proc.stdout.close()

@@ -3,68 +3,17 @@ one by one, and the echoed codes, the two-code form of cursor and function keys,
 and the terminal settings before, during and after the test are checked."""
 
 import os
-import pty
-import select
-import subprocess
-import termios
-import time
 import unittest
 
 import drevtest
 from consoletest import messages
 
 
-class Terminal:
-    """drev on a pseudo-terminal; the test keeps the terminal side open to read its settings."""
-
-    def __init__(self, work):
-        self.master, self.terminal = pty.openpty()
-        self.proc = subprocess.Popen([drevtest.DREV], cwd=work.path, stdin=self.terminal, stdout=self.terminal,
-                                     stderr=subprocess.DEVNULL)
-        self.output = b""
-        self.mark = 0
-
-    def wait_for(self, text, timeout=10):
-        """Reads until text shows up after the previous mark; returns what came before it.
-        Line ends are compared and returned as "\n"; the terminal writes them as "\r\n"."""
-        data = text.replace("\n", "\r\n").encode("latin-1")
-        deadline = time.monotonic() + timeout
-        while data not in self.output[self.mark:]:
-            remaining = deadline - time.monotonic()
-            if remaining <= 0:
-                raise AssertionError("no %r in %r" % (text, self.output[self.mark:][-300:]))
-            ready, _, _ = select.select([self.master], [], [], remaining)
-            if ready:
-                try:
-                    self.output += os.read(self.master, 4096)
-                except OSError:
-                    raise AssertionError("terminal closed before %r" % text)
-        start = self.mark
-        found = self.output.index(data, start)
-        self.mark = found + len(data)
-        return self.output[start:found].decode("latin-1").replace("\r\n", "\n")
-
-    def type(self, text):
-        os.write(self.master, text.encode("latin-1"))
-
-    def keys_mode(self):
-        """True while the terminal reads single keys without echo."""
-        flags = termios.tcgetattr(self.terminal)[3]
-        return not flags & (termios.ICANON | termios.ECHO)
-
-    def close(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-        self.proc.wait()
-        os.close(self.master)
-        os.close(self.terminal)
-
-
 class KeyTestTest(unittest.TestCase):
     def setUp(self):
         self.work = drevtest.WorkDir().copy_all_data()
         self.msg = messages(self.work.read("Messages_en.txt"))
-        self.tty = Terminal(self.work)
+        self.tty = drevtest.Terminal(self.work)
         self.addCleanup(self.work.remove)
         self.addCleanup(self.tty.close)
         self.tty.wait_for(self.msg[10])

@@ -1,4 +1,5 @@
 #include "ConsoleKeys.h"
+#include "ConsoleCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -40,18 +41,14 @@ TEST(ConsoleKeysTest, TerminalSequencesBecomeTwoCodes) {
 }
 
 TEST(ConsoleKeysTest, BytesOfAStreamComeAsTheyAre) {
-    std::string bytes = "a\x1b[A\xe0";
-    std::FILE* in = fmemopen(bytes.data(), bytes.size(), "r");
-    ASSERT_NE(in, nullptr);
+    ConsoleCapture capture("a\x1b[A\xe0");
     std::vector<int> codes;
-    {
-        KeyReader keys(in);
-        for (int code; (code = keys.ReadKey()) != -1;) {
-            codes.push_back(code);
-        }
-        EXPECT_EQ(keys.ReadKey(), -1);
+    KeyReader keys(capture.Get());
+    for (int code; (code = keys.ReadKey()) != -1;) {
+        codes.push_back(code);
     }
-    std::fclose(in);
+    EXPECT_EQ(keys.ReadKey(), -1);
+    EXPECT_TRUE(capture.Get().InputEnded());
     EXPECT_EQ(codes, (std::vector<int>{'a', 27, '[', 'A', 224}));
 }
 

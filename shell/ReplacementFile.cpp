@@ -1,0 +1,112 @@
+#include "ReplacementFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdarg>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The permissions a file created now gets: 0666 less the umask, which can only be read by
+// setting it.
+mode_t NewFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// The file that path names once its links are followed, including a last link that names a file
+// not made yet. A loop of links stops being followed after a while.
+std::string LinkedFile(const char* path) {
+    constexpr int MAX_LINKS = 40;
+    std::string file = path;
+    struct stat status;
+    for (int links = 0; links < MAX_LINKS && lstat(file.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+         ++links) {
+        char named[PATH_MAX];
+        const ssize_t length = readlink(file.c_str(), named, sizeof named - 1);
+        if (length < 0) {
+            break;
+        }
+        named[length] = '\0';
+        // A relative link is relative to the folder that holds it.
+        file = named[0] == '/' ? std::string(named) : file.substr(0, file.rfind('/') + 1) + named;
+    }
+    return file;
+}
+
+} // namespace
+
+ReplacementFile::ReplacementFile(const char* path) : target(LinkedFile(path)) {
+    struct stat status;
+    const bool exists = stat(target.c_str(), &status) == 0;
+    if (exists && !S_ISREG(status.st_mode)) {
+        file = std::fopen(target.c_str(), "w");
+        if (file == nullptr) {
+            Fail(errno);
+        }
+        return;
+    }
+    temporary = target + ".XXXXXX";
+    const int descriptor = mkstemp(&temporary[0]);
+    if (descriptor < 0) {
+        Fail(errno);
+        temporary.clear();
+        return;
+    }
+    if (fchmod(descriptor, exists ? status.st_mode & 07777 : NewFileMode()) != 0 ||
+        (file = fdopen(descriptor, "w")) == nullptr) {
+        Fail(errno);
+        close(descriptor);
+    }
+}
+
+ReplacementFile::~ReplacementFile() {
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+    if (!committed && !temporary.empty()) {
+        unlink(temporary.c_str());
+    }
+}
+
+void ReplacementFile::Print(const char* format, ...) {
+    if (error != 0) {
+        return;
+    }
+    va_list args;
+    va_start(args, format);
+    if (std::vfprintf(file, format, args) < 0) {
+        Fail(errno);
+    }
+    va_end(args);
+}
+
+// A full disk shows only here on most systems: the text waits in the stream's buffer, and even a
+// successful write(2) may have its blocks refused when they reach the disk, which fsync reports.
+bool ReplacementFile::Commit() {
+    if (error != 0) {
+        return false;
+    }
+    if (std::fflush(file) != 0 || (!temporary.empty() && fsync(fileno(file)) != 0)) {
+        Fail(errno);
+    }
+    const int closed = std::fclose(file);
+    file = nullptr;
+    if (closed != 0) {
+        Fail(errno);
+    }
+    if (error == 0 && !temporary.empty() && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        Fail(errno);
+    }
+    committed = error == 0;
+    return committed;
+}
+
+void ReplacementFile::Fail(int reason) {
+    if (error == 0) {
+        error = reason != 0 ? reason : EIO;
+    }
+}
