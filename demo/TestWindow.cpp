@@ -1,6 +1,7 @@
 #include "TestWindow.h"
 
 #include "DisplayCheck.h"
+#include "StopSignal.h"
 
 #include <GL/freeglut.h>
 
@@ -57,6 +58,11 @@ bool OpenTestWindow(const char* title, unsigned displayMode, int argc, char** ar
 void RunTestWindow(void (*release)()) {
     releaseWindow = release;
     while (windowOpen) {
+        if (StopSignalNumber() != 0) {
+            // Destroying the window runs its close callback, as its close button would.
+            glutDestroyWindow(glutGetWindow());
+            break;
+        }
         glutMainLoopEvent();
     }
     // GLUT has asked X to destroy the window but may still hold the request in its output

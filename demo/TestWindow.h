@@ -13,5 +13,6 @@
 // The display check, then an 800 x 600 window at (0, 0) with GLUT's display mode bits; false,
 // with the console message of the display check, when no display can show it.
 bool OpenTestWindow(const char* title, unsigned displayMode, int argc, char** argv);
-// Runs the window's events and frames until it is closed; then release (if not null) runs.
+// Runs the window's events and frames until it is closed, or until a stop signal has arrived
+// (the window is then closed here); release (if not null) runs as it closes.
 void RunTestWindow(void (*release)());

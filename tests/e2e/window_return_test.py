@@ -3,6 +3,7 @@ button (WM_DELETE_WINDOW) returns to the menu where the command was typed, both 
 close any number of times in one run, and the settings chosen in the run are written at the end.
 A display that cannot show an OpenGL window is refused before GLUT could end the run."""
 
+import signal
 import subprocess
 import time
 import unittest
@@ -42,6 +43,24 @@ class WindowReturnTest(unittest.TestCase):
         self.assertEqual(lines[-1], "RECORD  : Program end")
         self.assertEqual(lines.count("CRITICAL: The UI file [vantora.ui] was not found."), 0)
         self.assertEqual([l for l in lines if l.startswith(("ERROR", "CRITICAL"))], [])
+
+    def test_a_stop_signal_while_a_window_is_open_ends_the_run_as_exit_does(self):
+        work = drevtest.WorkDir().copy_all_data()
+        self.addCleanup(work.remove)
+        x = xserver.XServer()
+        self.addCleanup(x.stop)
+        proc = subprocess.Popen([drevtest.DREV], cwd=work.path, env=x.env(), stdin=subprocess.PIPE,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.addCleanup(lambda: proc.poll() is None and proc.kill())
+        proc.stdin.write(b"\n\n801\n7\n")
+        proc.stdin.flush()
+        self.assertIsNotNone(x.wait_window(UI_TITLE))
+        time.sleep(0.5)
+        proc.send_signal(signal.SIGTERM)
+        self.assertEqual(proc.wait(timeout=20), 128 + signal.SIGTERM)
+        self.assertTrue(x.wait_window_gone(UI_TITLE))
+        self.assertEqual(work.read("DREV1.cfg").split("\n")[0], "Language 1")
+        self.assertEqual(drevtest.strip_stamp(work.log_lines()[-1]), "RECORD  : Program end")
 
     def test_display_without_glx_is_refused_and_the_menu_goes_on(self):
         work = drevtest.WorkDir().copy_all_data()
