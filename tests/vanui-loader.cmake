@@ -3,5 +3,6 @@ foreach(test UiLoaderStructureTest UiColorFontSectionTest UiWidgetItemTest UiWid
         AllocationFailureTest)
     add_drev_test(${test} SOURCES unit/${test}.cpp LIBS vanui drev_gl_recorder)
 endforeach()
+target_link_libraries(AllocationFailureTest PRIVATE drev_allocation)
 target_compile_definitions(UiLoaderStructureTest PRIVATE
     DREV_UI_SEED_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus/fuzz_ui_loader")
