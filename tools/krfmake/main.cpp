@@ -62,7 +62,7 @@ void PrintHelp() {
                 "Codes the font has no glyph for are left out with a note. Each glyph gets a\n"
                 "cell one line tall and its advance wide; cells are packed row by row with a\n"
                 "one-pixel gap. The tool fails when the cells do not fit the sheet.\n",
-                MAX_PIXEL_SIZE, MAX_SHEET_SIDE, MAX_SHEET_SIDE, KRF_MAX_NAME_LENGTH, DEFAULT_CODE_LIST);
+                MAX_PIXEL_SIZE, MAX_SHEET_SIDE, MAX_SHEET_SIDE, uiFontFileLayout::MAX_NAME_LENGTH, DEFAULT_CODE_LIST);
 }
 
 void Fail(const std::string& message) {
@@ -162,8 +162,8 @@ std::string DerivedName(const FontRasterizer& font) {
 }
 
 bool CheckName(const std::string& name) {
-    if (name.empty() || name.size() > KRF_MAX_NAME_LENGTH) {
-        Fail("font name \"" + name + "\" must have 1 to " + std::to_string(KRF_MAX_NAME_LENGTH) +
+    if (name.empty() || name.size() > uiFontFileLayout::MAX_NAME_LENGTH) {
+        Fail("font name \"" + name + "\" must have 1 to " + std::to_string(uiFontFileLayout::MAX_NAME_LENGTH) +
              " characters (it has " + std::to_string(name.size()) + "); choose one with --name");
         return false;
     }
@@ -217,9 +217,9 @@ int Run(const Options& options) {
         Fail(error);
         return EXIT_FAILURE;
     }
-    KrfFont krf;
-    krf.name = options.name.empty() ? DerivedName(font) : options.name;
-    if (!CheckName(krf.name)) {
+    BuiltFont krf;
+    krf.header.name = options.name.empty() ? DerivedName(font) : options.name;
+    if (!CheckName(krf.header.name)) {
         return EXIT_USAGE;
     }
     std::vector<SheetGlyph> glyphs;
@@ -229,8 +229,8 @@ int Run(const Options& options) {
         return EXIT_FAILURE;
     }
     ReportMissing(missing);
-    if (glyphs.size() > KRF_MAX_ENTRIES) {
-        Fail("a font file holds at most " + std::to_string(KRF_MAX_ENTRIES) + " glyphs; the font has " +
+    if (glyphs.size() > uiFontFileLayout::MAX_ENTRIES) {
+        Fail("a font file holds at most " + std::to_string(uiFontFileLayout::MAX_ENTRIES) + " glyphs; the font has " +
              std::to_string(glyphs.size()) + " of the codes asked for");
         return EXIT_USAGE;
     }
@@ -260,11 +260,11 @@ int Run(const Options& options) {
              std::to_string(options.sheetHeight) + " sheet");
         return EXIT_FAILURE;
     }
-    krf.size = static_cast<std::uint8_t>(options.pixelSize);
-    krf.sheetWidth = static_cast<std::uint16_t>(options.sheetWidth);
-    krf.sheetHeight = static_cast<std::uint16_t>(options.sheetHeight);
-    krf.lineHeight = static_cast<std::uint16_t>(lineHeight);
-    krf.nominalWidth = static_cast<std::uint16_t>(NominalWidth(font, glyphs));
+    krf.header.size = static_cast<std::uint8_t>(options.pixelSize);
+    krf.header.sheetWidth = static_cast<std::uint16_t>(options.sheetWidth);
+    krf.header.sheetHeight = static_cast<std::uint16_t>(options.sheetHeight);
+    krf.header.lineHeight = static_cast<std::uint16_t>(lineHeight);
+    krf.header.nominalWidth = static_cast<std::uint16_t>(NominalWidth(font, glyphs));
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
         const CellPlace& cell = packed.places[i];
         DrawIntoCell(glyphs[i].image, cell, lineHeight, font.Ascender(), options.sheetWidth, krf.sheet.get());
@@ -277,8 +277,8 @@ int Run(const Options& options) {
         return EXIT_FAILURE;
     }
     std::printf("%s: \"%s\" size %d, sheet %dx%d, %zu glyphs, line height %d, nominal width %d\n",
-                options.outputPath.c_str(), krf.name.c_str(), options.pixelSize, options.sheetWidth,
-                options.sheetHeight, krf.entries.size(), lineHeight, krf.nominalWidth);
+                options.outputPath.c_str(), krf.header.name.c_str(), options.pixelSize, options.sheetWidth,
+                options.sheetHeight, krf.entries.size(), lineHeight, krf.header.nominalWidth);
     return EXIT_SUCCESS;
 }
 
