@@ -446,7 +446,11 @@ class InfoTest(ToolRun):
 
 
 class ShippedFontsTest(unittest.TestCase):
-    NAMES = ["default.krf", "Default.KRF", "label.krf", "text.krf", "title.krf", "small.krf", "mono.krf"]
+    NAMES = ["default.krf", "Default.KRF", "label.krf", "text.krf", "title.krf", "small.krf", "mono.krf",
+             "european.krf"]
+    # Latin-1, Latin Extended-A, the assigned codes of the Greek block, Cyrillic and the euro sign.
+    EUROPEAN_CODES = sorted((set(DEFAULT_CODES) | set(range(0x100, 0x180)) | set(range(0x370, 0x500)) | {0x20AC})
+                            - {0x378, 0x379, 0x380, 0x381, 0x382, 0x383, 0x38B, 0x38D, 0x3A2})
 
     def test_every_shipped_font_is_well_formed(self):
         shipped = sorted(glob.glob(os.path.join(DATA, "*.krf")) + glob.glob(os.path.join(DATA, "*.KRF")))
@@ -460,8 +464,16 @@ class ShippedFontsTest(unittest.TestCase):
                 self.assertEqual(font.length, font.expected_length)
                 self.assertGreater(font.line_height, 0)
                 self.assertGreater(font.nominal_width, 0)
-                self.assertEqual(sorted(entry[0] for entry in font.entries), DEFAULT_CODES)
+                codes = self.EUROPEAN_CODES if path.endswith("european.krf") else DEFAULT_CODES
+                self.assertEqual(sorted(entry[0] for entry in font.entries), codes)
                 self.assertEqual(font.layout_faults(), [])
+
+    def test_the_font_beyond_latin1(self):
+        font = read_krf(os.path.join(DATA, "european.krf"))
+        self.assertEqual(font.display_name(), "Sans 16 512x512")
+        self.assertEqual((font.count, font.line_height), (711, 19))
+        for character in "€ŁĞőΩλЖщ":
+            self.assertTrue(any(any(row) for row in font.cell(ord(character))), character)
 
     def test_default_options_rebuild_a_shipped_font_byte_for_byte(self):
         """The same call as make-fonts.sh: padding 1 and the Latin-1 codes are today's layout."""
