@@ -91,8 +91,8 @@ std::string CheckDecoded(const std::string& text, const CharsFileCodes& result) 
         }
     }
     for (const std::string& sample : result.samples) {
-        if (sample.empty() || FirstFault(sample) != sample.size() || lines.find(sample) == std::string::npos ||
-            sample.find('\n') != std::string::npos) {
+        if (sample.empty() || FirstFault(sample) != sample.size() ||
+            lines.find(sample) == std::string::npos || sample.find('\n') != std::string::npos) {
             return "a sample that is not a piece of one line of the text";
         }
     }

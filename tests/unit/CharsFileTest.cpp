@@ -30,13 +30,18 @@ CharsTextFault Fault(const std::string& text) {
 }
 
 TEST(CharsFileTest, EveryCharacterOnceInCodeOrder) {
-    const CharsFileCodes result = Decode("ba\xE2\x82\xAC" "a\xCE\xA9 b\n\xC3\xA9");
+    const CharsFileCodes result = Decode("ba\xE2\x82\xAC"
+                                         "a\xCE\xA9 b\n\xC3\xA9");
     EXPECT_EQ(result.codes, (Codes{' ', 'a', 'b', 0xE9, 0x3A9, 0x20AC}));
     EXPECT_TRUE(result.beyond.empty());
 }
 
 TEST(CharsFileTest, LineEndsAndByteOrderMarksAreNoCharacters) {
-    EXPECT_EQ(Decode("\xEF\xBB\xBF" "A\r\nB\rC\n\n\xEF\xBB\xBF" "D\n").codes, (Codes{'A', 'B', 'C', 'D'}));
+    EXPECT_EQ(Decode("\xEF\xBB\xBF"
+                     "A\r\nB\rC\n\n\xEF\xBB\xBF"
+                     "D\n")
+                  .codes,
+              (Codes{'A', 'B', 'C', 'D'}));
     EXPECT_TRUE(Decode("").codes.empty());
     EXPECT_TRUE(Decode("\xEF\xBB\xBF\r\n").codes.empty());
     // A tab is a character like any other: the font decides whether it has a glyph.
@@ -44,14 +49,20 @@ TEST(CharsFileTest, LineEndsAndByteOrderMarksAreNoCharacters) {
 }
 
 TEST(CharsFileTest, CharactersAboveTheSixteenBitCodesAreSetApart) {
-    const CharsFileCodes result = Decode("\xF0\x9F\x98\x80 \xF4\x8F\xBF\xBF\xEF\xBF\xBF\xF0\x9F\x98\x80\xF0\x90\x80\x80");
+    const CharsFileCodes result =
+        Decode("\xF0\x9F\x98\x80 \xF4\x8F\xBF\xBF\xEF\xBF\xBF\xF0\x9F\x98\x80\xF0\x90\x80\x80");
     EXPECT_EQ(result.codes, (Codes{' ', 0xFFFF}));
     EXPECT_EQ(result.beyond, (std::vector<std::uint32_t>{0x10000, 0x1F600, 0x10FFFF}));
 }
 
 TEST(CharsFileTest, FirstLinesAreKeptAsSamples) {
-    const CharsFileCodes result = Decode("\xEF\xBB\xBF" "Gr\xC3\xB6\xC3\x9F" "e\r\n\n \nb\nc\nd\n" + std::string(150, 'x'));
-    EXPECT_EQ(result.samples, (std::vector<std::string>{"Gr\xC3\xB6\xC3\x9F" "e", " ", "b", "c"}));
+    const CharsFileCodes result = Decode("\xEF\xBB\xBF"
+                                         "Gr\xC3\xB6\xC3\x9F"
+                                         "e\r\n\n \nb\nc\nd\n" +
+                                         std::string(150, 'x'));
+    EXPECT_EQ(result.samples, (std::vector<std::string>{"Gr\xC3\xB6\xC3\x9F"
+                                                        "e",
+                                                        " ", "b", "c"}));
     const CharsFileCodes longLine = Decode("\xC3\xA9" + std::string(120, 'x'));
     EXPECT_EQ(longLine.samples, (std::vector<std::string>{"\xC3\xA9" + std::string(99, 'x')}));
 }
@@ -94,8 +105,9 @@ TEST(CharsFileTest, ReadingARealFile) {
 
     WriteFileText("bad.txt", "ok\n\xE2\x82");
     EXPECT_EQ(ReadCharsFile("bad.txt", result, error), CharsFileRead::INVALID);
-    EXPECT_EQ(error, "bad.txt:2: error: invalid UTF-8 at byte offset 3: the character that byte 0xE2 begins is "
-                     "cut short by the end");
+    EXPECT_EQ(error,
+              "bad.txt:2: error: invalid UTF-8 at byte offset 3: the character that byte 0xE2 begins is "
+              "cut short by the end");
 
     EXPECT_EQ(ReadCharsFile("missing.txt", result, error), CharsFileRead::CANNOT_READ);
     EXPECT_EQ(error, "cannot read characters file \"missing.txt\": No such file or directory");

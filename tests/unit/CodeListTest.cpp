@@ -26,7 +26,8 @@ TEST(CodeListTest, RangesAndSingleCodesInEveryForm) {
 }
 
 TEST(CodeListTest, RefusesWhatIsNoCodeList) {
-    for (const char* text : {"", "65,", "65-64", "70000", "0x10000", "U+", "0x", "A", "1-2-3", "-5", "U+12G"}) {
+    for (const char* text :
+         {"", "65,", "65-64", "70000", "0x10000", "U+", "0x", "A", "1-2-3", "-5", "U+12G"}) {
         Codes codes;
         std::string error;
         EXPECT_FALSE(ParseCodeList(text, codes, error)) << text;

@@ -1,8 +1,8 @@
 // Drawing text on the CPU from a font file's sheet and cells, as the preview does: at scale 1
 // a glyph is its cell's pixels, at scale 2 it is filtered like GL's linear filter (and so takes
 // in the pixels beside its cell), a code without glyph is the toolkit's missing-glyph box.
-#include "Canvas.h"
 #include "SheetFont.h"
+#include "Canvas.h"
 
 #include <gtest/gtest.h>
 

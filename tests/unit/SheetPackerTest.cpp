@@ -49,7 +49,8 @@ TEST(SheetPackerTest, CountsTheCellsLeftOver) {
 TEST(SheetSizesTest, TriesSmallAreasFirstSquarerAndWiderFirst) {
     const std::vector<SheetSize> sizes = AutoSheetSizes();
     ASSERT_EQ(sizes.size(), 81u);
-    const std::vector<std::pair<int, int>> first = {{16, 16}, {32, 16}, {16, 32}, {32, 32}, {64, 16}, {16, 64}};
+    const std::vector<std::pair<int, int>> first = {{16, 16}, {32, 16}, {16, 32},
+                                                    {32, 32}, {64, 16}, {16, 64}};
     for (size_t i = 0; i < first.size(); ++i) {
         EXPECT_EQ(std::make_pair(sizes[i].width, sizes[i].height), first[i]) << i;
     }

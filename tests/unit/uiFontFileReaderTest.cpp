@@ -1,9 +1,9 @@
 // The font file's layout and its reader, without GL or log: fields land on the byte offsets a
 // KORU file has (checked against literal offsets, not the layout's own constants), and the
 // reader keeps what it could read of a broken file and says why it stopped.
+#include "uiFontFileReader.h"
 #include "KrfWriter.h"
 #include "uiFontFileLayout.h"
-#include "uiFontFileReader.h"
 
 #include <gtest/gtest.h>
 

@@ -26,8 +26,8 @@ Rgb Canvas::At(int x, int y) const {
 void Canvas::Fill(int x, int y, int width, int height, Rgb color) {
     const int left = std::max(x, 0);
     const int top = std::max(y, 0);
-    const int right = std::min(static_cast<long>(x) + width, static_cast<long>(width_));
-    const int bottom = std::min(static_cast<long>(y) + height, static_cast<long>(height_));
+    const int right = static_cast<int>(std::min(static_cast<long>(x) + width, static_cast<long>(width_)));
+    const int bottom = static_cast<int>(std::min(static_cast<long>(y) + height, static_cast<long>(height_)));
     for (int row = top; row < bottom; ++row) {
         for (int column = left; column < right; ++column) {
             unsigned char* pixel = Pixel(column, row);

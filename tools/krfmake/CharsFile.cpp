@@ -83,7 +83,8 @@ CharsFileRead ReadCharsFile(const std::string& path, CharsFileCodes& result, std
     text.resize(static_cast<std::size_t>(in.gcount()));
     if (text.size() > MAX_CHARS_FILE_BYTES) {
         error = "characters file \"" + path + "\" has more than " +
-                std::to_string(MAX_CHARS_FILE_BYTES / (1024 * 1024)) + " MiB, more than any character set needs";
+                std::to_string(MAX_CHARS_FILE_BYTES / (1024 * 1024)) +
+                " MiB, more than any character set needs";
         return CharsFileRead::CANNOT_READ;
     }
     CharsTextFault fault;

@@ -35,15 +35,27 @@ bool InRanges(std::uint32_t code, std::initializer_list<CodeRange> ranges) {
 }
 
 bool IsCombiningMark(std::uint32_t code) {
-    return InRanges(code, {{0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD}, {0x0610, 0x061A},
-                           {0x064B, 0x065F}, {0x1AB0, 0x1AFF}, {0x1DC0, 0x1DFF}, {0x20D0, 0x20FF},
+    return InRanges(code, {{0x0300, 0x036F},
+                           {0x0483, 0x0489},
+                           {0x0591, 0x05BD},
+                           {0x0610, 0x061A},
+                           {0x064B, 0x065F},
+                           {0x1AB0, 0x1AFF},
+                           {0x1DC0, 0x1DFF},
+                           {0x20D0, 0x20FF},
                            {0xFE20, 0xFE2F}});
 }
 
 // Characters that take no room or steer the text around them.
 bool IsFormatCharacter(std::uint32_t code) {
-    return InRanges(code, {{0x00AD, 0x00AD}, {0x061C, 0x061C}, {0x180E, 0x180E}, {0x200B, 0x200F},
-                           {0x2028, 0x202E}, {0x2060, 0x206F}, {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB}});
+    return InRanges(code, {{0x00AD, 0x00AD},
+                           {0x061C, 0x061C},
+                           {0x180E, 0x180E},
+                           {0x200B, 0x200F},
+                           {0x2028, 0x202E},
+                           {0x2060, 0x206F},
+                           {0xFEFF, 0xFEFF},
+                           {0xFFF9, 0xFFFB}});
 }
 
 bool IsNoncharacter(std::uint32_t code) {
@@ -90,8 +102,9 @@ void PrintHeader(const std::string& path, const uiFontFileReader& file) {
                 "line height    %d\n"
                 "nominal width  %d\n"
                 "display name   %s\n",
-                path.c_str(), ShowName(header.name).c_str(), header.size, header.sheetWidth, header.sheetHeight,
-                header.glyphCount, header.lineHeight, header.nominalWidth, ShowName(file.DisplayName()).c_str());
+                path.c_str(), ShowName(header.name).c_str(), header.size, header.sheetWidth,
+                header.sheetHeight, header.glyphCount, header.lineHeight, header.nominalWidth,
+                ShowName(file.DisplayName()).c_str());
 }
 
 void PrintTable(const uiFontFileReader& file) {
@@ -112,11 +125,12 @@ void WarnAboutCells(const uiFontFileReader& file) {
         entriesOfCode[entry.code].push_back(i + 1);
         if (entry.x < 1 || entry.y < 1 || entry.x - 1 + entry.width > header.sheetWidth ||
             entry.y - 1 + header.lineHeight > header.sheetHeight) {
-            outside.push_back("entry " + std::to_string(i + 1) + " (" + CodeName(entry.code) + "): its cell at column " +
-                        std::to_string(entry.x) + ", row " + std::to_string(entry.y) + ", " +
-                        std::to_string(entry.width) + " x " + std::to_string(header.lineHeight) +
-                        " px, reaches outside the " + std::to_string(header.sheetWidth) + " x " +
-                        std::to_string(header.sheetHeight) + " sheet");
+            outside.push_back("entry " + std::to_string(i + 1) + " (" + CodeName(entry.code) +
+                              "): its cell at column " + std::to_string(entry.x) + ", row " +
+                              std::to_string(entry.y) + ", " + std::to_string(entry.width) + " x " +
+                              std::to_string(header.lineHeight) + " px, reaches outside the " +
+                              std::to_string(header.sheetWidth) + " x " + std::to_string(header.sheetHeight) +
+                              " sheet");
         }
     }
     std::vector<std::string> twice;
@@ -128,8 +142,8 @@ void WarnAboutCells(const uiFontFileReader& file) {
         for (const std::size_t entry : entries) {
             list += (list.empty() ? "" : ", ") + std::to_string(entry);
         }
-        twice.push_back(CodeName(code) + " is listed " + std::to_string(entries.size()) + " times (entries " + list +
-                        "); the toolkit takes entry " + std::to_string(entries.front()));
+        twice.push_back(CodeName(code) + " is listed " + std::to_string(entries.size()) + " times (entries " +
+                        list + "); the toolkit takes entry " + std::to_string(entries.front()));
     }
     PrintWarnings(outside, "cells outside the sheet");
     PrintWarnings(twice, "codes listed more than once");
@@ -139,7 +153,8 @@ void WarnAboutTrailingBytes(const std::string& path, const uiFontFileReader& fil
     std::error_code status;
     const std::uintmax_t size = std::filesystem::file_size(path, status);
     const uiFontFileHeader& header = file.Header();
-    const std::uintmax_t used = uiFontFileLayout::HEADER_SIZE + uiFontFileLayout::TableBytes(header.glyphCount) +
+    const std::uintmax_t used = uiFontFileLayout::HEADER_SIZE +
+                                uiFontFileLayout::TableBytes(header.glyphCount) +
                                 uiFontFileLayout::SheetBytes(header.sheetWidth, header.sheetHeight);
     if (!status && size > used) {
         Warn(std::to_string(size - used) + " bytes after the sheet are never read");

@@ -27,7 +27,8 @@ bool WriteKrfFile(const std::string& path, const BuiltFont& font, std::string& e
         return false;
     }
     const std::vector<unsigned char> head = HeaderAndTable(font);
-    const std::size_t sheetBytes = uiFontFileLayout::SheetBytes(font.header.sheetWidth, font.header.sheetHeight);
+    const std::size_t sheetBytes =
+        uiFontFileLayout::SheetBytes(font.header.sheetWidth, font.header.sheetHeight);
 
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {

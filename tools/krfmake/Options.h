@@ -12,7 +12,7 @@ struct Options {
     std::string fontPath;
     std::string outputPath;
     std::string name;
-    std::string chars;      // a code list; empty means the default, unless a chars file is given
+    std::string chars; // a code list; empty means the default, unless a chars file is given
     std::string charsFile;
     std::string previewPath;
     int pixelSize = 12;

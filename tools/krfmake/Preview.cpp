@@ -15,9 +15,10 @@ constexpr int MARGIN = 16;
 constexpr int SECTION_GAP = 14;
 constexpr int LINE_GAP = 4;
 constexpr int GLYPH_GAP = 3;
-constexpr int SHEET_TARGET_WIDTH = 1024;
+constexpr int SHEET_TARGET_SIDE = 1024;
 constexpr int MAX_SHEET_SCALE = 4;
 constexpr int MIN_TEXT_WIDTH = 640;
+constexpr int MAX_PREVIEW_HEIGHT = 8192;
 // The first sample line is shown once more at this scale, filtered as the toolkit's GL would,
 // so that glyphs bleeding into each other at too small a padding show.
 constexpr int ENLARGED_TEXT_SCALE = 2;
@@ -56,8 +57,8 @@ bool FontShows(const SheetFont& font, const std::string& line) {
 }
 
 // Every glyph once, in code order, cut into lines no wider than width.
-std::vector<std::vector<std::uint16_t>> GlyphLines(const SheetFont& font, const std::vector<uiFontFileEntry>& entries,
-                                                   int width) {
+std::vector<std::vector<std::uint16_t>> GlyphLines(const SheetFont& font,
+                                                   const std::vector<uiFontFileEntry>& entries, int width) {
     std::set<std::uint16_t> codes;
     for (const uiFontFileEntry& entry : entries) {
         codes.insert(entry.code);
@@ -99,11 +100,13 @@ void DrawCells(Canvas& canvas, const uiFontFileHeader& header, const std::vector
     // White cells first and frames over them, so that no cell's white covers a neighbour's frame.
     for (const Box& frame : frames) {
         canvas.Fill(static_cast<int>(frame.left), static_cast<int>(frame.top),
-                    static_cast<int>(frame.right - frame.left), static_cast<int>(frame.bottom - frame.top), CELL);
+                    static_cast<int>(frame.right - frame.left), static_cast<int>(frame.bottom - frame.top),
+                    CELL);
     }
     for (const Box& frame : frames) {
         canvas.Frame(static_cast<int>(frame.left), static_cast<int>(frame.top),
-                     static_cast<int>(frame.right - frame.left), static_cast<int>(frame.bottom - frame.top), CELL_FRAME);
+                     static_cast<int>(frame.right - frame.left), static_cast<int>(frame.bottom - frame.top),
+                     CELL_FRAME);
     }
 }
 
@@ -114,22 +117,24 @@ bool WritePreview(const std::string& path, const uiFontFileHeader& header,
                   const std::vector<std::string>& ownSamples, std::string& error) {
     if (header.sheetWidth > MAX_PREVIEW_SHEET_SIDE || header.sheetHeight > MAX_PREVIEW_SHEET_SIDE ||
         header.lineHeight > MAX_PREVIEW_LINE_HEIGHT) {
-        error = "no preview of a " + std::to_string(header.sheetWidth) + "x" + std::to_string(header.sheetHeight) +
-                " sheet with lines of " + std::to_string(header.lineHeight) + " px: a preview shows sheets up to " +
+        error = "no preview of a " + std::to_string(header.sheetWidth) + "x" +
+                std::to_string(header.sheetHeight) + " sheet with lines of " +
+                std::to_string(header.lineHeight) + " px: a preview shows sheets up to " +
                 std::to_string(MAX_PREVIEW_SHEET_SIDE) + "x" + std::to_string(MAX_PREVIEW_SHEET_SIDE) +
                 " and lines up to " + std::to_string(MAX_PREVIEW_LINE_HEIGHT) + " px";
         return false;
     }
     const SheetFont font(header, entries, sheet);
-    const int scale = header.sheetWidth == 0 ? 1 : std::clamp(SHEET_TARGET_WIDTH / header.sheetWidth, 1, MAX_SHEET_SCALE);
+    const int longerSide = std::max(header.sheetWidth, header.sheetHeight);
+    const int scale = longerSide == 0 ? 1 : std::clamp(SHEET_TARGET_SIDE / longerSide, 1, MAX_SHEET_SCALE);
     const int sheetWidth = header.sheetWidth * scale;
     const int sheetHeight = header.sheetHeight * scale;
     const int textWidth = std::max(sheetWidth, MIN_TEXT_WIDTH);
     const int lineStep = header.lineHeight + LINE_GAP;
 
     const std::string title = header.name + " " + std::to_string(header.size) + " " +
-                              std::to_string(header.sheetWidth) + "x" + std::to_string(header.sheetHeight) + ", " +
-                              std::to_string(entries.size()) + " glyphs, line height " +
+                              std::to_string(header.sheetWidth) + "x" + std::to_string(header.sheetHeight) +
+                              ", " + std::to_string(entries.size()) + " glyphs, line height " +
                               std::to_string(header.lineHeight);
     std::vector<std::string> titles;
     if (FontShows(font, title)) {
@@ -141,12 +146,18 @@ bool WritePreview(const std::string& path, const uiFontFileHeader& header,
             samples.push_back(line);
         }
     }
-    const auto glyphLines = GlyphLines(font, entries, textWidth);
+    auto glyphLines = GlyphLines(font, entries, textWidth);
 
     const int enlargedStep = samples.empty() ? 0 : header.lineHeight * ENLARGED_TEXT_SCALE + LINE_GAP;
-    const int height = MARGIN + static_cast<int>(titles.size()) * (lineStep + SECTION_GAP) + sheetHeight + SECTION_GAP +
-                       static_cast<int>(samples.size()) * lineStep + enlargedStep + SECTION_GAP +
-                       static_cast<int>(glyphLines.size()) * lineStep + MARGIN;
+    const int aboveGlyphs = MARGIN + static_cast<int>(titles.size()) * (lineStep + SECTION_GAP) +
+                            sheetHeight + SECTION_GAP + static_cast<int>(samples.size()) * lineStep +
+                            enlargedStep + SECTION_GAP;
+    // A font of thousands of narrow glyphs on tall lines would make a picture no one can look
+    // at; the listing stops where the picture reaches its height limit.
+    const std::size_t roomForLines =
+        static_cast<std::size_t>(std::max(0, MAX_PREVIEW_HEIGHT - aboveGlyphs - MARGIN) / lineStep);
+    glyphLines.resize(std::min(glyphLines.size(), roomForLines));
+    const int height = aboveGlyphs + static_cast<int>(glyphLines.size()) * lineStep + MARGIN;
     Canvas canvas;
     if (!canvas.Create(textWidth + 2 * MARGIN, height, PAGE)) {
         error = "not enough memory for a preview of " + std::to_string(textWidth + 2 * MARGIN) + "x" +

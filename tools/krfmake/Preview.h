@@ -1,11 +1,10 @@
 // The picture of a font that --preview writes, for an author to judge the font by: the glyph
-// sheet enlarged to about a thousand pixels across, each glyph cell white in a blue frame on
-// the grey of the unused sheet, and below it the font's display name, the author's own sample
-// lines, sample lines in the scripts the font holds (the first once more at twice the size)
-// and every glyph in code order, all drawn with the font. Lines the font lacks too many
-// characters of are left out.
-// It draws from the sheet and the cells alone, so it serves a font just made and any font
-// file read back.
+// sheet enlarged to about a thousand pixels on its longer side, each glyph cell white in a
+// blue frame on the grey of the unused sheet, and below it the font's display name, the
+// author's own sample lines, sample lines in the scripts the font holds (the first once more
+// at twice the size) and every glyph in code order, all drawn with the font. Lines the font
+// lacks too many characters of are left out. It draws from the sheet and the cells alone, so
+// it serves a font just made and any font file read back.
 #pragma once
 
 #include "uiFontFileLayout.h"

@@ -25,7 +25,8 @@ bool SheetFont::HasGlyph(std::uint32_t code) const {
 }
 
 int SheetFont::MissingBoxWidth(int scale) const {
-    return static_cast<int>(std::floor(static_cast<float>(header_.nominalWidth) * scale * MISSING_BOX_FACTOR));
+    return static_cast<int>(
+        std::floor(static_cast<float>(header_.nominalWidth) * scale * MISSING_BOX_FACTOR));
 }
 
 int SheetFont::Advance(std::uint32_t code) const {
@@ -63,11 +64,13 @@ int SheetFont::DrawGlyph(Canvas& canvas, std::uint32_t code, int x, int y, Rgb c
         const long top = static_cast<long>(std::floor(sheetY));
         const float down = sheetY - static_cast<float>(top);
         for (long column = std::max(0L, -static_cast<long>(x)); column < right; ++column) {
-            const float sheetX = static_cast<float>(cell.x - 1) + (static_cast<float>(column) + 0.5f) / scale - 0.5f;
+            const float sheetX =
+                static_cast<float>(cell.x - 1) + (static_cast<float>(column) + 0.5f) / scale - 0.5f;
             const long left = static_cast<long>(std::floor(sheetX));
             const float across = sheetX - static_cast<float>(left);
             const float upper = Coverage(left, top) * (1.0f - across) + Coverage(left + 1, top) * across;
-            const float lower = Coverage(left, top + 1) * (1.0f - across) + Coverage(left + 1, top + 1) * across;
+            const float lower =
+                Coverage(left, top + 1) * (1.0f - across) + Coverage(left + 1, top + 1) * across;
             const float coverage = upper * (1.0f - down) + lower * down;
             canvas.Blend(static_cast<int>(x + column), static_cast<int>(y + row), color,
                          static_cast<int>(std::lround(coverage)));

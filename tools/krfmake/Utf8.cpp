@@ -52,7 +52,8 @@ Utf8Step DecodeUtf8(const std::string& text, std::size_t position) {
         }
         const unsigned char next = static_cast<unsigned char>(text[position + i]);
         if ((next & 0xC0) != 0x80) {
-            return Invalid(i, "the character that byte " + Hex(lead) + " begins is cut short by byte " + Hex(next));
+            return Invalid(i, "the character that byte " + Hex(lead) + " begins is cut short by byte " +
+                                  Hex(next));
         }
         code = (code << 6) | (next & 0x3F);
     }

@@ -48,7 +48,8 @@ template <typename Code> std::string CodeNames(const std::vector<Code>& codes) {
 
 // The codes of --chars (its default when neither option is given) and of --chars-file.
 // Returns 0, or the exit status of the failure it reported.
-int GatherCodes(const Options& options, std::vector<std::uint16_t>& codes, std::vector<std::string>& samples) {
+int GatherCodes(const Options& options, std::vector<std::uint16_t>& codes,
+                std::vector<std::string>& samples) {
     std::string error;
     if (!options.chars.empty() || options.charsFile.empty()) {
         const std::string list = options.chars.empty() ? DEFAULT_CODE_LIST : options.chars;
@@ -72,9 +73,11 @@ int GatherCodes(const Options& options, std::vector<std::uint16_t>& codes, std::
         break;
     }
     if (!fromFile.beyond.empty()) {
-        std::fprintf(stderr, "krfmake: note: %s has %s above U+FFFF, beyond the 16-bit codes of a font file, left out: %s\n",
-                     options.charsFile.c_str(), Count(fromFile.beyond.size(), "character", "characters").c_str(),
-                     CodeNames(fromFile.beyond).c_str());
+        std::fprintf(
+            stderr,
+            "krfmake: note: %s has %s above U+FFFF, beyond the 16-bit codes of a font file, left out: %s\n",
+            options.charsFile.c_str(), Count(fromFile.beyond.size(), "character", "characters").c_str(),
+            CodeNames(fromFile.beyond).c_str());
     }
     samples = fromFile.samples;
     codes.insert(codes.end(), fromFile.codes.begin(), fromFile.codes.end());
@@ -98,8 +101,9 @@ std::string DerivedName(const FontRasterizer& font) {
 
 bool CheckName(const std::string& name) {
     if (name.empty() || name.size() > uiFontFileLayout::MAX_NAME_LENGTH) {
-        Fail("font name \"" + name + "\" must have 1 to " + std::to_string(uiFontFileLayout::MAX_NAME_LENGTH) +
-             " characters (it has " + std::to_string(name.size()) + "); choose one with --name");
+        Fail("font name \"" + name + "\" must have 1 to " +
+             std::to_string(uiFontFileLayout::MAX_NAME_LENGTH) + " characters (it has " +
+             std::to_string(name.size()) + "); choose one with --name");
         return false;
     }
     for (const char c : name) {
@@ -120,8 +124,8 @@ std::string FitFailure(const Options& options, const SheetSize& size, std::size_
     if (widest > size.width) {
         message += "the widest cell is " + std::to_string(widest) + " px wide";
     } else {
-        message += "they need " + std::to_string(packed.rowsNeeded) + " rows of " + std::to_string(lineHeight) +
-                   " px, the sheet has room for " +
+        message += "they need " + std::to_string(packed.rowsNeeded) + " rows of " +
+                   std::to_string(lineHeight) + " px, the sheet has room for " +
                    std::to_string(SheetPacker(size.width, size.height, lineHeight, padding).RowsAvailable());
     }
     return message + (options.sizeAuto ? "; use a smaller --size or fewer characters"
@@ -162,7 +166,8 @@ int Build(const Options& options) {
                      missing.size(), CodeNames(missing).c_str());
     }
     if (glyphs.empty()) {
-        Fail("the font has a glyph for none of the " + std::to_string(codes.size()) + " characters asked for");
+        Fail("the font has a glyph for none of the " + std::to_string(codes.size()) +
+             " characters asked for");
         return EXIT_DEFECT;
     }
     if (glyphs.size() > uiFontFileLayout::MAX_ENTRIES) {
@@ -189,11 +194,13 @@ int Build(const Options& options) {
         fits = ChooseAutoSheet(widths, lineHeight, options.padding, sheet);
     } else {
         sheet.size = {options.sheetWidth, options.sheetHeight};
-        sheet.packed = SheetPacker(options.sheetWidth, options.sheetHeight, lineHeight, options.padding).Pack(widths);
+        sheet.packed =
+            SheetPacker(options.sheetWidth, options.sheetHeight, lineHeight, options.padding).Pack(widths);
         fits = sheet.packed.fits;
     }
     if (!fits) {
-        Fail(FitFailure(options, sheet.size, glyphs.size(), lineHeight, options.padding, sheet.packed, widest));
+        Fail(FitFailure(options, sheet.size, glyphs.size(), lineHeight, options.padding, sheet.packed,
+                        widest));
         return EXIT_DEFECT;
     }
 
@@ -220,10 +227,11 @@ int Build(const Options& options) {
         Fail(error);
         return EXIT_USAGE;
     }
-    std::printf("%s: \"%s\" size %d, sheet %dx%d%s, %zu glyphs, line height %d, nominal width %d, padding %d\n",
-                options.outputPath.c_str(), krf.header.name.c_str(), options.pixelSize, sheet.size.width,
-                sheet.size.height, options.sizeAuto ? " (the smallest that holds them)" : "", krf.entries.size(),
-                lineHeight, krf.header.nominalWidth, options.padding);
+    std::printf(
+        "%s: \"%s\" size %d, sheet %dx%d%s, %zu glyphs, line height %d, nominal width %d, padding %d\n",
+        options.outputPath.c_str(), krf.header.name.c_str(), options.pixelSize, sheet.size.width,
+        sheet.size.height, options.sizeAuto ? " (the smallest that holds them)" : "", krf.entries.size(),
+        lineHeight, krf.header.nominalWidth, options.padding);
     if (!options.previewPath.empty()) {
         if (!WritePreview(options.previewPath, krf.header, krf.entries, krf.sheet.get(), samples, error)) {
             Fail(error);
