@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev rapidjson-dev
     python3
     xvfb xdotool x11-apps x11-utils
-    libfreetype-dev fonts-dejavu-core
+    libfreetype-dev fonts-dejavu-core libpng-dev libcli11-dev
     clang-14 libclang-rt-14-dev
     valgrind
 )

@@ -1,6 +1,7 @@
 add_drev_test(uiColorTest SOURCES unit/uiColorTest.cpp LIBS vanui drev_gl_recorder)
 add_drev_test(uiColorTableTest SOURCES unit/uiColorTableTest.cpp LIBS vanui drev_gl_recorder)
 add_drev_test(uiValueTextTest SOURCES unit/uiValueTextTest.cpp LIBS vanui drev_gl_recorder)
+add_drev_test(uiFontFileReaderTest SOURCES unit/uiFontFileReaderTest.cpp LIBS vanui_font_file)
 add_drev_test(uiFontFileTest SOURCES unit/uiFontFileTest.cpp LIBS vanui drev_gl_recorder drev_allocation)
 add_drev_test(uiFontDrawTest SOURCES unit/uiFontDrawTest.cpp LIBS vanui drev_gl_recorder)
 add_drev_test(uiFontTableTest SOURCES unit/uiFontTableTest.cpp LIBS vanui drev_gl_recorder)

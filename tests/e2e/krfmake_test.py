@@ -1,5 +1,5 @@
-"""krfmake builds .krf font files from TrueType fonts, and the fonts shipped in data/ are
-well-formed.
+"""krfmake builds .krf font files from TrueType fonts, pictures them and checks them with the
+toolkit's reader; the fonts shipped in data/ are well-formed and rebuild byte for byte.
 
     python3 tests/e2e/krfmake_test.py --krfmake path/to/krfmake [--data path/to/data]
 """
@@ -13,6 +13,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import zlib
 
 KRFMAKE = None
 DATA = None
@@ -22,6 +23,7 @@ SANS = os.path.join(DEJAVU, "DejaVuSans.ttf")
 DEFAULT_CODES = list(range(32, 127)) + list(range(160, 256))
 HEADER_SIZE = 256
 ENTRY_SIZE = 8
+BAD_FONTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "bad-inputs", "font")
 
 
 class KrfFile:
@@ -92,6 +94,42 @@ def ink_rows(cell):
     return [row for row, pixels in enumerate(cell) if any(pixels)]
 
 
+def read_png(path):
+    """Width, height and rows of (r, g, b) of an 8-bit RGB PNG, as krfmake's preview writes it."""
+    with open(path, "rb") as f:
+        data = f.read()
+    assert data[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG file"
+    position, idat = 8, b""
+    while position < len(data):
+        length, kind = struct.unpack_from(">I4s", data, position)
+        body = data[position + 8:position + 8 + length]
+        if kind == b"IHDR":
+            width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
+            assert (depth, colour, interlace) == (8, 2, 0), "not 8-bit RGB"
+        elif kind == b"IDAT":
+            idat += body
+        position += 12 + length
+    raw, stride, rows, previous = zlib.decompress(idat), width * 3, [], bytearray(width * 3)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = line[i - 3] if i >= 3 else 0
+            up, corner = previous[i], previous[i - 3] if i >= 3 else 0
+            if kind == 1:
+                line[i] = (line[i] + left) & 0xFF
+            elif kind == 2:
+                line[i] = (line[i] + up) & 0xFF
+            elif kind == 3:
+                line[i] = (line[i] + (left + up) // 2) & 0xFF
+            elif kind == 4:
+                p = left + up - corner
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
+                line[i] = (line[i] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 0xFF
+        rows.append([tuple(line[x * 3:x * 3 + 3]) for x in range(width)])
+        previous = line
+    return width, height, rows
+
+
 class ToolRun(unittest.TestCase):
     """Runs krfmake in a temporary directory of its own."""
 
@@ -104,6 +142,11 @@ class ToolRun(unittest.TestCase):
 
     def out(self, name="out.krf"):
         return os.path.join(self.dir, name)
+
+    def write(self, name, data):
+        with open(self.out(name), "wb") as f:
+            f.write(data)
+        return self.out(name)
 
 
 class BuildTest(ToolRun):
@@ -201,15 +244,219 @@ class FailureTest(ToolRun):
             (["--codes", "70000"], 'bad code list "70000"'),
             (["--colour", "red"], "unknown option --colour"),
             (["stray"], 'unexpected argument "stray"'),
+            (["--padding", "65"], 'bad value "65" for --padding: expected a whole number from 0 to 64'),
+            (["--size-auto", "--height", "64"], "--size-auto chooses the sheet's width and height"),
+            (["--info", "x.krf"], "--info shows a font file and takes no building option such as --font"),
+            (["--size"], "--size"),
         ]
         for args, message in cases:
             with self.subTest(args=args):
-                self.assertFails(self.krfmake("--font", SANS, "--output", "out.krf", *args), message)
+                result = self.krfmake("--font", SANS, "--output", "out.krf", *args)
+                self.assertFails(result, message)
+                self.assertEqual(result.returncode, 2)
+                self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
         self.assertFails(self.krfmake("--font", SANS), "both --font and --output are required")
 
 
+class CharsFileAndPreviewTest(ToolRun):
+    """A font from an author's own text and a picture of it, in one command."""
+
+    def test_chars_file_and_preview_in_one_command(self):
+        # A byte-order mark, CR LF, a character DejaVu Sans lacks (a CJK ideograph), one above
+        # U+FFFF (an emoji), and Latin, Greek and Cyrillic letters and the euro sign.
+        self.write("chars.txt", "\ufeffGröße € 5\r\nΑλφα Жж\r\n中 \U0001F600\n".encode("utf-8"))
+        result = self.krfmake("--font", SANS, "--chars-file", "chars.txt", "--size-auto", "--output", "out.krf",
+                              "--preview", "out.png")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertIn("chars.txt has 1 character above U+FFFF, beyond the 16-bit codes of a font file, "
+                      "left out: U+1F600", result.stderr)
+        self.assertIn("the font has no glyph for 1 of the codes, left out: U+4E2D", result.stderr)
+        font = read_krf(self.out())
+        self.assertEqual(sorted(entry[0] for entry in font.entries),
+                         sorted(set(map(ord, "Größe€5Αλφα Жж"))))
+        self.assertEqual((font.width, font.height), (64, 32))
+        self.assertEqual(font.layout_faults(), [])
+
+        # The picture: the sheet at four times its size, each glyph's ink where the cell says.
+        width, height, rows = read_png(self.out("out.png"))
+        self.assertGreaterEqual(width, 64 * 4)
+        self.assertGreater(height, 32 * 4)
+        top, checked = self.sheet_top(rows), 0
+        for code, x, y, w in font.entries:
+            cell = font.cell(code)
+            inked = [(column, row) for row in range(font.line_height) for column in range(w)
+                     if cell[row][column] == 255]
+            for column, row in inked[:3]:
+                self.assertEqual(rows[top + (y - 1 + row) * 4 + 1][16 + (x - 1 + column) * 4 + 1], (20, 20, 24),
+                                 "glyph %04X" % code)
+                checked += 1
+        self.assertGreater(checked, 20)
+
+    def sheet_top(self, rows):
+        """The first row of the sheet's picture: the row below its frame, which is the first thing
+        drawn left of the text's margin."""
+        for y, row in enumerate(rows):
+            if row[15] != (250, 250, 250):
+                return y + 1
+        self.fail("no sheet frame in the picture")
+
+    def test_chars_file_that_is_not_utf8(self):
+        self.write("chars.txt", b"abc\n\xc3\xa9\xc3(x\n")
+        result = self.krfmake("--font", SANS, "--chars-file", "chars.txt", "--output", "out.krf")
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(result.stderr, "chars.txt:2: error: invalid UTF-8 at byte offset 6: the character that "
+                                        "byte 0xC3 begins is cut short by byte 0x28\n")
+        self.assertFalse(os.path.exists(self.out()))
+
+    def test_chars_file_adds_to_the_chars_list(self):
+        self.write("chars.txt", "€".encode("utf-8"))
+        result = self.krfmake("--font", SANS, "--chars", "U+0041-U+0043", "--chars-file", "chars.txt",
+                              "--output", "out.krf")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual([entry[0] for entry in read_krf(self.out()).entries], [65, 66, 67, 0x20AC])
+        missing = self.krfmake("--font", SANS, "--chars-file", "nothing.txt", "--output", "out.krf")
+        self.assertEqual(missing.returncode, 2)
+        self.assertIn('cannot read characters file "nothing.txt"', missing.stderr)
+
+
+class SheetTest(ToolRun):
+    def test_padding_shows_in_the_cell_positions(self):
+        for padding in (0, 1, 3):
+            with self.subTest(padding=padding):
+                result = self.krfmake("--font", SANS, "--chars", "65-90", "--padding", str(padding),
+                                      "--width", "128", "--height", "128", "--output", "out.krf")
+                self.assertEqual(result.returncode, 0, result.stderr)
+                font = read_krf(self.out())
+                self.assertEqual(font.layout_faults(), [])
+                rows = {}
+                for code, x, y, w in font.entries:
+                    rows.setdefault(y, []).append((x, w))
+                self.assertEqual(sorted(rows)[:2], [1, 1 + font.line_height + padding])
+                for cells in rows.values():
+                    cells.sort()
+                    self.assertEqual(cells[0][0], 1)
+                    for (x, w), (next_x, _) in zip(cells, cells[1:]):
+                        self.assertEqual(next_x, x + w + padding)
+
+    def test_size_auto_takes_the_smallest_sheet_that_holds_every_glyph(self):
+        result = self.krfmake("--font", SANS, "--size-auto", "--output", "out.krf")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertIn("sheet 256x128 (the smallest that holds them)", result.stdout)
+        self.assertEqual((read_krf(self.out()).width, read_krf(self.out()).height), (256, 128))
+        # With Latin Extended-A, Greek and Cyrillic the glyphs need twice the room.
+        result = self.krfmake("--font", SANS, "--size-auto", "--chars", "32-126,160-383,0x370-0x4FF",
+                              "--output", "out.krf")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual((read_krf(self.out()).width, read_krf(self.out()).height), (512, 256))
+
+    def test_fixed_sheet_that_is_too_small_names_the_glyphs_left_over(self):
+        result = self.krfmake("--font", SANS, "--width", "128", "--height", "64", "--output", "out.krf")
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(result.stderr, "krfmake: 124 of the 191 glyphs at 12 px do not fit a 128x64 sheet: they "
+                                        "need 13 rows of 15 px, the sheet has room for 4; use a larger "
+                                        "--width/--height, --size-auto or a smaller --size\n")
+        self.assertFalse(os.path.exists(self.out()))
+
+
+class InfoTest(ToolRun):
+    """--info shows any font file and checks it as the toolkit's reader does."""
+
+    def test_info_on_a_good_font(self):
+        path = os.path.join(DATA, "default.krf")
+        result = self.krfmake("--info", path)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(result.stderr, "")
+        lines = result.stdout.splitlines()
+        self.assertEqual(lines[:9], ["file           " + path,
+                                     'name           "Sans"',
+                                     "size           12",
+                                     "sheet          256 x 128",
+                                     "glyphs         191",
+                                     "line height    15",
+                                     "nominal width  8",
+                                     'display name   "Sans 12 256x128"',
+                                     ""])
+        self.assertEqual(lines[9].split(), ["entry", "code", "x", "y", "width", "character"])
+        table = lines[10:]
+        font = read_krf(path)
+        self.assertEqual(len(table), 191)
+        for number, (line, (code, x, y, w)) in enumerate(zip(table, font.entries), 1):
+            # The soft hyphen takes no room when shown: it gets a stand-in.
+            character = "<format>" if code == 0xAD else "'%s'" % chr(code)
+            self.assertEqual(line.split(None, 5), [str(number), "U+%04X" % code, str(x), str(y), str(w), character])
+
+    def test_info_on_each_defect_class(self):
+        good = open(os.path.join(DATA, "small.krf"), "rb").read()
+        font = KrfFile(good)
+        table_end = HEADER_SIZE + ENTRY_SIZE * font.count
+        cases = [("cut_header.krf", good[:HEADER_SIZE - 1], "Wrong data in KORU font file [%s]", False),
+                 ("wrong_magic.krf", b"KORFX" + good[5:], "Wrong data in KORU font file [%s]", False),
+                 ("cut_table.krf", good[:table_end - 1], "Wrong characterTable data in font file [%s]", True),
+                 ("cut_image.krf", good[:-1], "Wrong image data in font file [%s]", True)]
+        for name, data, message, header_shown in cases:
+            with self.subTest(name):
+                self.write(name, data)
+                result = self.krfmake("--info", name)
+                self.assertEqual(result.returncode, 1)
+                self.assertEqual(result.stderr, "krfmake: " + message % name + "\n")
+                self.assertEqual(result.stdout.startswith("file           " + name), header_shown)
+                self.assertEqual("U+0041" in result.stdout, name == "cut_image.krf")
+
+    def test_info_says_what_the_toolkit_says_of_every_bad_input_font(self):
+        """The toolkit's reader test and --info judge the same files by the same sidecars."""
+        for path in sorted(glob.glob(os.path.join(BAD_FONTS, "*.krf"))):
+            with self.subTest(os.path.basename(path)):
+                expected = {}
+                with open(path[:-4] + ".expected") as f:
+                    for line in f:
+                        if line.strip() and not line.startswith("#"):
+                            key, _, value = line.rstrip("\n").partition(" ")
+                            expected.setdefault(key, []).append(value)
+                result = self.krfmake("--info", path)
+                # A sheet the GL cannot hold is the GL's limit, not a defect of the file: the
+                # toolkit refuses it, --info warns of it.
+                gl_limit = [line for line in expected.get("log", []) if "larger than the largest OpenGL texture" in line]
+                if gl_limit:
+                    self.assertEqual(result.returncode, 0, result.stderr)
+                    self.assertIn("sheet is larger than many OpenGL implementations take as one texture", result.stderr)
+                elif expected["result"] == ["loaded"]:
+                    self.assertEqual(result.returncode, 0, result.stderr)
+                    self.assertNotIn("krfmake: Wrong", result.stderr)
+                else:
+                    self.assertEqual(result.returncode, 1)
+                    logged = [line.replace("{file}", path) for line in expected["log"]]
+                    self.assertEqual(result.stderr.splitlines(), ["krfmake: " + line for line in logged])
+
+    def test_warnings_do_not_change_the_exit_status(self):
+        result = self.krfmake("--info", os.path.join(BAD_FONTS, "duplicate_codes.krf"))
+        self.assertEqual(result.returncode, 0)
+        self.assertIn("krfmake: warning: U+0041 is listed 3 times (entries 1, 2, 4); the toolkit takes entry 1",
+                      result.stderr)
+        result = self.krfmake("--info", os.path.join(BAD_FONTS, "cells_outside.krf"))
+        self.assertEqual(result.returncode, 0)
+        self.assertIn("krfmake: warning: entry 3 (U+0043): its cell at column 9, row 5, 8 x 4 px, reaches "
+                      "outside the 8 x 4 sheet", result.stderr)
+        result = self.krfmake("--info", os.path.join(BAD_FONTS, "trailing_bytes.krf"))
+        self.assertIn("krfmake: warning: 300 bytes after the sheet are never read", result.stderr)
+
+    def test_info_with_a_preview_and_on_files_that_cannot_be_read(self):
+        result = self.krfmake("--info", os.path.join(DATA, "Default.KRF"), "--preview", "default.png")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        width, height, _ = read_png(self.out("default.png"))
+        self.assertEqual(width, 512 * 2 + 32)
+        missing = self.krfmake("--info", "missing.krf")
+        self.assertEqual((missing.returncode, missing.stderr),
+                         (2, 'krfmake: cannot open "missing.krf": No such file or directory\n'))
+        folder = self.krfmake("--info", ".")
+        self.assertEqual((folder.returncode, folder.stderr), (2, 'krfmake: cannot open ".": it is a directory\n'))
+
+
 class ShippedFontsTest(unittest.TestCase):
-    NAMES = ["default.krf", "Default.KRF", "label.krf", "text.krf", "title.krf", "small.krf", "mono.krf"]
+    NAMES = ["default.krf", "Default.KRF", "label.krf", "text.krf", "title.krf", "small.krf", "mono.krf",
+             "european.krf"]
+    # Latin-1, Latin Extended-A, the assigned codes of the Greek block, Cyrillic and the euro sign.
+    EUROPEAN_CODES = sorted((set(DEFAULT_CODES) | set(range(0x100, 0x180)) | set(range(0x370, 0x500)) | {0x20AC})
+                            - {0x378, 0x379, 0x380, 0x381, 0x382, 0x383, 0x38B, 0x38D, 0x3A2})
 
     def test_every_shipped_font_is_well_formed(self):
         shipped = sorted(glob.glob(os.path.join(DATA, "*.krf")) + glob.glob(os.path.join(DATA, "*.KRF")))
@@ -223,8 +470,27 @@ class ShippedFontsTest(unittest.TestCase):
                 self.assertEqual(font.length, font.expected_length)
                 self.assertGreater(font.line_height, 0)
                 self.assertGreater(font.nominal_width, 0)
-                self.assertEqual(sorted(entry[0] for entry in font.entries), DEFAULT_CODES)
+                codes = self.EUROPEAN_CODES if path.endswith("european.krf") else DEFAULT_CODES
+                self.assertEqual(sorted(entry[0] for entry in font.entries), codes)
                 self.assertEqual(font.layout_faults(), [])
+
+    def test_the_font_beyond_latin1(self):
+        font = read_krf(os.path.join(DATA, "european.krf"))
+        self.assertEqual(font.display_name(), "Sans 16 512x512")
+        self.assertEqual((font.count, font.line_height), (711, 19))
+        for character in "€ŁĞőΩλЖщ":
+            self.assertTrue(any(any(row) for row in font.cell(ord(character))), character)
+
+    def test_default_options_rebuild_a_shipped_font_byte_for_byte(self):
+        """The same call as make-fonts.sh: padding 1 and the Latin-1 codes are today's layout."""
+        work = tempfile.mkdtemp(prefix="krfmake-test-")
+        self.addCleanup(shutil.rmtree, work, True)
+        rebuilt = os.path.join(work, "default.krf")
+        result = subprocess.run([KRFMAKE, "--font", SANS, "--name", "Sans", "--size", "12", "--width", "256",
+                                 "--height", "128", "--output", rebuilt], capture_output=True, text=True, timeout=120)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        with open(rebuilt, "rb") as a, open(os.path.join(DATA, "default.krf"), "rb") as b:
+            self.assertTrue(a.read() == b.read(), "default.krf rebuilt differs from the shipped one")
 
     def test_the_two_default_fonts(self):
         self.assertEqual(read_krf(os.path.join(DATA, "default.krf")).display_name(), "Sans 12 256x128")

@@ -3,23 +3,6 @@
 #include <algorithm>
 #include <fstream>
 
-namespace {
-
-const size_t HEADER_SIZE = 256;
-const size_t NAME_FIELD = 50;
-
-void PutU16(std::string& bytes, size_t offset, uint16_t value) {
-    bytes[offset] = static_cast<char>(value & 0xFF);
-    bytes[offset + 1] = static_cast<char>(value >> 8);
-}
-
-void AppendU16(std::string& bytes, uint16_t value) {
-    bytes.push_back(static_cast<char>(value & 0xFF));
-    bytes.push_back(static_cast<char>(value >> 8));
-}
-
-} // namespace
-
 std::vector<unsigned char> KrfPattern(size_t size) {
     std::vector<unsigned char> bytes(size);
     for (size_t i = 0; i < size; ++i) {
@@ -40,20 +23,23 @@ KrfFont KrfEveryCodeFont() {
 }
 
 std::string KrfBytes(const KrfFont& font) {
-    std::string bytes(HEADER_SIZE, '\0');
-    bytes.replace(0, std::min<size_t>(font.magic.size(), 5), font.magic.substr(0, 5));
-    bytes.replace(6, std::min(font.name.size(), NAME_FIELD), font.name.substr(0, NAME_FIELD));
-    bytes[56] = static_cast<char>(font.size);
-    PutU16(bytes, 70, font.width);
-    PutU16(bytes, 72, font.height);
-    PutU16(bytes, 78, static_cast<uint16_t>(font.count < 0 ? font.entries.size() : font.count));
-    PutU16(bytes, 80, font.lineHeight);
-    PutU16(bytes, 82, font.nominalWidth);
-    for (const KrfEntry& entry : font.entries) {
-        AppendU16(bytes, entry.code);
-        AppendU16(bytes, entry.x);
-        AppendU16(bytes, entry.y);
-        AppendU16(bytes, entry.w);
+    namespace Layout = uiFontFileLayout;
+    uiFontFileHeader header;
+    header.name = font.name;
+    header.size = font.size;
+    header.sheetWidth = font.width;
+    header.sheetHeight = font.height;
+    header.glyphCount = static_cast<uint16_t>(font.count < 0 ? font.entries.size() : font.count);
+    header.lineHeight = font.lineHeight;
+    header.nominalWidth = font.nominalWidth;
+
+    std::string bytes(Layout::HEADER_SIZE + Layout::TableBytes(font.entries.size()), '\0');
+    unsigned char* data = reinterpret_cast<unsigned char*>(bytes.data());
+    Layout::EncodeHeader(header, data);
+    std::fill(data, data + Layout::MAGIC_LENGTH, 0);
+    std::copy_n(font.magic.begin(), std::min(font.magic.size(), Layout::MAGIC_LENGTH), data);
+    for (size_t i = 0; i < font.entries.size(); ++i) {
+        Layout::EncodeEntry(font.entries[i], data + Layout::HEADER_SIZE + Layout::TableBytes(i));
     }
     bytes.append(font.image.begin(), font.image.end());
     return bytes;

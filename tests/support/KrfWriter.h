@@ -1,21 +1,18 @@
 // Builds KORU font files (.krf) for tests: the 256-byte header, the character table and the
-// image, written whole or cut after a given number of bytes. Fields are written as given, so
-// a test can describe a broken file as easily as a sound one.
+// image, written whole or cut after a given number of bytes. Unlike krfmake's writer it
+// writes fields as given, magic and entry count included, so a test can describe a broken
+// file as easily as a sound one; the layout itself is the toolkit's (uiFontFileLayout.h).
 #pragma once
+
+#include "uiFontFileLayout.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-struct KrfEntry {
-    uint16_t code = 0;
-    uint16_t x = 1;
-    uint16_t y = 1;
-    uint16_t w = 0;
-};
-
 struct KrfFont {
+    // Its first five bytes, or fewer followed by NULs.
     std::string magic = "KORFN";
     // Cut to the 50-byte field; a name of 50 bytes or more leaves the field without a NUL.
     std::string name = "Sans";
@@ -26,7 +23,7 @@ struct KrfFont {
     uint16_t nominalWidth = 10;
     // The count written in the header; negative means entries.size().
     int count = -1;
-    std::vector<KrfEntry> entries;
+    std::vector<uiFontFileEntry> entries;
     // Written as is after the table: normally width x height bytes.
     std::vector<unsigned char> image;
 };

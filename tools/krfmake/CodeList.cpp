@@ -12,7 +12,9 @@ constexpr unsigned long MAX_CODE = 65535;
 bool ParseCode(const std::string& text, unsigned long& code) {
     std::size_t pos = 0;
     int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    const bool hexPrefix = text.size() > 2 && ((text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) ||
+                                               ((text[0] == 'U' || text[0] == 'u') && text[1] == '+'));
+    if (hexPrefix) {
         pos = 2;
         base = 16;
     }
@@ -63,7 +65,7 @@ bool ParseCodeList(const std::string& text, std::vector<std::uint16_t>& codes, s
         unsigned long last = 0;
         if (!ParseItem(item, first, last)) {
             error = "bad code list \"" + text + "\" at \"" + item +
-                    "\": expected codes or ranges first-last from 0 to 65535, "
+                    "\": expected codes or ranges first-last from 0 to 65535 (0xFFFF, U+FFFF), "
                     "separated by commas";
             return false;
         }

@@ -50,35 +50,35 @@ FontRasterizer::~FontRasterizer() {
     }
 }
 
-bool FontRasterizer::Open(const std::string& path, int pixelSize, std::string& error) {
+FontOpen FontRasterizer::Open(const std::string& path, int pixelSize, std::string& error) {
     FT_Error code = FT_Init_FreeType(&library_);
     if (code != 0) {
         error = "cannot start FreeType: " + FreeTypeMessage(code);
-        return false;
+        return FontOpen::NOT_USABLE;
     }
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         error = "cannot open font file \"" + path + "\": " + std::strerror(errno);
-        return false;
+        return FontOpen::CANNOT_READ;
     }
     std::fclose(file);
     code = FT_New_Face(library_, path.c_str(), 0, &face_);
     if (code != 0) {
         face_ = nullptr;
         error = "\"" + path + "\" is not a font file FreeType can read: " + FreeTypeMessage(code);
-        return false;
+        return FontOpen::NOT_USABLE;
     }
     if (!FT_IS_SCALABLE(face_)) {
         error = "font file \"" + path + "\" has no outlines to render at any size";
-        return false;
+        return FontOpen::NOT_USABLE;
     }
     code = FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixelSize));
     if (code != 0) {
         error = "cannot set font \"" + path + "\" to " + std::to_string(pixelSize) +
                 " pixels: " + FreeTypeMessage(code);
-        return false;
+        return FontOpen::NOT_USABLE;
     }
-    return true;
+    return FontOpen::OPENED;
 }
 
 std::string FontRasterizer::FamilyName() const {

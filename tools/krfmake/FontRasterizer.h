@@ -20,6 +20,10 @@ struct RenderedGlyph {
     std::vector<unsigned char> coverage; // width x rows, top row first
 };
 
+// How opening a font went: a file that can't be read is another failure than one that can be
+// read but is no font to render.
+enum class FontOpen { OPENED, CANNOT_READ, NOT_USABLE };
+
 class FontRasterizer {
 public:
     FontRasterizer() = default;
@@ -27,9 +31,9 @@ public:
     FontRasterizer(const FontRasterizer&) = delete;
     FontRasterizer& operator=(const FontRasterizer&) = delete;
 
-    // Opens the font file and selects the pixel size. On failure returns false
-    // with a message in error.
-    bool Open(const std::string& path, int pixelSize, std::string& error);
+    // Opens the font file and selects the pixel size. On failure gives a
+    // message in error.
+    FontOpen Open(const std::string& path, int pixelSize, std::string& error);
 
     std::string FamilyName() const;
     std::string StyleName() const;

@@ -6,53 +6,29 @@
 
 namespace {
 
-constexpr std::size_t HEADER_SIZE = 256;
-constexpr std::size_t ENTRY_SIZE = 8;
-
-constexpr std::size_t NAME_OFFSET = 6;
-constexpr std::size_t SIZE_OFFSET = 56;
-constexpr std::size_t WIDTH_OFFSET = 70;
-constexpr std::size_t HEIGHT_OFFSET = 72;
-constexpr std::size_t COUNT_OFFSET = 78;
-constexpr std::size_t LINE_HEIGHT_OFFSET = 80;
-constexpr std::size_t NOMINAL_WIDTH_OFFSET = 82;
-
-void PutU16(std::vector<unsigned char>& bytes, std::size_t offset, std::uint16_t value) {
-    bytes[offset] = static_cast<unsigned char>(value & 0xFF);
-    bytes[offset + 1] = static_cast<unsigned char>(value >> 8);
-}
-
-std::vector<unsigned char> HeaderAndTable(const KrfFont& font) {
-    std::vector<unsigned char> bytes(HEADER_SIZE + font.entries.size() * ENTRY_SIZE, 0);
-    std::memcpy(bytes.data(), "KORFN", 5);
-    std::memcpy(bytes.data() + NAME_OFFSET, font.name.data(), font.name.size());
-    bytes[SIZE_OFFSET] = font.size;
-    PutU16(bytes, WIDTH_OFFSET, font.sheetWidth);
-    PutU16(bytes, HEIGHT_OFFSET, font.sheetHeight);
-    PutU16(bytes, COUNT_OFFSET, static_cast<std::uint16_t>(font.entries.size()));
-    PutU16(bytes, LINE_HEIGHT_OFFSET, font.lineHeight);
-    PutU16(bytes, NOMINAL_WIDTH_OFFSET, font.nominalWidth);
-
-    std::size_t offset = HEADER_SIZE;
-    for (const KrfEntry& entry : font.entries) {
-        PutU16(bytes, offset, entry.code);
-        PutU16(bytes, offset + 2, entry.x);
-        PutU16(bytes, offset + 4, entry.y);
-        PutU16(bytes, offset + 6, entry.width);
-        offset += ENTRY_SIZE;
+std::vector<unsigned char> HeaderAndTable(const BuiltFont& font) {
+    namespace Layout = uiFontFileLayout;
+    std::vector<unsigned char> bytes(Layout::HEADER_SIZE + Layout::TableBytes(font.entries.size()));
+    uiFontFileHeader header = font.header;
+    header.glyphCount = static_cast<std::uint16_t>(font.entries.size());
+    Layout::EncodeHeader(header, bytes.data());
+    for (std::size_t i = 0; i < font.entries.size(); ++i) {
+        Layout::EncodeEntry(font.entries[i], bytes.data() + Layout::HEADER_SIZE + Layout::TableBytes(i));
     }
     return bytes;
 }
 
 } // namespace
 
-bool WriteKrfFile(const std::string& path, const KrfFont& font, std::string& error) {
-    if (font.name.size() > KRF_MAX_NAME_LENGTH || font.entries.size() > KRF_MAX_ENTRIES) {
-        error = "font \"" + font.name + "\" does not fit the file header";
+bool WriteKrfFile(const std::string& path, const BuiltFont& font, std::string& error) {
+    if (font.header.name.size() > uiFontFileLayout::MAX_NAME_LENGTH ||
+        font.entries.size() > uiFontFileLayout::MAX_ENTRIES) {
+        error = "font \"" + font.header.name + "\" does not fit the file header";
         return false;
     }
     const std::vector<unsigned char> head = HeaderAndTable(font);
-    const std::size_t sheetBytes = static_cast<std::size_t>(font.sheetWidth) * font.sheetHeight;
+    const std::size_t sheetBytes =
+        uiFontFileLayout::SheetBytes(font.header.sheetWidth, font.header.sheetHeight);
 
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {

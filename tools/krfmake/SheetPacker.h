@@ -1,7 +1,8 @@
 // SheetPacker arranges glyph cells on a glyph sheet: every cell is one line
-// tall and as wide as its glyph's advance; cells stand in rows with a blank gap
-// between neighbours and between rows, so that linear filtering of a scaled
-// glyph never picks up its neighbour.
+// tall and as wide as its glyph's advance; cells stand in rows with `padding`
+// empty pixels between neighbours and between rows, so that linear filtering of
+// a scaled glyph never picks up its neighbour. The first row and column touch
+// the sheet's edges: the texture is clamped there, so no neighbour lies beyond.
 #pragma once
 
 #include <vector>
@@ -14,12 +15,13 @@ struct CellPlace {
 struct PackResult {
     bool fits = false;
     int rowsNeeded = 0;            // rows of the tightest arrangement found
+    int cellsLeftOver = 0;         // cells that find no room, when the cells do not fit
     std::vector<CellPlace> places; // one per cell, in the order given; set when fits
 };
 
 class SheetPacker {
 public:
-    SheetPacker(int sheetWidth, int sheetHeight, int lineHeight, int gap);
+    SheetPacker(int sheetWidth, int sheetHeight, int lineHeight, int padding);
 
     // Rows of cells the sheet has room for.
     int RowsAvailable() const;
@@ -36,9 +38,10 @@ private:
     Rows FillInOrder(const std::vector<int>& widths) const;
     Rows FillWidestFirst(const std::vector<int>& widths) const;
     std::vector<CellPlace> Place(const Rows& rows, const std::vector<int>& widths) const;
+    int CellsLeftOver(const Rows& rows) const;
 
     int sheetWidth_;
     int sheetHeight_;
     int lineHeight_;
-    int gap_;
+    int padding_;
 };

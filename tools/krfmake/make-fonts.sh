@@ -36,3 +36,7 @@ make_font text.krf    DejaVuSans.ttf   "Sans"      12 256 128
 make_font title.krf   DejaVuSans-Bold.ttf "Sans Bold" 18 256 256
 make_font small.krf   DejaVuSans.ttf   "Sans"       9 256 64
 make_font mono.krf    DejaVuSansMono.ttf "Sans Mono" 12 256 128
+# Text beyond Latin-1: Latin Extended-A, the assigned codes of the Greek block, Cyrillic and
+# the euro sign besides Latin-1, at the size of Default.KRF; --size-auto picks the sheet.
+"$krfmake" --font "$fonts/DejaVuSans.ttf" --name "Sans" --size 16 --size-auto --output "$out/european.krf" \
+    --chars "32-126,160-255,0x100-0x17F,0x370-0x377,0x37A-0x37F,0x384-0x38A,0x38C,0x38E-0x3A1,0x3A3-0x3FF,0x400-0x4FF,0x20AC"

@@ -2,80 +2,24 @@
 
 #include "InputFile.h"
 #include "Log.h"
+#include "uiFontFileReader.h"
 
 #include <GL/gl.h>
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <memory>
-#include <new>
 
 namespace {
-
-// Header layout: offsets of the fields the font reads; the rest is not interpreted.
-const size_t HEADER_SIZE = 256;
-const char MAGIC[] = "KORFN";
-const size_t MAGIC_LENGTH = 5;
-const size_t NAME_OFFSET = 6;
-const size_t NAME_LENGTH = 50;
-const size_t SIZE_OFFSET = 56;
-const size_t WIDTH_OFFSET = 70;
-const size_t HEIGHT_OFFSET = 72;
-const size_t COUNT_OFFSET = 78;
-const size_t LINE_HEIGHT_OFFSET = 80;
-const size_t NOMINAL_WIDTH_OFFSET = 82;
-
-// Character table entry: code, x, y, w.
-const size_t ENTRY_SIZE = 8;
 
 const float SLANT_FACTOR = 0.25f;
 const float MISSING_BOX_FACTOR = 0.8f;
 const uint16_t LAST_CODE = 0xFFFF;
 const int MAX_PENDING_ERRORS = 8;
 
-int ReadU16(const unsigned char* bytes) {
-    return bytes[0] | (bytes[1] << 8);
-}
-
 // A zero-sized sheet gives coordinates of 0 instead of a division by zero.
 float Ratio(int part, int whole) {
     return whole == 0 ? 0.0f : static_cast<float>(part) / static_cast<float>(whole);
-}
-
-// The bytes between the read position and the end of the stream, or SIZE_MAX when the stream
-// can't tell (it is then read and found short or not).
-size_t RemainingBytes(std::istream& in) {
-    const std::streampos here = in.tellg();
-    if (here == std::streampos(-1)) {
-        return SIZE_MAX;
-    }
-    in.seekg(0, std::ios::end);
-    const std::streampos end = in.tellg();
-    in.seekg(here);
-    if (end == std::streampos(-1) || end < here) {
-        return SIZE_MAX;
-    }
-    return static_cast<size_t>(end - here);
-}
-
-enum class BlockRead { OK, NO_MEMORY, SHORT };
-
-// Reads size bytes into a fresh buffer. Sizes come from the header, so a stream known to hold
-// fewer bytes is refused before anything is allocated: a header that claims a 4 GB image
-// costs no memory.
-BlockRead ReadBlock(std::istream& in, size_t size, std::unique_ptr<unsigned char[]>& block) {
-    if (RemainingBytes(in) < size) {
-        return BlockRead::SHORT;
-    }
-    block.reset(new (std::nothrow) unsigned char[size]);
-    if (!block) {
-        return BlockRead::NO_MEMORY;
-    }
-    in.read(reinterpret_cast<char*>(block.get()), static_cast<std::streamsize>(size));
-    return static_cast<size_t>(in.gcount()) == size ? BlockRead::OK : BlockRead::SHORT;
 }
 
 // A null colour leaves the current GL colour as it is.
@@ -112,71 +56,37 @@ bool uiFont::Load(const std::string& fileName) {
     return ParseFontFile(in, fileName);
 }
 
-// The table and image buffers are owned by unique_ptr, so every return releases them.
+// The checks and messages are the reader's; the font logs the message and, once the file is
+// whole, makes the texture and the glyphs. The file's buffers go with the reader on return.
 bool uiFont::ParseFontFile(std::istream& in, const std::string& fileName) {
-    const char* file = fileName.c_str();
-    int count = 0;
-    if (!ReadHeader(in, fileName, count)) {
+    uiFontFileReader file;
+    const bool whole = file.Read(in, fileName);
+    if (file.HasHeader()) {
+        TakeHeader(file);
+    }
+    if (!whole) {
+        Log(LOG_TYPE_ERROR, "%s", file.Message().c_str());
         return false;
     }
-
-    std::unique_ptr<unsigned char[]> table;
-    switch (ReadBlock(in, static_cast<size_t>(count) * ENTRY_SIZE, table)) {
-    case BlockRead::NO_MEMORY:
-        Log(LOG_TYPE_ERROR, "Impossible to allocate memory for char Table of uiFont[%s]", file);
-        return false;
-    case BlockRead::SHORT:
-        Log(LOG_TYPE_ERROR, "Wrong characterTable data in font file [%s]", file);
-        return false;
-    case BlockRead::OK:
-        break;
-    }
-
-    // Both sides are at most 65535, so the product fits even a 32-bit size_t.
-    std::unique_ptr<unsigned char[]> image;
-    switch (ReadBlock(in, static_cast<size_t>(texWidth) * static_cast<size_t>(texHeight), image)) {
-    case BlockRead::NO_MEMORY:
-        Log(LOG_TYPE_ERROR, "Impossible to allocate memory for image of uiFont[%s]", file);
-        return false;
-    case BlockRead::SHORT:
-        Log(LOG_TYPE_ERROR, "Wrong image data in font file [%s]", file);
-        return false;
-    case BlockRead::OK:
-        break;
-    }
-
     if (!SheetFitsTexture(fileName)) {
         return false;
     }
-    if (!CreateTexture(image.get())) {
-        Log(LOG_TYPE_ERROR, "Impossible to create openGL texture for uiFont [%s]", file);
+    if (!CreateTexture(file.Sheet())) {
+        Log(LOG_TYPE_ERROR, "Impossible to create openGL texture for uiFont [%s]", fileName.c_str());
         return false;
     }
-    BuildGlyphs(table.get(), count);
+    BuildGlyphs(file);
     return true;
 }
 
-// Sets the metrics and the display name; the name stays even if a later step fails.
-bool uiFont::ReadHeader(std::istream& in, const std::string& fileName, int& count) {
-    unsigned char header[HEADER_SIZE];
-    in.read(reinterpret_cast<char*>(header), HEADER_SIZE);
-    if (static_cast<size_t>(in.gcount()) != HEADER_SIZE || std::memcmp(header, MAGIC, MAGIC_LENGTH) != 0) {
-        Log(LOG_TYPE_ERROR, "Wrong data in KORU font file [%s]", fileName.c_str());
-        return false;
-    }
-    texWidth = ReadU16(header + WIDTH_OFFSET);
-    texHeight = ReadU16(header + HEIGHT_OFFSET);
-    lineHeight = ReadU16(header + LINE_HEIGHT_OFFSET);
-    nominalWidth = ReadU16(header + NOMINAL_WIDTH_OFFSET);
-    count = ReadU16(header + COUNT_OFFSET);
-
-    // A name field without a NUL byte ends at the field's end.
-    const char* nameField = reinterpret_cast<const char*>(header + NAME_OFFSET);
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, " %d %dx%d", header[SIZE_OFFSET], texWidth, texHeight);
-    name.assign(nameField, strnlen(nameField, NAME_LENGTH));
-    name += suffix;
-    return true;
+// The metrics and the display name; the name stays even if a later part of the file fails.
+void uiFont::TakeHeader(const uiFontFileReader& file) {
+    const uiFontFileHeader& header = file.Header();
+    texWidth = header.sheetWidth;
+    texHeight = header.sheetHeight;
+    lineHeight = header.lineHeight;
+    nominalWidth = header.nominalWidth;
+    name = file.DisplayName();
 }
 
 // A sheet wider or taller than the GL's largest texture would be refused by the upload and drawn
@@ -227,16 +137,16 @@ bool uiFont::CreateTexture(const unsigned char* image) {
 }
 
 // Entries count columns and rows from 1. For a code listed twice the first entry wins.
-void uiFont::BuildGlyphs(const unsigned char* table, int count) {
-    for (int i = 0; i < count; ++i) {
-        const unsigned char* entry = table + static_cast<size_t>(i) * ENTRY_SIZE;
+void uiFont::BuildGlyphs(const uiFontFileReader& file) {
+    for (size_t i = 0; i < file.EntryCount(); ++i) {
+        const uiFontFileEntry entry = file.Entry(i);
         uiGlyph glyph;
-        glyph.width = ReadU16(entry + 6);
-        glyph.texLeft = Ratio(ReadU16(entry + 2) - 1, texWidth);
-        glyph.texTop = Ratio(ReadU16(entry + 4) - 1, texHeight);
+        glyph.width = entry.width;
+        glyph.texLeft = Ratio(entry.x - 1, texWidth);
+        glyph.texTop = Ratio(entry.y - 1, texHeight);
         glyph.texRight = glyph.texLeft + Ratio(glyph.width, texWidth);
         glyph.texBottom = glyph.texTop + Ratio(lineHeight, texHeight);
-        glyphs.emplace(static_cast<uint16_t>(ReadU16(entry)), glyph);
+        glyphs.emplace(entry.code, glyph);
     }
     for (size_t code = 0; code < byteGlyphs.size(); ++code) {
         byteGlyphs[code] = glyphs.find(static_cast<uint16_t>(code));

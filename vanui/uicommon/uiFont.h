@@ -23,6 +23,8 @@
 #include <map>
 #include <string>
 
+class uiFontFileReader;
+
 class uiFont {
 public:
     explicit uiFont(const std::string& fileName);
@@ -80,10 +82,10 @@ private:
 
     bool Load(const std::string& fileName);
     bool ParseFontFile(std::istream& in, const std::string& fileName);
-    bool ReadHeader(std::istream& in, const std::string& fileName, int& count);
+    void TakeHeader(const uiFontFileReader& file);
     bool SheetFitsTexture(const std::string& fileName) const;
     bool CreateTexture(const unsigned char* image);
-    void BuildGlyphs(const unsigned char* table, int count);
+    void BuildGlyphs(const uiFontFileReader& file);
 
     float DrawGlyph(uint16_t code, float x, float y, float drawScale, const uiColor* top,
                     const uiColor* bottom);
