@@ -1,6 +1,8 @@
 // drev: the console test bench. Starts the application log, reads the settings and the text
 // tables, shows the start screen and runs the menu loop; on "exit" (or when the console input
 // ends) it writes the settings to "DREV1.cfg" and records the end of the run.
+// Started with arguments, it runs one of the author's commands (check, render, view) instead.
+#include "AuthorCommands.h"
 #include "CommandDispatcher.h"
 #include "Configuration.h"
 #include "Console.h"
@@ -9,6 +11,9 @@
 #include "TextTables.h"
 
 int main(int argc, char** argv) {
+    if (argc > 1) {
+        return RunAuthorCommand(argc, argv);
+    }
     Console console;
     InitLog();
     SetLogMode(LOG_MODE_DETAILED);

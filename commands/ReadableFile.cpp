@@ -1,0 +1,23 @@
+#include "ReadableFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+bool CanReadFile(const std::string& path, std::string& reason) {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    struct stat status {};
+    const bool isFolder = fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode);
+    close(descriptor);
+    if (isFolder) {
+        reason = std::strerror(EISDIR);
+        return false;
+    }
+    return true;
+}
