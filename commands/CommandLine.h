@@ -20,8 +20,8 @@ struct CommandLine {
     ViewOptions view;
 };
 
-// The largest --at: an hour of frames, far past the window's replay of every animation.
-inline constexpr long long MAX_ANIMATION_TIME_MS = 3600000;
+// The largest --at: ten minutes of frames, some sixty replays of the window's animations.
+inline constexpr long long MAX_ANIMATION_TIME_MS = 600000;
 
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 // The usage that --help prints and a usage error repeats.

@@ -21,6 +21,8 @@ constexpr size_t MAX_FILE_BYTES = 512u * 1024 * 1024;
 // What libpng said last, kept for the message, and the read position in the decoded bytes.
 struct PngSession {
     char message[256] = {};
+    // libpng names some faults only in a warning before its error ("Invalid IHDR data").
+    char warning[256] = {};
     const unsigned char* data = nullptr;
     size_t size = 0;
     size_t position = 0;
@@ -32,8 +34,11 @@ void OnError(png_structp png, png_const_charp message) {
     png_longjmp(png, 1);
 }
 
-// Warnings (an unknown chunk, a bad gamma value) do not stop the read.
-void OnWarning(png_structp, png_const_charp) {}
+// Warnings (an unknown chunk, a bad gamma value) do not stop the read by themselves.
+void OnWarning(png_structp png, png_const_charp message) {
+    PngSession* session = static_cast<PngSession*>(png_get_error_ptr(png));
+    std::snprintf(session->warning, sizeof session->warning, "%s", message);
+}
 
 void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
     PngSession* session = static_cast<PngSession*>(png_get_io_ptr(png));
@@ -45,7 +50,11 @@ void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
 }
 
 std::string LibpngFailure(const PngSession& session) {
-    return session.message[0] != '\0' ? session.message : "libpng failed";
+    std::string failure = session.message[0] != '\0' ? session.message : "libpng failed";
+    if (session.warning[0] != '\0') {
+        failure = failure + " (" + session.warning + ")";
+    }
+    return failure;
 }
 
 // Reads the header and sets up the conversion to 8-bit RGB; the sides are within the limits.

@@ -72,10 +72,15 @@ int DrawUiPicture(const RenderOptions& options) {
             file.Context().Tick();
         }
     };
+    // The frames before the last one only move the animations on: their pixels are cut away by
+    // an empty scissor box, which spares the rasterizer nearly all their cost.
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 0, 0);
     for (long long frame = 0; frame * FRAME_STEP_MS < moment; ++frame) {
         drawFrame(static_cast<double>(frame) * FRAME_STEP_MS);
         AdvanceUiTestFrame(file.Context(), state);
     }
+    glDisable(GL_SCISSOR_TEST);
     drawFrame(moment);
     return file.PrintDiagnostics(false) ? RENDER_INPUT_ERRORS : RENDER_DONE;
 }
