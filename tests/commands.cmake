@@ -17,3 +17,9 @@ add_drev_test(AnimationScheduleTest SOURCES unit/AnimationScheduleTest.cpp ${COM
 foreach(test CommandLineTest PngFileTest GoldenCompareTest AnimationScheduleTest)
     target_include_directories(${test} PRIVATE ${COMMANDS_DIR})
 endforeach()
+
+# The real binary: check's diagnostics and statuses, render's pictures, files and failures, and
+# the off-screen render against the font test window's screenshot under Xvfb.
+add_drev_e2e_test(e2e_check check_test.py)
+add_drev_e2e_test(e2e_render render_test.py)
+add_drev_e2e_test(e2e_render_window render_window_test.py)
