@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -17,6 +18,10 @@ namespace {
 // A compressed PNG of the largest picture is far smaller than this; a bigger file is refused
 // before it is read into memory.
 constexpr size_t MAX_FILE_BYTES = 512u * 1024 * 1024;
+// The largest block libpng may allocate. Its own blocks are rows, inflate state and the data of
+// chunks such as text; a chunk's length comes from the file, and libpng allocates (and clears)
+// a chunk's block before it finds the file shorter. The picture's rows are allocated here.
+constexpr png_alloc_size_t MAX_LIBPNG_BLOCK_BYTES = 8u * 1024 * 1024;
 
 // What libpng said last, kept for the message, and the read position in the decoded bytes.
 struct PngSession {
@@ -38,6 +43,14 @@ void OnError(png_structp png, png_const_charp message) {
 void OnWarning(png_structp png, png_const_charp message) {
     PngSession* session = static_cast<PngSession*>(png_get_error_ptr(png));
     std::snprintf(session->warning, sizeof session->warning, "%s", message);
+}
+
+png_voidp AllocateBounded(png_structp, png_alloc_size_t size) {
+    return size > MAX_LIBPNG_BLOCK_BYTES ? nullptr : std::malloc(size);
+}
+
+void Release(png_structp, png_voidp block) {
+    std::free(block);
 }
 
 void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
@@ -90,7 +103,8 @@ bool ReadRows(png_structp png, png_bytepp rows) {
 
 // The rows are allocated only once the header's sides have been checked.
 bool DecodeSession(PngSession& session, RgbImage& image, std::string& error) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &session, OnError, OnWarning);
+    png_structp png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, &session, OnError, OnWarning, nullptr,
+                                               AllocateBounded, Release);
     png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
     if (info == nullptr) {
         png_destroy_read_struct(&png, nullptr, nullptr);

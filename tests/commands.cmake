@@ -7,7 +7,7 @@ set(COMMANDS_DIR ${PROJECT_SOURCE_DIR}/commands)
 
 add_drev_test(CommandLineTest SOURCES unit/CommandLineTest.cpp ${COMMANDS_DIR}/CommandLine.cpp LIBS CLI11::CLI11)
 add_drev_test(PngFileTest SOURCES unit/PngFileTest.cpp ${COMMANDS_DIR}/PngFile.cpp LIBS PNG::PNG)
-target_compile_definitions(PngFileTest PRIVATE DREV_PNG_SEED_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus/fuzz_png_file")
+target_compile_definitions(PngFileTest PRIVATE DREV_FUZZ_DIR="${PROJECT_SOURCE_DIR}/fuzz")
 add_drev_test(GoldenCompareTest
     SOURCES unit/GoldenCompareTest.cpp ${COMMANDS_DIR}/GoldenCompare.cpp ${COMMANDS_DIR}/ImageCompare.cpp
         ${COMMANDS_DIR}/PngFile.cpp

@@ -199,7 +199,7 @@ TEST_F(PngFileTest, UnwritablePathGivesTheSystemsReason) {
 // The fuzz target's seeds are sound pictures.
 TEST_F(PngFileTest, FuzzSeedsDecode) {
     size_t seeds = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(DREV_PNG_SEED_DIR)) {
+    for (const auto& entry : std::filesystem::directory_iterator(DREV_FUZZ_DIR "/corpus/fuzz_png_file")) {
         const std::vector<unsigned char> bytes = FileBytes(entry.path().string());
         RgbImage read;
         std::string error;
@@ -207,6 +207,23 @@ TEST_F(PngFileTest, FuzzSeedsDecode) {
         ++seeds;
     }
     EXPECT_GE(seeds, 3u);
+}
+
+// Inputs that once made the fuzz target fail, each refused with the reason kept beside it.
+TEST_F(PngFileTest, FuzzRegressionsAreRefused) {
+    const std::pair<const char*, const char*> cases[] = {
+        // A text chunk whose length claims two gigabytes in a file of sixty bytes: libpng would
+        // allocate and clear the whole block before finding the file short.
+        {"text_chunk_claiming_two_gigabytes", "x[05]Lt: invalid chunk type (tEXt: out of memory)"},
+    };
+    for (const auto& [name, reason] : cases) {
+        const std::vector<unsigned char> bytes = FileBytes(std::string(DREV_FUZZ_DIR "/regressions/fuzz_png_file/") + name);
+        ASSERT_FALSE(bytes.empty()) << name;
+        RgbImage read;
+        std::string error;
+        EXPECT_FALSE(DecodePng(bytes.data(), bytes.size(), read, error)) << name;
+        EXPECT_EQ(error, reason) << name;
+    }
 }
 
 } // namespace
