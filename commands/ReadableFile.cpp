@@ -7,7 +7,8 @@
 #include <unistd.h>
 
 bool CanReadFile(const std::string& path, std::string& reason) {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A named pipe without a writer would hold an opening that waits; the load waits for it.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
         reason = std::strerror(errno);
         return false;

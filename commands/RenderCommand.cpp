@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <new>
 
 namespace {
@@ -37,6 +38,33 @@ InputKind KindOf(const std::string& fileName) {
         return InputKind::Ui;
     }
     return extension == "krf" ? InputKind::Font : InputKind::Other;
+}
+
+// Whether two names lead to one file, existing or not.
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code failure;
+    if (std::filesystem::equivalent(a, b, failure)) {
+        return true;
+    }
+    const auto resolved = [&failure](const std::string& name) {
+        return std::filesystem::weakly_canonical(std::filesystem::absolute(name, failure), failure);
+    };
+    const std::filesystem::path first = resolved(a);
+    const std::filesystem::path second = resolved(b);
+    return !failure && first == second;
+}
+
+// The picture is written before the compare, so it must not land on the input or the golden.
+bool OutputIsFree(const RenderOptions& options) {
+    if (SameFile(options.output, options.file)) {
+        std::fprintf(stderr, "drev: -o %s would write over the input file\n", options.output.c_str());
+        return false;
+    }
+    if (!options.golden.empty() && SameFile(options.output, options.golden)) {
+        std::fprintf(stderr, "drev: -o %s would write over the golden it is compared with\n", options.output.c_str());
+        return false;
+    }
+    return true;
 }
 
 // The font test window's picture. A font that fails to load leaves the background alone, as in
@@ -96,6 +124,9 @@ int RunRenderCommand(const RenderOptions& options) {
     std::string reason;
     if (!CanReadFile(options.file, reason)) {
         std::fprintf(stderr, "drev: cannot read %s: %s\n", options.file.c_str(), reason.c_str());
+        return RENDER_IO_ERROR;
+    }
+    if (!OutputIsFree(options)) {
         return RENDER_IO_ERROR;
     }
     if (!StartProblemLog(options.logFile)) {

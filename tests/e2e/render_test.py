@@ -136,6 +136,8 @@ class RenderTest(unittest.TestCase):
             ([VANTORA, "-o", "folder.ui"], "drev: cannot write folder.ui: Is a directory"),
             ([VANTORA, "-o", "x.png", "--log", "nowhere/r.log"],
              "drev: cannot write the log file nowhere/r.log: No such file or directory"),
+            ([VANTORA, "-o", "y.png", "--compare", "nowhere/g.png", "--update"],
+             "drev: cannot write the golden nowhere/g.png: No such file or directory"),
         ]
         if os.geteuid() == 0:
             cases.append(([VANTORA, "-o", "/sys/drev-render.png"], "drev: cannot write /sys/drev-render.png: "
@@ -146,6 +148,28 @@ class RenderTest(unittest.TestCase):
         for args, message in cases:
             with self.subTest(args=args):
                 self.assertEqual(self.render(*args), (2, [message]))
+        self.assertFalse(self.work.exists("x.png"))
+
+    def test_picture_never_lands_on_its_input_or_its_golden(self):
+        shutil.copy(VANTORA, self.work.file("mine.ui"))
+        self.assertEqual(self.render("mine.ui", "-o", "./mine.ui"),
+                         (2, ["drev: -o ./mine.ui would write over the input file"]))
+        self.assertEqual(self.render("mine.ui", "-o", "g.png", "--compare", "./g.png", "--update"),
+                         (2, ["drev: -o g.png would write over the golden it is compared with"]))
+        with open(VANTORA, "rb") as original, open(self.work.file("mine.ui"), "rb") as kept:
+            self.assertEqual(original.read(), kept.read())
+        self.assertFalse(self.work.exists("g.png"))
+        # --update makes a golden that is not there yet.
+        self.assertEqual(self.render("mine.ui", "-o", "out.png", "--compare", "g.png", "--update"),
+                         (0, ["drev: updated the golden g.png"]))
+        self.assertTrue(self.work.exists("g.png.txt"))
+
+    def test_without_off_screen_gl_the_commands_say_so(self):
+        no_egl = dict(NO_DISPLAY, __EGL_VENDOR_LIBRARY_FILENAMES="/nonexistent/egl.json")
+        message = "drev: no off-screen GL: EGL has no surfaceless platform (Mesa's libegl-mesa0 is needed)"
+        self.assertEqual(self.render(VANTORA, "-o", "x.png", env=no_egl), (2, [message]))
+        code, out, err = drevtest.run_command(["check", VANTORA], self.work.path, env=no_egl)
+        self.assertEqual((code, out, err), (2, "", message + "\n"))
         self.assertFalse(self.work.exists("x.png"))
 
     def test_usage_errors_print_one_line_and_the_usage(self):
