@@ -4,7 +4,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cerrno>
 #include <cstdlib>
 
 namespace {
@@ -56,6 +55,38 @@ bool ParseSize(const std::string& text, int& width, int& height, std::string& er
     return true;
 }
 
+// Lower-case ASCII, for comparing file name extensions.
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+// What render draws depends on the input's kind, by its extension; options that only a UI file
+// takes are refused for a font. False with the reason when the input does not suit.
+bool ReadRenderInput(RenderOptions& options, std::string& error) {
+    const size_t dot = options.file.find_last_of("./");
+    const std::string extension =
+        dot == std::string::npos || options.file[dot] != '.' ? std::string() : LowerCase(options.file.substr(dot + 1));
+    if (extension == "ui") {
+        options.input = RenderInput::Ui;
+        return true;
+    }
+    if (extension != "krf") {
+        error = options.file + " is neither a UI file (.ui) nor a font (.krf)";
+        return false;
+    }
+    options.input = RenderInput::Font;
+    if (options.scene || options.atMs >= 0) {
+        error = "--at and --scene draw a UI file, and " + options.file + " is a font";
+        return false;
+    }
+    return true;
+}
+
 void AddLogOption(CLI::App& command, std::string& logFile) {
     command.add_option("--log", logFile, "write the application log to FILE");
 }
@@ -71,44 +102,50 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     bool help = false;
     bool version = false;
     std::string size;
+    const CLI::App* check = nullptr;
+    const CLI::App* render = nullptr;
+    const CLI::App* view = nullptr;
 
     CLI::App app("", "drev");
-    app.set_help_flag();
-    app.add_flag("-h,--help", help);
-    app.add_flag("--version", version);
-    app.require_subcommand(0, 1);
-
-    CLI::App* check = app.add_subcommand("check");
-    check->set_help_flag();
-    check->add_flag("-h,--help", help);
-    check->add_option("FILE", line.check.files)->required();
-    check->add_flag("--quiet", line.check.quiet);
-    AddLogOption(*check, line.check.logFile);
-
-    CLI::App* render = app.add_subcommand("render");
-    render->set_help_flag();
-    render->add_flag("-h,--help", help);
-    render->add_option("FILE", line.render.file)->required();
-    render->add_option("-o", line.render.output)->required();
-    render->add_option("--at", line.render.atMs)->check(CLI::Range(0LL, MAX_ANIMATION_TIME_MS));
-    render->add_option("--size", size);
-    render->add_flag("--scene", line.render.scene);
-    CLI::Option* compare = render->add_option("--compare", line.render.golden);
-    render->add_option("--tolerance", line.render.tolerance)->check(CLI::Range(0, 255))->needs(compare);
-    render->add_option("--max-pixels", line.render.maxPixels)->check(CLI::NonNegativeNumber)->needs(compare);
-    render->add_flag("--update", line.render.update)->needs(compare);
-    AddLogOption(*render, line.render.logFile);
-
-    CLI::App* view = app.add_subcommand("view");
-    view->set_help_flag();
-    view->add_flag("-h,--help", help);
-    view->add_option("FILE", line.view.file)->required();
-    view->add_flag("--watch", line.view.watch);
-    AddLogOption(*view, line.view.logFile);
-
     try {
+        app.set_help_flag();
+        app.add_flag("-h,--help", help);
+        app.add_flag("--version", version);
+        app.require_subcommand(0, 1);
+
+        CLI::App* checkCommand = app.add_subcommand("check");
+        checkCommand->set_help_flag();
+        checkCommand->add_flag("-h,--help", help);
+        checkCommand->add_option("FILE", line.check.files)->required();
+        checkCommand->add_flag("--quiet", line.check.quiet);
+        AddLogOption(*checkCommand, line.check.logFile);
+        check = checkCommand;
+
+        CLI::App* renderCommand = app.add_subcommand("render");
+        renderCommand->set_help_flag();
+        renderCommand->add_flag("-h,--help", help);
+        renderCommand->add_option("FILE", line.render.file)->required();
+        renderCommand->add_option("-o", line.render.output)->required();
+        renderCommand->add_option("--at", line.render.atMs)->check(CLI::Range(0LL, MAX_ANIMATION_TIME_MS));
+        renderCommand->add_option("--size", size);
+        renderCommand->add_flag("--scene", line.render.scene);
+        CLI::Option* compare = renderCommand->add_option("--compare", line.render.golden);
+        renderCommand->add_option("--tolerance", line.render.tolerance)->check(CLI::Range(0, 255))->needs(compare);
+        renderCommand->add_option("--max-pixels", line.render.maxPixels)->check(CLI::NonNegativeNumber)->needs(compare);
+        renderCommand->add_flag("--update", line.render.update)->needs(compare);
+        AddLogOption(*renderCommand, line.render.logFile);
+        render = renderCommand;
+
+        CLI::App* viewCommand = app.add_subcommand("view");
+        viewCommand->set_help_flag();
+        viewCommand->add_flag("-h,--help", help);
+        viewCommand->add_option("FILE", line.view.file)->required();
+        viewCommand->add_flag("--watch", line.view.watch);
+        AddLogOption(*viewCommand, line.view.logFile);
+        view = viewCommand;
+
         app.parse(argc, argv);
-    } catch (const CLI::ParseError& failure) {
+    } catch (const CLI::Error& failure) {
         // A required argument missing is no usage error when help was asked for.
         if (help) {
             line.choice = CommandChoice::Help;
@@ -130,7 +167,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         line.error = "no command given";
     } else if (line.render.output.empty()) {
         line.error = "-o: the output file name is empty";
-    } else if (size.empty() || ParseSize(size, line.render.width, line.render.height, line.error)) {
+    } else if (!size.empty() && !ParseSize(size, line.render.width, line.render.height, line.error)) {
+        return line;
+    } else if (ReadRenderInput(line.render, line.error)) {
         line.choice = CommandChoice::Render;
     }
     return line;

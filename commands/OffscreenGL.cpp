@@ -86,7 +86,7 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, std::string& error) 
         error = EglFailure("eglInitialize");
         return false;
     }
-    terminate = true;
+    initialized = true;
 
     const EGLint configAttributes[] = {
         EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
@@ -137,7 +137,7 @@ void OffscreenGL::Close() {
         if (surface != nullptr) {
             eglDestroySurface(display, surface);
         }
-        if (terminate) {
+        if (initialized) {
             eglTerminate(display);
         }
         eglReleaseThread();
@@ -145,7 +145,7 @@ void OffscreenGL::Close() {
     display = nullptr;
     surface = nullptr;
     context = nullptr;
-    terminate = false;
+    initialized = false;
     width = 0;
     height = 0;
 }

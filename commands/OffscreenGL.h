@@ -33,7 +33,7 @@ private:
     void* display = nullptr;
     void* surface = nullptr;
     void* context = nullptr;
-    bool terminate = false;
+    bool initialized = false;
     int width = 0;
     int height = 0;
 };

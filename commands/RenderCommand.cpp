@@ -27,19 +27,6 @@ const double FRAME_STEP_MS = 50.0;
 // The window restarts its animations after this frame: a settled picture is never taken later.
 const double LAST_FRAME_BEFORE_REPLAY_MS = UI_TEST_REPLAY_FRAMES * FRAME_STEP_MS;
 
-enum class InputKind { Ui, Font, Other };
-
-InputKind KindOf(const std::string& fileName) {
-    const size_t dot = fileName.find_last_of('.');
-    std::string extension = dot == std::string::npos ? std::string() : fileName.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
-    if (extension == "ui") {
-        return InputKind::Ui;
-    }
-    return extension == "krf" ? InputKind::Font : InputKind::Other;
-}
-
 // Whether two names lead to one file, existing or not.
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code failure;
@@ -116,11 +103,6 @@ int DrawUiPicture(const RenderOptions& options) {
 } // namespace
 
 int RunRenderCommand(const RenderOptions& options) {
-    const InputKind kind = KindOf(options.file);
-    if (kind == InputKind::Other) {
-        std::fprintf(stderr, "drev: %s is neither a UI file (.ui) nor a font (.krf)\n", options.file.c_str());
-        return RENDER_IO_ERROR;
-    }
     std::string reason;
     if (!CanReadFile(options.file, reason)) {
         std::fprintf(stderr, "drev: cannot read %s: %s\n", options.file.c_str(), reason.c_str());
@@ -149,7 +131,7 @@ int RunRenderCommand(const RenderOptions& options) {
     // scales a window's picture.
     glViewport(0, 0, options.width, options.height);
 
-    int status = kind == InputKind::Font ? DrawFontPicture(options.file) : DrawUiPicture(options);
+    int status = options.input == RenderInput::Font ? DrawFontPicture(options.file) : DrawUiPicture(options);
     const RgbImage picture = gl.ReadPixels();
     std::string error;
     if (!WritePng(options.output, picture, error)) {

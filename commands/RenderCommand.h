@@ -5,8 +5,12 @@
 
 #include <string>
 
+// A UI file (.ui) or a font (.krf), by the file name's extension in any case.
+enum class RenderInput { Ui, Font };
+
 struct RenderOptions {
     std::string file;
+    RenderInput input = RenderInput::Ui;
     std::string output;
     // The animation time in milliseconds; below 0 for the settled picture.
     long long atMs = -1;

@@ -131,7 +131,6 @@ class RenderTest(unittest.TestCase):
             (["folder.ui", "-o", "x.png"], "drev: cannot read folder.ui: Is a directory"),
             (["folder.krf", "-o", "x.png"], "drev: cannot read folder.krf: Is a directory"),
             (["absent.ui", "-o", "x.png"], "drev: cannot read absent.ui: No such file or directory"),
-            (["notes.txt", "-o", "x.png"], "drev: notes.txt is neither a UI file (.ui) nor a font (.krf)"),
             ([VANTORA, "-o", "nowhere/x.png"], "drev: cannot write nowhere/x.png: No such file or directory"),
             ([VANTORA, "-o", "folder.ui"], "drev: cannot write folder.ui: Is a directory"),
             ([VANTORA, "-o", "x.png", "--log", "nowhere/r.log"],
@@ -176,7 +175,9 @@ class RenderTest(unittest.TestCase):
         for args, message in ((["x.ui"], "drev: -o is required"),
                               (["x.ui", "-o", "x.png", "--size", "0x600"],
                                "drev: --size: each side must be from 1 to 8192, not 0x600"),
-                              (["x.ui", "-o", "x.png", "--update"], "drev: --update requires --compare")):
+                              (["x.ui", "-o", "x.png", "--update"], "drev: --update requires --compare"),
+                              (["notes.txt", "-o", "x.png"],
+                               "drev: notes.txt is neither a UI file (.ui) nor a font (.krf)")):
             code, lines = self.render(*args)
             self.assertEqual(code, 2)
             self.assertEqual(lines[0], message)

@@ -48,10 +48,13 @@ TEST(CommandLineTest, RenderDefaultsAndEveryOption) {
     EXPECT_EQ(plain.render.tolerance, 3);
     EXPECT_EQ(plain.render.maxPixels, 0);
 
-    const CommandLine full = Parse({"render", "-o", "o.png", "f.krf", "--at", "0", "--size", "1x8192", "--scene",
+    EXPECT_EQ(plain.render.input, RenderInput::Ui);
+
+    const CommandLine full = Parse({"render", "-o", "o.png", "my.v2/f.UI", "--at", "0", "--size", "1x8192", "--scene",
                                     "--compare", "g.png", "--tolerance", "0", "--max-pixels", "12", "--update"});
     ASSERT_EQ(full.choice, CommandChoice::Render) << full.error;
-    EXPECT_EQ(full.render.file, "f.krf");
+    EXPECT_EQ(full.render.file, "my.v2/f.UI");
+    EXPECT_EQ(full.render.input, RenderInput::Ui);
     EXPECT_EQ(full.render.atMs, 0);
     EXPECT_EQ(full.render.width, 1);
     EXPECT_EQ(full.render.height, 8192);
@@ -60,6 +63,10 @@ TEST(CommandLineTest, RenderDefaultsAndEveryOption) {
     EXPECT_EQ(full.render.tolerance, 0);
     EXPECT_EQ(full.render.maxPixels, 12);
     EXPECT_TRUE(full.render.update);
+
+    const CommandLine font = Parse({"render", "data/Default.KRF", "-o", "font.png", "--size", "400x300"});
+    ASSERT_EQ(font.choice, CommandChoice::Render) << font.error;
+    EXPECT_EQ(font.render.input, RenderInput::Font);
 }
 
 TEST(CommandLineTest, ViewTakesItsFileAndWatch) {
@@ -85,6 +92,10 @@ TEST(CommandLineTest, UsageErrorsSayWhatIsWrong) {
          "--size: '99999999x1' is not WIDTHxHEIGHT, e.g. 800x600"},
         {{"render", "x.ui", "-o", "x.png", "--max-pixels", "3"}, "--max-pixels requires --compare"},
         {{"render", "x.ui", "-o", "x.png", "--update"}, "--update requires --compare"},
+        {{"render", "notes.txt", "-o", "x.png"}, "notes.txt is neither a UI file (.ui) nor a font (.krf)"},
+        {{"render", "ui.d/krf", "-o", "x.png"}, "ui.d/krf is neither a UI file (.ui) nor a font (.krf)"},
+        {{"render", "f.krf", "-o", "x.png", "--at", "0"}, "--at and --scene draw a UI file, and f.krf is a font"},
+        {{"render", "f.krf", "-o", "x.png", "--scene"}, "--at and --scene draw a UI file, and f.krf is a font"},
         {{"check"}, "FILE is required"},
         {{"frobnicate"}, "The following argument was not expected: frobnicate"},
         {{"check", "a.ui", "--frob"}, "The following argument was not expected: --frob"},
