@@ -3,7 +3,7 @@
 #include "AnimationSchedule.h"
 #include "OffscreenGL.h"
 #include "ProblemLog.h"
-#include "ReadableFile.h"
+#include "FileChecks.h"
 #include "UiTestFile.h"
 
 #include <algorithm>
@@ -11,7 +11,7 @@
 
 namespace {
 
-enum CheckStatus { CHECK_CLEAN = 0, CHECK_ERRORS = 1, CHECK_UNREADABLE = 2 };
+enum CheckStatus { CHECK_CLEAN = 0, CHECK_ERRORS = 1, CHECK_IO_ERROR = 2 };
 
 // Frames at the moments that bring out what the runtime corrects: the first frame (placements
 // pulled back), a moment in the running phase of every animation (a wrong Type is reset only
@@ -31,7 +31,7 @@ int CheckFile(const std::string& fileName, bool quiet) {
     std::string reason;
     if (!CanReadFile(fileName, reason)) {
         PrintError(fileName, 0, "cannot read the file: " + reason);
-        return CHECK_UNREADABLE;
+        return CHECK_IO_ERROR;
     }
     UiTestFile file(fileName);
     RunFrames(file);
@@ -41,15 +41,21 @@ int CheckFile(const std::string& fileName, bool quiet) {
 } // namespace
 
 int RunCheckCommand(const CheckOptions& options) {
+    for (const std::string& fileName : options.files) {
+        if (!options.logFile.empty() && SameFile(options.logFile, fileName)) {
+            std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(), fileName.c_str());
+            return CHECK_IO_ERROR;
+        }
+    }
     if (!StartProblemLog(options.logFile)) {
-        return CHECK_UNREADABLE;
+        return CHECK_IO_ERROR;
     }
     // The frames draw, and the fonts make textures, into a GL context of a single pixel.
     OffscreenGL gl;
     std::string error;
     if (!gl.Open(1, 1, error)) {
         std::fprintf(stderr, "drev: no off-screen GL: %s\n", error.c_str());
-        return CHECK_UNREADABLE;
+        return CHECK_IO_ERROR;
     }
     int status = CHECK_CLEAN;
     for (const std::string& fileName : options.files) {

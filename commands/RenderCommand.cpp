@@ -6,7 +6,7 @@
 #include "OffscreenGL.h"
 #include "PngFile.h"
 #include "ProblemLog.h"
-#include "ReadableFile.h"
+#include "FileChecks.h"
 #include "UiTestFile.h"
 #include "UiTestScene.h"
 #include "uiFont.h"
@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <new>
 
 namespace {
@@ -27,22 +26,9 @@ const double FRAME_STEP_MS = 50.0;
 // The window restarts its animations after this frame: a settled picture is never taken later.
 const double LAST_FRAME_BEFORE_REPLAY_MS = UI_TEST_REPLAY_FRAMES * FRAME_STEP_MS;
 
-// Whether two names lead to one file, existing or not.
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code failure;
-    if (std::filesystem::equivalent(a, b, failure)) {
-        return true;
-    }
-    const auto resolved = [&failure](const std::string& name) {
-        return std::filesystem::weakly_canonical(std::filesystem::absolute(name, failure), failure);
-    };
-    const std::filesystem::path first = resolved(a);
-    const std::filesystem::path second = resolved(b);
-    return !failure && first == second;
-}
-
-// The picture is written before the compare, so it must not land on the input or the golden.
-bool OutputIsFree(const RenderOptions& options) {
+// The picture is written before the compare, so it must not land on the input or the golden;
+// the log file is emptied first, so it must land on none of the three.
+bool OutputsAreFree(const RenderOptions& options) {
     if (SameFile(options.output, options.file)) {
         std::fprintf(stderr, "drev: -o %s would write over the input file\n", options.output.c_str());
         return false;
@@ -50,6 +36,12 @@ bool OutputIsFree(const RenderOptions& options) {
     if (!options.golden.empty() && SameFile(options.output, options.golden)) {
         std::fprintf(stderr, "drev: -o %s would write over the golden it is compared with\n", options.output.c_str());
         return false;
+    }
+    for (const std::string& used : {options.file, options.output, options.golden}) {
+        if (!options.logFile.empty() && !used.empty() && SameFile(options.logFile, used)) {
+            std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(), used.c_str());
+            return false;
+        }
     }
     return true;
 }
@@ -108,7 +100,7 @@ int RunRenderCommand(const RenderOptions& options) {
         std::fprintf(stderr, "drev: cannot read %s: %s\n", options.file.c_str(), reason.c_str());
         return RENDER_IO_ERROR;
     }
-    if (!OutputIsFree(options)) {
+    if (!OutputsAreFree(options)) {
         return RENDER_IO_ERROR;
     }
     if (!StartProblemLog(options.logFile)) {

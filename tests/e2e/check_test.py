@@ -109,10 +109,13 @@ class CheckTest(unittest.TestCase):
         self.assertTrue(shipped[0].endswith("/data/text.krf] loaded successfully."), shipped[0])
         self.assertFalse(self.work.exists("app.log"))
 
-    def test_log_file_that_cannot_be_written_is_an_io_error(self):
+    def test_log_file_that_cannot_be_written_or_is_an_input_is_an_io_error(self):
         code, lines = self.check("clean.ui", "--log", "nowhere/check.log")
         self.assertEqual((code, lines), (2, ["drev: cannot write the log file nowhere/check.log: "
                                              "No such file or directory"]))
+        self.assertEqual(self.check("clean.ui", "fonts.ui", "--log", "./fonts.ui"),
+                         (2, ["drev: --log ./fonts.ui would write over fonts.ui"]))
+        self.assertEqual(self.work.read("fonts.ui"), FILES["fonts.ui"])
 
 
 if __name__ == "__main__":

@@ -149,12 +149,16 @@ class RenderTest(unittest.TestCase):
                 self.assertEqual(self.render(*args), (2, [message]))
         self.assertFalse(self.work.exists("x.png"))
 
-    def test_picture_never_lands_on_its_input_or_its_golden(self):
+    def test_picture_and_log_never_land_on_the_files_in_use(self):
         shutil.copy(VANTORA, self.work.file("mine.ui"))
         self.assertEqual(self.render("mine.ui", "-o", "./mine.ui"),
                          (2, ["drev: -o ./mine.ui would write over the input file"]))
         self.assertEqual(self.render("mine.ui", "-o", "g.png", "--compare", "./g.png", "--update"),
                          (2, ["drev: -o g.png would write over the golden it is compared with"]))
+        self.assertEqual(self.render("mine.ui", "-o", "out.png", "--log", "mine.ui"),
+                         (2, ["drev: --log mine.ui would write over mine.ui"]))
+        self.assertEqual(self.render("mine.ui", "-o", "out.png", "--log", "out.png"),
+                         (2, ["drev: --log out.png would write over out.png"]))
         with open(VANTORA, "rb") as original, open(self.work.file("mine.ui"), "rb") as kept:
             self.assertEqual(original.read(), kept.read())
         self.assertFalse(self.work.exists("g.png"))

@@ -1,7 +1,8 @@
-#include "ReadableFile.h"
+#include "FileChecks.h"
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,4 +22,17 @@ bool CanReadFile(const std::string& path, std::string& reason) {
         return false;
     }
     return true;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code failure;
+    if (std::filesystem::equivalent(a, b, failure)) {
+        return true;
+    }
+    const auto resolved = [&failure](const std::string& name) {
+        return std::filesystem::weakly_canonical(std::filesystem::absolute(name, failure), failure);
+    };
+    const std::filesystem::path first = resolved(a);
+    const std::filesystem::path second = resolved(b);
+    return !failure && first == second;
 }
