@@ -1,9 +1,9 @@
 #include "CheckCommand.h"
 
 #include "AnimationSchedule.h"
+#include "FileChecks.h"
 #include "OffscreenGL.h"
 #include "ProblemLog.h"
-#include "FileChecks.h"
 #include "UiTestFile.h"
 
 #include <algorithm>
@@ -43,7 +43,8 @@ int CheckFile(const std::string& fileName, bool quiet) {
 int RunCheckCommand(const CheckOptions& options) {
     for (const std::string& fileName : options.files) {
         if (!options.logFile.empty() && SameFile(options.logFile, fileName)) {
-            std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(), fileName.c_str());
+            std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(),
+                         fileName.c_str());
             return CHECK_IO_ERROR;
         }
     }

@@ -38,13 +38,15 @@ const char* const USAGE =
 bool ParseSize(const std::string& text, int& width, int& height, std::string& error) {
     const size_t cross = text.find('x');
     const auto side = [](const std::string& digits, int& value) {
-        if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos) {
+        if (digits.empty() || digits.size() > 6 ||
+            digits.find_first_not_of("0123456789") != std::string::npos) {
             return false;
         }
         value = std::atoi(digits.c_str());
         return true;
     };
-    if (cross == std::string::npos || !side(text.substr(0, cross), width) || !side(text.substr(cross + 1), height)) {
+    if (cross == std::string::npos || !side(text.substr(0, cross), width) ||
+        !side(text.substr(cross + 1), height)) {
         error = "--size: '" + text + "' is not WIDTHxHEIGHT, e.g. 800x600";
         return false;
     }
@@ -69,8 +71,9 @@ std::string LowerCase(std::string text) {
 // takes are refused for a font. False with the reason when the input does not suit.
 bool ReadRenderInput(RenderOptions& options, std::string& error) {
     const size_t dot = options.file.find_last_of("./");
-    const std::string extension =
-        dot == std::string::npos || options.file[dot] != '.' ? std::string() : LowerCase(options.file.substr(dot + 1));
+    const std::string extension = dot == std::string::npos || options.file[dot] != '.'
+                                      ? std::string()
+                                      : LowerCase(options.file.substr(dot + 1));
     if (extension == "ui") {
         options.input = RenderInput::Ui;
         return true;
@@ -130,8 +133,12 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         renderCommand->add_option("--size", size);
         renderCommand->add_flag("--scene", line.render.scene);
         CLI::Option* compare = renderCommand->add_option("--compare", line.render.golden);
-        renderCommand->add_option("--tolerance", line.render.tolerance)->check(CLI::Range(0, 255))->needs(compare);
-        renderCommand->add_option("--max-pixels", line.render.maxPixels)->check(CLI::NonNegativeNumber)->needs(compare);
+        renderCommand->add_option("--tolerance", line.render.tolerance)
+            ->check(CLI::Range(0, 255))
+            ->needs(compare);
+        renderCommand->add_option("--max-pixels", line.render.maxPixels)
+            ->check(CLI::NonNegativeNumber)
+            ->needs(compare);
         renderCommand->add_flag("--update", line.render.update)->needs(compare);
         AddLogOption(*renderCommand, line.render.logFile);
         render = renderCommand;

@@ -65,7 +65,8 @@ void ReportOtherRenderer(const std::string& golden, const RendererInfo& renderer
         std::fprintf(stderr, "drev: %s%s names no renderer; this picture was drawn by %s\n", golden.c_str(),
                      RENDERER_FILE_SUFFIX, Describe(renderer).c_str());
     } else if (made.renderer != renderer.renderer || made.version != renderer.version) {
-        std::fprintf(stderr, "drev: the golden was made by another renderer (%s); this picture was drawn by %s\n",
+        std::fprintf(stderr,
+                     "drev: the golden was made by another renderer (%s); this picture was drawn by %s\n",
                      Describe(made).c_str(), Describe(renderer).c_str());
     }
 }
@@ -112,8 +113,8 @@ int CompareWithGolden(const RgbImage& picture, const RendererInfo& renderer, con
         if (check.update) {
             return Update(picture, renderer, check);
         }
-        std::fprintf(stderr, "drev: %s is %dx%d but the golden %s is %dx%d\n", check.output.c_str(), picture.width,
-                     picture.height, check.golden.c_str(), golden.width, golden.height);
+        std::fprintf(stderr, "drev: %s is %dx%d but the golden %s is %dx%d\n", check.output.c_str(),
+                     picture.width, picture.height, check.golden.c_str(), golden.width, golden.height);
         return COMPARE_FAILED;
     }
     const ImageDifference difference = CompareImages(picture, golden, check.tolerance);
@@ -124,11 +125,12 @@ int CompareWithGolden(const RgbImage& picture, const RendererInfo& renderer, con
         return Update(picture, renderer, check);
     }
     const std::string diffFile = DiffFileName(check.output);
-    std::fprintf(stderr,
-                 "drev: %s differs from the golden %s: %lld pixels differ by more than %d (at most %lld may); "
-                 "the largest channel difference is %d\n",
-                 check.output.c_str(), check.golden.c_str(), difference.differingPixels, check.tolerance,
-                 check.maxPixels, difference.largestChannelDifference);
+    std::fprintf(
+        stderr,
+        "drev: %s differs from the golden %s: %lld pixels differ by more than %d (at most %lld may); "
+        "the largest channel difference is %d\n",
+        check.output.c_str(), check.golden.c_str(), difference.differingPixels, check.tolerance,
+        check.maxPixels, difference.largestChannelDifference);
     ReportOtherRenderer(check.golden, renderer);
     if (!WritePng(diffFile, DifferenceImage(picture, golden, check.tolerance), error)) {
         std::fprintf(stderr, "drev: cannot write %s: %s\n", diffFile.c_str(), error.c_str());

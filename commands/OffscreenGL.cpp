@@ -88,15 +88,18 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, std::string& error) 
     }
     initialized = true;
 
+    // clang-format off
     const EGLint configAttributes[] = {
-        EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-        EGL_RED_SIZE,     8,               EGL_GREEN_SIZE,      8,
-        EGL_BLUE_SIZE,    8,               EGL_ALPHA_SIZE,      8,
+        EGL_SURFACE_TYPE, EGL_PBUFFER_BIT,
+        EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
+        EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8, EGL_ALPHA_SIZE, 8,
         EGL_NONE,
     };
+    // clang-format on
     EGLConfig config = nullptr;
     EGLint configCount = 0;
-    if (eglChooseConfig(eglDisplay, configAttributes, &config, 1, &configCount) != EGL_TRUE || configCount < 1) {
+    if (eglChooseConfig(eglDisplay, configAttributes, &config, 1, &configCount) != EGL_TRUE ||
+        configCount < 1) {
         error = "EGL has no RGBA8 pbuffer configuration for desktop GL";
         return false;
     }

@@ -71,7 +71,8 @@ std::string LibpngFailure(const PngSession& session) {
 }
 
 // Reads the header and sets up the conversion to 8-bit RGB; the sides are within the limits.
-bool ReadHeader(png_structp png, png_infop info, PngSession& session, png_uint_32& width, png_uint_32& height) {
+bool ReadHeader(png_structp png, png_infop info, PngSession& session, png_uint_32& width,
+                png_uint_32& height) {
     if (setjmp(png_jmpbuf(png)) != 0) {
         return false;
     }
@@ -131,13 +132,15 @@ bool DecodeSession(PngSession& session, RgbImage& image, std::string& error) {
     return decoded;
 }
 
-bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RgbImage& image, png_const_bytep* rows) {
+bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RgbImage& image,
+               png_const_bytep* rows) {
     if (setjmp(png_jmpbuf(png)) != 0) {
         return false;
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int row = 0; row < image.height; ++row) {
         png_write_row(png, rows[row]);

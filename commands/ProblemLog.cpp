@@ -15,7 +15,8 @@ std::vector<std::string> problems;
 
 bool IsProblem(int type, const char* message) {
     return type == LOG_TYPE_ERROR || type == LOG_TYPE_CRITICAL ||
-           (type == LOG_TYPE_RECORD && std::strncmp(message, WARNING_PREFIX, std::strlen(WARNING_PREFIX)) == 0);
+           (type == LOG_TYPE_RECORD &&
+            std::strncmp(message, WARNING_PREFIX, std::strlen(WARNING_PREFIX)) == 0);
 }
 
 void Catch(int type, const char* message) {
@@ -31,7 +32,8 @@ void Catch(int type, const char* message) {
 
 bool StartProblemLog(const std::string& logFile) {
     if (!InitLogWithListener(logFile.empty() ? nullptr : logFile.c_str(), Catch)) {
-        std::fprintf(stderr, "drev: cannot write the log file %s: %s\n", logFile.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "drev: cannot write the log file %s: %s\n", logFile.c_str(),
+                     std::strerror(errno));
         return false;
     }
     SetLogMode(LOG_MODE_DETAILED);

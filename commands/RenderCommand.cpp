@@ -1,12 +1,12 @@
 #include "RenderCommand.h"
 
 #include "AnimationSchedule.h"
+#include "FileChecks.h"
 #include "FontTestScene.h"
 #include "GoldenCompare.h"
 #include "OffscreenGL.h"
 #include "PngFile.h"
 #include "ProblemLog.h"
-#include "FileChecks.h"
 #include "UiTestFile.h"
 #include "UiTestScene.h"
 #include "uiFont.h"
@@ -34,12 +34,14 @@ bool OutputsAreFree(const RenderOptions& options) {
         return false;
     }
     if (!options.golden.empty() && SameFile(options.output, options.golden)) {
-        std::fprintf(stderr, "drev: -o %s would write over the golden it is compared with\n", options.output.c_str());
+        std::fprintf(stderr, "drev: -o %s would write over the golden it is compared with\n",
+                     options.output.c_str());
         return false;
     }
     for (const std::string& used : {options.file, options.output, options.golden}) {
         if (!options.logFile.empty() && !used.empty() && SameFile(options.logFile, used)) {
-            std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(), used.c_str());
+            std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(),
+                         used.c_str());
             return false;
         }
     }
@@ -67,8 +69,9 @@ int DrawFontPicture(const std::string& fileName) {
 int DrawUiPicture(const RenderOptions& options) {
     UiTestFile file(options.file);
     std::unique_ptr<uiFont> sampleFont = options.scene ? file.OpenSampleFont() : nullptr;
-    const double moment = options.atMs >= 0 ? static_cast<double>(options.atMs)
-                                            : std::min(SettledTime(file.Context()), LAST_FRAME_BEFORE_REPLAY_MS);
+    const double moment = options.atMs >= 0
+                              ? static_cast<double>(options.atMs)
+                              : std::min(SettledTime(file.Context()), LAST_FRAME_BEFORE_REPLAY_MS);
     UiTestFrameState state;
     const auto drawFrame = [&](double time) {
         file.SetClock(time);
@@ -131,8 +134,10 @@ int RunRenderCommand(const RenderOptions& options) {
         return RENDER_IO_ERROR;
     }
     if (!options.golden.empty()) {
-        const GoldenCheck check{options.golden, options.output, options.tolerance, options.maxPixels, options.update};
-        status = std::max(status, CompareWithGolden(picture, RendererInfo{gl.Renderer(), gl.Version()}, check));
+        const GoldenCheck check{options.golden, options.output, options.tolerance, options.maxPixels,
+                                options.update};
+        status =
+            std::max(status, CompareWithGolden(picture, RendererInfo{gl.Renderer(), gl.Version()}, check));
     }
     return status;
 }

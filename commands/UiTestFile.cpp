@@ -59,7 +59,8 @@ bool UiTestFile::PrintDiagnostics(bool errorsOnly) {
     loadProblems.clear();
     if (!loaded) {
         const uiLoadError& error = context.LoadError();
-        PrintError(fileName, error.line, error.cause.empty() ? error.message : error.message + " (" + error.cause + ")");
+        PrintError(fileName, error.line,
+                   error.cause.empty() ? error.message : error.message + " (" + error.cause + ")");
     }
     const std::vector<std::string> frameProblems = TakeProblems();
     if (!errorsOnly) {

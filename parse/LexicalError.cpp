@@ -60,7 +60,8 @@ std::string LexicalError::Reason() const {
     case LexicalProblem::BadExponent:
         return message + ": " + Describe(character) + " cannot follow the exponent mark of a number";
     case LexicalProblem::UnknownEscape:
-        return message + ": " + Describe(character) + " after a backslash (only \\n, \\\\ and \\\" are escapes)";
+        return message + ": " + Describe(character) +
+               " after a backslash (only \\n, \\\\ and \\\" are escapes)";
     case LexicalProblem::EndInsideString:
     case LexicalProblem::None:
         break;

@@ -133,8 +133,10 @@ private:
         }
         const int count = context.FillColorTable(table->AsHash());
         if (count == 0) {
-            context.FailLoad(sectionLine, FormatMessage("UI file [%s] not correct: problem in ColorTable", fileName.c_str()),
-                             std::string());
+            context.FailLoad(
+                sectionLine,
+                FormatMessage("UI file [%s] not correct: problem in ColorTable", fileName.c_str()),
+                std::string());
             return false;
         }
         Log(LOG_TYPE_RECORD, "Loaded an uiColortable with [%d] entries from UI file [%s]", count,
@@ -160,8 +162,9 @@ private:
         if (!context.ParseItem(typeName, itemName, parentName, settings->AsHash())) {
             // ParseItem has logged and kept why it failed.
             context.FailLoad(sectionLine,
-                             FormatMessage("UI file [%s] not correct: problem in item [%s]>[%s:%s]", fileName.c_str(),
-                                           parentName.c_str(), itemName.c_str(), typeName.c_str()),
+                             FormatMessage("UI file [%s] not correct: problem in item [%s]>[%s:%s]",
+                                           fileName.c_str(), parentName.c_str(), itemName.c_str(),
+                                           typeName.c_str()),
                              context.LoadError().cause);
             return false;
         }

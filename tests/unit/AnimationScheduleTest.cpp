@@ -14,9 +14,10 @@ protected:
     bool LoadAnimations(const std::vector<std::pair<int, int>>& animations) {
         std::string text = "uiWindow \"W\" \"Application\" { Width 800 Height 600 }\n";
         for (size_t i = 0; i < animations.size(); ++i) {
-            text += "uiLabel \"L" + std::to_string(i) + "\" \"W\" { Width 10 Height 10 Animation { Type 9 Wait " +
-                    std::to_string(animations[i].first) + " Duration " + std::to_string(animations[i].second) +
-                    " } }\n";
+            text += "uiLabel \"L" + std::to_string(i) +
+                    "\" \"W\" { Width 10 Height 10 Animation { Type 9 Wait " +
+                    std::to_string(animations[i].first) + " Duration " +
+                    std::to_string(animations[i].second) + " } }\n";
         }
         return Load(text);
     }
@@ -47,7 +48,8 @@ TEST_F(AnimationScheduleTest, SettledIsOnePastTheLastEnd) {
 
 // One moment serves every animation that is running then; each animation gets one at least.
 TEST_F(AnimationScheduleTest, RunningTimesStabEveryRunningPhase) {
-    ASSERT_TRUE(LoadAnimations({{0, 300}, {300, 600}, {400, 600}, {1000, 100}, {1000, 0}, {-50, 20}, {-50, 60}}));
+    ASSERT_TRUE(
+        LoadAnimations({{0, 300}, {300, 600}, {400, 600}, {1000, 100}, {1000, 0}, {-50, 20}, {-50, 60}}));
     EXPECT_EQ(RunningTimes(*context), (std::vector<double>{9.5, 899.5, 1099.5}));
 }
 
@@ -61,7 +63,8 @@ TEST_F(AnimationScheduleTest, FramesAtTheMomentsCatchEveryWrongType) {
     TickAt(SettledTime(*context));
     const Lines logged = Logged();
     for (int i = 0; i < 4; ++i) {
-        const std::string reset = "ERROR   : [L" + std::to_string(i) + "]: Wrong animation type [9]. Forced to UIANIMT_NONE [0]";
+        const std::string reset =
+            "ERROR   : [L" + std::to_string(i) + "]: Wrong animation type [9]. Forced to UIANIMT_NONE [0]";
         EXPECT_EQ(std::count(logged.begin(), logged.end(), reset), 1) << reset;
     }
     EXPECT_EQ(RunningTimes(*context).size(), 3u);

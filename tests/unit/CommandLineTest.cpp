@@ -20,9 +20,11 @@ TEST(CommandLineTest, HelpAndVersionNeedNoCommand) {
     EXPECT_EQ(Parse({"render", "--help"}).choice, CommandChoice::Help);
     EXPECT_EQ(Parse({"check", "-h"}).choice, CommandChoice::Help);
     const std::string usage = UsageText();
-    EXPECT_NE(usage.find("drev render FILE -o OUT.png [options]  draw one frame of FILE (a .ui or a .krf) into a PNG, "
-                         "off-screen\n"),
-              std::string::npos);
+    EXPECT_NE(
+        usage.find(
+            "drev render FILE -o OUT.png [options]  draw one frame of FILE (a .ui or a .krf) into a PNG, "
+            "off-screen\n"),
+        std::string::npos);
     EXPECT_NE(usage.find("drev --help | --version\n"), std::string::npos);
 }
 
@@ -50,8 +52,9 @@ TEST(CommandLineTest, RenderDefaultsAndEveryOption) {
 
     EXPECT_EQ(plain.render.input, RenderInput::Ui);
 
-    const CommandLine full = Parse({"render", "-o", "o.png", "my.v2/f.UI", "--at", "0", "--size", "1x8192", "--scene",
-                                    "--compare", "g.png", "--tolerance", "0", "--max-pixels", "12", "--update"});
+    const CommandLine full =
+        Parse({"render", "-o", "o.png", "my.v2/f.UI", "--at", "0", "--size", "1x8192", "--scene", "--compare",
+               "g.png", "--tolerance", "0", "--max-pixels", "12", "--update"});
     ASSERT_EQ(full.choice, CommandChoice::Render) << full.error;
     EXPECT_EQ(full.render.file, "my.v2/f.UI");
     EXPECT_EQ(full.render.input, RenderInput::Ui);
@@ -84,18 +87,24 @@ TEST(CommandLineTest, UsageErrorsSayWhatIsWrong) {
         {{"render", "x.ui"}, "-o is required"},
         {{"render", "-o", "x.png"}, "FILE is required"},
         {{"render", "x.ui", "-o", ""}, "-o: the output file name is empty"},
-        {{"render", "x.ui", "-o", "x.png", "--size", "800"}, "--size: '800' is not WIDTHxHEIGHT, e.g. 800x600"},
-        {{"render", "x.ui", "-o", "x.png", "--size", "80x-6"}, "--size: '80x-6' is not WIDTHxHEIGHT, e.g. 800x600"},
-        {{"render", "x.ui", "-o", "x.png", "--size", "0x600"}, "--size: each side must be from 1 to 8192, not 0x600"},
-        {{"render", "x.ui", "-o", "x.png", "--size", "8193x1"}, "--size: each side must be from 1 to 8192, not 8193x1"},
+        {{"render", "x.ui", "-o", "x.png", "--size", "800"},
+         "--size: '800' is not WIDTHxHEIGHT, e.g. 800x600"},
+        {{"render", "x.ui", "-o", "x.png", "--size", "80x-6"},
+         "--size: '80x-6' is not WIDTHxHEIGHT, e.g. 800x600"},
+        {{"render", "x.ui", "-o", "x.png", "--size", "0x600"},
+         "--size: each side must be from 1 to 8192, not 0x600"},
+        {{"render", "x.ui", "-o", "x.png", "--size", "8193x1"},
+         "--size: each side must be from 1 to 8192, not 8193x1"},
         {{"render", "x.ui", "-o", "x.png", "--size", "99999999x1"},
          "--size: '99999999x1' is not WIDTHxHEIGHT, e.g. 800x600"},
         {{"render", "x.ui", "-o", "x.png", "--max-pixels", "3"}, "--max-pixels requires --compare"},
         {{"render", "x.ui", "-o", "x.png", "--update"}, "--update requires --compare"},
         {{"render", "notes.txt", "-o", "x.png"}, "notes.txt is neither a UI file (.ui) nor a font (.krf)"},
         {{"render", "ui.d/krf", "-o", "x.png"}, "ui.d/krf is neither a UI file (.ui) nor a font (.krf)"},
-        {{"render", "f.krf", "-o", "x.png", "--at", "0"}, "--at and --scene draw a UI file, and f.krf is a font"},
-        {{"render", "f.krf", "-o", "x.png", "--scene"}, "--at and --scene draw a UI file, and f.krf is a font"},
+        {{"render", "f.krf", "-o", "x.png", "--at", "0"},
+         "--at and --scene draw a UI file, and f.krf is a font"},
+        {{"render", "f.krf", "-o", "x.png", "--scene"},
+         "--at and --scene draw a UI file, and f.krf is a font"},
         {{"check"}, "FILE is required"},
         {{"frobnicate"}, "The following argument was not expected: frobnicate"},
         {{"check", "a.ui", "--frob"}, "The following argument was not expected: --frob"},

@@ -184,9 +184,10 @@ TEST_F(LogTest, ListenerAndFileGetTheSameTextUnderTheWholePath) {
     SetLogMode(LOG_MODE_VERBOSE);
     Log(LOG_TYPE_CRITICAL, "Item [%d] lost", 3);
 
-    EXPECT_EQ(ReadFileLines(path), (std::vector<std::string>{"Logger inited correctly for file [" + path + "]",
-                                                             "INTERNAL: Logger Log Mode changed to [LOG_MODE_VERBOSE]",
-                                                             "CRITICAL: Item [3] lost"}));
+    EXPECT_EQ(ReadFileLines(path),
+              (std::vector<std::string>{"Logger inited correctly for file [" + path + "]",
+                                        "INTERNAL: Logger Log Mode changed to [LOG_MODE_VERBOSE]",
+                                        "CRITICAL: Item [3] lost"}));
     ASSERT_FALSE(heard.empty());
     EXPECT_EQ(heard.back(), std::make_pair(int(LOG_TYPE_CRITICAL), std::string("Item [3] lost")));
     EXPECT_FALSE(std::filesystem::exists("app.log"));

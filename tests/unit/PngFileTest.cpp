@@ -33,14 +33,15 @@ RgbImage Gradient(int width, int height) {
 
 // Writes a PNG of any colour type with libpng's full interface; rows hold the packed samples.
 void WriteRawPng(const std::string& path, int width, int height, int colorType, int bitDepth, int interlace,
-                 const std::vector<std::vector<unsigned char>>& rows, const std::vector<png_color>& palette = {}) {
+                 const std::vector<std::vector<unsigned char>>& rows,
+                 const std::vector<png_color>& palette = {}) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), bitDepth, colorType,
-                 interlace, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), bitDepth,
+                 colorType, interlace, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (!palette.empty()) {
         png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
     }
@@ -96,14 +97,19 @@ TEST_F(PngFileTest, EveryKindOfPngBecomesEightBitRgb) {
         {"grey", PNG_COLOR_TYPE_GRAY, 8, {10, 200}, {10, 10, 10, 200, 200, 200}},
         {"grey 1-bit", PNG_COLOR_TYPE_GRAY, 1, {0x40}, {0, 0, 0, 255, 255, 255}},
         {"grey and alpha", PNG_COLOR_TYPE_GRAY_ALPHA, 8, {10, 0, 200, 255}, {10, 10, 10, 200, 200, 200}},
-        {"RGB 16-bit", PNG_COLOR_TYPE_RGB, 16, {1, 2, 3, 4, 5, 6, 250, 0, 251, 0, 252, 0}, {1, 3, 5, 250, 251, 252}},
+        {"RGB 16-bit",
+         PNG_COLOR_TYPE_RGB,
+         16,
+         {1, 2, 3, 4, 5, 6, 250, 0, 251, 0, 252, 0},
+         {1, 3, 5, 250, 251, 252}},
         {"RGBA", PNG_COLOR_TYPE_RGB_ALPHA, 8, {1, 2, 3, 0, 4, 5, 6, 9}, {1, 2, 3, 4, 5, 6}},
         {"palette 2-bit", PNG_COLOR_TYPE_PALETTE, 2, {0x20}, {0, 0, 0, 9, 8, 7}},
     };
     const std::vector<png_color> palette = {{0, 0, 0}, {1, 1, 1}, {9, 8, 7}};
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.name);
-        WriteRawPng("kind.png", 2, 1, expected.colorType, expected.bitDepth, PNG_INTERLACE_NONE, {expected.row},
+        WriteRawPng("kind.png", 2, 1, expected.colorType, expected.bitDepth, PNG_INTERLACE_NONE,
+                    {expected.row},
                     expected.colorType == PNG_COLOR_TYPE_PALETTE ? palette : std::vector<png_color>{});
         RgbImage read;
         std::string error;
@@ -217,7 +223,8 @@ TEST_F(PngFileTest, FuzzRegressionsAreRefused) {
         {"text_chunk_claiming_two_gigabytes", "x[05]Lt: invalid chunk type (tEXt: out of memory)"},
     };
     for (const auto& [name, reason] : cases) {
-        const std::vector<unsigned char> bytes = FileBytes(std::string(DREV_FUZZ_DIR "/regressions/fuzz_png_file/") + name);
+        const std::vector<unsigned char> bytes =
+            FileBytes(std::string(DREV_FUZZ_DIR "/regressions/fuzz_png_file/") + name);
         ASSERT_FALSE(bytes.empty()) << name;
         RgbImage read;
         std::string error;

@@ -158,11 +158,14 @@ const LoadErrorCase LOAD_ERRORS[] = {
     {"uiWindow \"A\" \"Application\" {\n  Left +5 }\n", 2,
      "UI file [test.ui] not correct: Tokenizer reports bad widget name at line [2]",
      "Bad character in stream: '+' cannot start a number"},
-    {"uiWindow\nMain\n", 3, "UI file [test.ui] not correct: Tokenizer reports widget name expected at line [3]", ""},
+    {"uiWindow\nMain\n", 3,
+     "UI file [test.ui] not correct: Tokenizer reports widget name expected at line [3]", ""},
     // Problems found once a section's value is read are where the section begins.
     {"uiWindow \"A\" \"Application\" { }\n\nuiButton \"Ok\"\n  \"Later\" {\n  Left 1 }\n", 3,
-     "UI file [test.ui] not correct: problem in item [Later]>[Ok:uiButton]", "Parent [Later] of item [Ok:uiButton] not found"},
-    {"# colours\n  uiColorTable {\n None [ 0 0 0 0 ]\n}\n", 2, "UI file [test.ui] not correct: problem in ColorTable", ""},
+     "UI file [test.ui] not correct: problem in item [Later]>[Ok:uiButton]",
+     "Parent [Later] of item [Ok:uiButton] not found"},
+    {"# colours\n  uiColorTable {\n None [ 0 0 0 0 ]\n}\n", 2,
+     "UI file [test.ui] not correct: problem in ColorTable", ""},
 };
 
 TEST_F(UiLoaderStructureTest, LoadErrorKeepsTheLoggedMessageItsLineAndCause) {

@@ -120,7 +120,8 @@ TEST_F(UiFontTableTest, NameNoFolderHoldsIsReportedAsGivenAndNotOpenedHere) {
     EXPECT_EQ(table.Slot(1), table.Slot(0));
     // A directory of the name is found, and refused by the font under its path.
     EXPECT_FALSE(table.LoadItem(2, "nested.krf"));
-    EXPECT_EQ(NewLogLines(), (Lines{"Wrong KORU font file [nofile.krf]", "Wrong KORU font file [shipped/nested.krf]"}));
+    EXPECT_EQ(NewLogLines(),
+              (Lines{"Wrong KORU font file [nofile.krf]", "Wrong KORU font file [shipped/nested.krf]"}));
     EXPECT_EQ(table.TriedPaths(), (Lines{"mine/default.krf", "shipped/default.krf", "mine/nofile.krf",
                                          "shipped/nofile.krf", "mine/nested.krf", "shipped/nested.krf"}));
     EXPECT_EQ(table.OpenFont("nofile.krf"), nullptr);
