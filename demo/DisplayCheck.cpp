@@ -8,6 +8,16 @@
 #include <cstdlib>
 #include <cstring>
 
+bool IsGlutOption(const char* argument) {
+    static const char* const OPTIONS[] = {"-display", "-geometry", "-iconic", "-direct", "-indirect", "-gldebug", "-sync"};
+    for (const char* option : OPTIONS) {
+        if (std::strcmp(argument, option) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 DisplayChoice ChooseDisplay(int argc, char** argv) {
     DisplayChoice choice;
     const char* variable = std::getenv("DISPLAY");

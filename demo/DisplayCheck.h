@@ -12,6 +12,10 @@ struct DisplayChoice {
 };
 DisplayChoice ChooseDisplay(int argc, char** argv);
 
+// True for the X options GLUT takes out of the program's arguments (-display NAME, -geometry WxH,
+// -iconic, -direct, -indirect, -gldebug, -sync): a command line of these alone starts the bench.
+bool IsGlutOption(const char* argument);
+
 // True when the display can be opened and offers the GLX extension in version 1.3 or later,
 // the version GLUT needs to create its windows.
 bool DisplayAvailable(const DisplayChoice& display);

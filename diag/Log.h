@@ -5,6 +5,8 @@
 // negative type (the per-frame traces), are dropped without touching the file.
 #pragma once
 
+#include <functional>
+
 enum LogType {
     LOG_TYPE_DEBUG = 0,
     LOG_TYPE_RECORD = 1,
@@ -22,6 +24,16 @@ enum LogMode {
 // Creates the logger for fileName ("app.log" when null), empties the file and enables logging.
 // Calling it again replaces the previous logger.
 void InitLog(const char* fileName = nullptr);
+// Receives each message that passes the threshold: its type and its text as formatted, without
+// the date, time or label that the mode puts in front of it in the file.
+using LogListener = std::function<void(int type, const char* message)>;
+
+// Starts a logger for a program that reports on its own terms: every message that passes the
+// threshold goes to the listener, and also to the file at path when path is not null. Unlike
+// InitLog, the whole path is used and nothing falls back to "app.log": when the file can't be
+// created no logger is started, the previous one stays, and the result is false with errno
+// telling why. Without a path no file is ever written.
+bool InitLogWithListener(const char* path, LogListener listener);
 bool OpenLogFile(const char* path);
 void SetLogMode(int mode);
 void SetLogThreshold(int type);

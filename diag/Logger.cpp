@@ -2,6 +2,7 @@
 
 #include "Log.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -30,8 +31,12 @@ Logger* processLogger = nullptr;
 bool Logger::CreateFile(const char* path) {
     size_t length = std::strlen(path);
     const char* kept = length > FILE_NAME_LENGTH ? path + (length - FILE_NAME_LENGTH) : path;
-    std::snprintf(fileName, sizeof fileName, "%s", kept);
-    FILE* file = std::fopen(fileName, "w");
+    return CreateNamedFile(kept);
+}
+
+bool Logger::CreateNamedFile(const std::string& name) {
+    fileName = name;
+    FILE* file = std::fopen(fileName.c_str(), "w");
     if (file == nullptr) {
         return false;
     }
@@ -49,6 +54,10 @@ bool Logger::OpenLogFile(const char* path) {
     CreateFile(DEFAULT_FILE);
     Write(LOG_TYPE_ERROR, "Error opening '%s' file\n", path);
     return false;
+}
+
+bool Logger::OpenWholePath(const char* path) {
+    return CreateNamedFile(path);
 }
 
 void Logger::SetMode(int newMode) {
@@ -78,13 +87,19 @@ void Logger::Write(int type, const char* format, va_list args) {
     if (!enabled || type < threshold) {
         return;
     }
-    if (!ready) {
+    if (writesFile && !ready) {
         CreateFile(DEFAULT_FILE);
     }
     char message[MESSAGE_BUFFER_SIZE];
     std::vsnprintf(message, sizeof message, format, args);
+    if (listener) {
+        listener(type, message);
+    }
+    if (!writesFile) {
+        return;
+    }
 
-    FILE* file = std::fopen(fileName, "a");
+    FILE* file = std::fopen(fileName.c_str(), "a");
     if (file == nullptr) {
         return;
     }
@@ -115,6 +130,27 @@ void InitLog(const char* fileName) {
     processLogger = logger;
     logger->Enable();
     logger->Write(LOG_TYPE_INTERNAL, "Logger inited correctly for file [%s]", logger->FileName());
+}
+
+bool InitLogWithListener(const char* path, LogListener listener) {
+    Logger* logger = new (std::nothrow) Logger();
+    if (logger == nullptr) {
+        return false;
+    }
+    if (path == nullptr) {
+        logger->WriteNoFile();
+    } else if (!logger->OpenWholePath(path)) {
+        const int reason = errno;
+        delete logger;
+        errno = reason;
+        return false;
+    }
+    logger->SetListener(std::move(listener));
+    delete processLogger;
+    processLogger = logger;
+    logger->Enable();
+    logger->Write(LOG_TYPE_INTERNAL, "Logger inited correctly for file [%s]", logger->FileName());
+    return true;
 }
 
 bool OpenLogFile(const char* path) {

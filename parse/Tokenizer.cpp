@@ -166,6 +166,7 @@ int Tokenizer::StepStart(Scan& scan) {
     if (IsSpace(c)) {
         return SCAN_ON;
     }
+    tokenLine = line;
     if (IsDigit(c)) {
         scan.integerPart = c - '0';
         scan.state = ScanState::Integer;
@@ -197,7 +198,7 @@ int Tokenizer::StepStart(Scan& scan) {
     if (c == END_OF_INPUT) {
         return TOKEN_END;
     }
-    return Fail("Bad character in stream");
+    return Fail(LexicalProblem::BadCharacterInStream);
 }
 
 int Tokenizer::StepName() {
@@ -226,7 +227,7 @@ int Tokenizer::StepNumber(Scan& scan) {
     if (IsNumberTerminator(c)) {
         return FinishNumber();
     }
-    return Fail("Bad character in number");
+    return Fail(LexicalProblem::BadCharacterInNumber);
 }
 
 int Tokenizer::StepExponentSign(Scan& scan) {
@@ -236,7 +237,7 @@ int Tokenizer::StepExponentSign(Scan& scan) {
     } else if (c == '-') {
         scan.exponentSign = -1.0;
     } else if (c != '+') {
-        return Fail("Bad character in number");
+        return Fail(LexicalProblem::BadExponent);
     }
     scan.state = ScanState::Exponent;
     return SCAN_ON;
@@ -262,7 +263,7 @@ int Tokenizer::StepString(Scan& scan) {
         return SCAN_ON;
     }
     if (current == END_OF_INPUT) {
-        return Fail("End of input inside a string");
+        return Fail(LexicalProblem::EndInsideString);
     }
     text += static_cast<char>(current);
     return SCAN_ON;
@@ -274,9 +275,9 @@ int Tokenizer::StepEscape(Scan& scan) {
     } else if (current == 'n') {
         text += '\n';
     } else if (current == END_OF_INPUT) {
-        return Fail("End of input inside a string");
+        return Fail(LexicalProblem::EndInsideString);
     } else {
-        return Fail("Unknown escape code in string");
+        return Fail(LexicalProblem::UnknownEscape);
     }
     scan.state = ScanState::String;
     return SCAN_ON;
@@ -293,7 +294,10 @@ int Tokenizer::FinishNumber() {
     return TOKEN_NUMBER;
 }
 
-int Tokenizer::Fail(const char* message) {
-    std::cerr << message << '\n';
+int Tokenizer::Fail(LexicalProblem problem) {
+    lastError = LexicalError{problem, current, line};
+    if (!quiet) {
+        std::cerr << lastError.Message() << '\n';
+    }
     return TOKEN_ERROR;
 }

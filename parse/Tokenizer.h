@@ -3,8 +3,11 @@
 // '#' comments are skipped and line feeds counted, so callers can say where a problem lies.
 // The stream is borrowed: the caller keeps it open for the Tokenizer's life. The value reader
 // and the loader's section loop share one Tokenizer and pull tokens from it in turn; one token
-// can be pushed back. Lexical errors are written to standard error, one line each.
+// can be pushed back. Lexical errors are written to standard error, one line each, unless the
+// Tokenizer is quiet; the last one is kept either way.
 #pragma once
+
+#include "LexicalError.h"
 
 #include <istream>
 #include <string>
@@ -45,6 +48,13 @@ public:
     // The line of the look-ahead character: after a token that ended at a line feed it already
     // counts the next line.
     int LineNumber() const { return line; }
+    // The line of the current token's first character.
+    int TokenLine() const { return tokenLine; }
+
+    // A quiet Tokenizer writes nothing to standard error; its callers report LastError.
+    void SetQuiet(bool on) { quiet = on; }
+    // The last lexical error, or one with LexicalProblem::None when there was none.
+    const LexicalError& LastError() const { return lastError; }
 
 private:
     struct Scan;
@@ -60,7 +70,7 @@ private:
     int StepEscape(Scan& scan);
     int FinishMark(int markKind);
     int FinishNumber();
-    int Fail(const char* message);
+    int Fail(LexicalProblem problem);
 
     std::istream& input;
     int current = 0;
@@ -70,4 +80,7 @@ private:
     double number = 0.0;
     std::string text;
     int line = 1;
+    int tokenLine = 1;
+    bool quiet = false;
+    LexicalError lastError;
 };

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     libgl-dev libglu1-mesa-dev freeglut3-dev libgl1-mesa-dri
+    libegl-dev libegl-mesa0 libpng-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev rapidjson-dev
     python3
     xvfb xdotool x11-apps x11-utils

@@ -2,9 +2,13 @@
 // tables, shows the start screen and runs the menu loop; on "exit" (or when the console input
 // ends, or a stop signal comes) it writes the settings to "DREV1.cfg" and records the end of the
 // run. The exit status is 0, 1 when the settings could not be written, or 128 + the number of
-// the stop signal that ended the run.
+// the stop signal that ended the run. Started with a command (check, render, view, --help ...),
+// it runs one of the author's commands instead; GLUT's own options alone (-display NAME ...)
+// still start the bench, which hands them to its windows.
+#include "AuthorCommands.h"
 #include "CommandDispatcher.h"
 #include "Configuration.h"
+#include "DisplayCheck.h"
 #include "Console.h"
 #include "Log.h"
 #include "Pages.h"
@@ -12,6 +16,9 @@
 #include "TextTables.h"
 
 int main(int argc, char** argv) {
+    if (argc > 1 && !IsGlutOption(argv[1])) {
+        return RunAuthorCommand(argc, argv);
+    }
     InstallStopSignals();
     Console console;
     InitLog();

@@ -5,7 +5,11 @@
 
 // Members are built in declaration order: windows, the two colour tables, the timer, the
 // clock and last the font table, whose fonts create GL textures.
-uiContext::uiContext() : timer(CreateTimer()) {
+uiContext::uiContext() : uiContext(uiContextSettings()) {}
+
+uiContext::uiContext(uiContextSettings settings)
+    : timer(CreateTimer()), fonts(std::move(settings.fontFolders)),
+      quietLexicalErrors(settings.quietLexicalErrors) {
     if (!timer) {
         Log(LOG_TYPE_CRITICAL, "Memory allocation failure for Timer of uiContext");
     }

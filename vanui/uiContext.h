@@ -20,9 +20,30 @@
 
 class Hash;
 
+// How a context finds its fonts and reports lexical errors. The defaults are the console
+// bench's: font files opened by their names in the working directory, lexical errors written
+// to standard error.
+struct uiContextSettings {
+    // Folders searched in order for relative font names, "default.krf" included.
+    std::vector<std::string> fontFolders;
+    // Lexical errors are then only kept, as the cause of the load's error.
+    bool quietLexicalErrors = false;
+};
+
+// What stopped the last load. The message is the loader's, as logged; line is where the load
+// stopped (0 when no line applies, as for a file that can't be opened); cause is what lies
+// behind the message where it is known: the Tokenizer's lexical reason, or the message logged
+// just before it (a parent that was not found). An empty message: the load read the whole file.
+struct uiLoadError {
+    std::string message;
+    int line = 0;
+    std::string cause;
+};
+
 class uiContext {
 public:
     uiContext();
+    explicit uiContext(uiContextSettings settings);
     // Forgets the hovered and pressed widgets if they belong to this context's tree.
     ~uiContext();
     uiContext(const uiContext&) = delete;
@@ -32,6 +53,11 @@ public:
     bool LoadUiFile(const std::string& fileName);
     // The section loop over an open stream; fileName names the input in messages only.
     bool Parse(std::istream& input, const std::string& fileName);
+    // Why the last LoadUiFile or Parse stopped.
+    const uiLoadError& LoadError() const { return loadError; }
+    // Logs the error that stops the load and keeps it, with its line and cause, as the load's
+    // error (the section readers' own use).
+    void FailLoad(int line, const std::string& message, const std::string& cause);
     // The code of a section's first token: UITYPE_COLORTABLE, UITYPE_FONTTABLE, a widget type
     // code, or UITYPE_NONE for any other text (compared exactly).
     static int TypeCode(const std::string& typeName);
@@ -110,4 +136,7 @@ public:
 
 private:
     bool Holds(const uiWidget* widget) const;
+
+    bool quietLexicalErrors = false;
+    uiLoadError loadError;
 };

@@ -5,9 +5,12 @@
 
 #include "InputFile.h"
 #include "Log.h"
+#include "Logger.h"
 #include "Parser.h"
 #include "uiStyles.h"
 
+#include <cstdarg>
+#include <cstdio>
 #include <fstream>
 #include <new>
 
@@ -39,6 +42,19 @@ struct FontEntry {
 
 const FontEntry FONT_ENTRIES[] = {{"Label", 1}, {"Text", 2}, {"Title", 3}, {"Small", 4}, {"Mono", 5}};
 
+// A message formatted as the log formats it, cut at the same length, so that what a load keeps
+// of an error reads exactly as its log line.
+std::string FormatMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string FormatMessage(const char* format, ...) {
+    char text[Logger::MESSAGE_BUFFER_SIZE];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
 // A number of a block, through single precision and truncated toward zero; a missing key or
 // another kind of value leaves the field alone.
 void ReadInt(const Hash& block, const char* key, int& field) {
@@ -56,6 +72,7 @@ public:
         : context(context), tokenizer(tokenizer), parser(tokenizer), fileName(fileName) {}
 
     bool Read() {
+        sectionLine = tokenizer.TokenLine();
         const std::string typeName =
             tokenizer.TokenKind() == TOKEN_NAME ? tokenizer.TextValue() : std::string();
         switch (uiContext::TypeCode(typeName)) {
@@ -69,10 +86,14 @@ public:
     }
 
 private:
-    // Logs a problem the Tokenizer's input shows, at the line the Tokenizer has reached.
+    // Logs a problem the Tokenizer's input shows, at the line the Tokenizer has reached. A lexical
+    // error is always the first thing wrong: every reader stops at the error token.
     void Report(const char* problem) {
-        Log(LOG_TYPE_ERROR, "UI file [%s] not correct: Tokenizer reports %s at line [%d]", fileName.c_str(),
-            problem, tokenizer.LineNumber());
+        const LexicalError& lexical = tokenizer.LastError();
+        context.FailLoad(tokenizer.LineNumber(),
+                         FormatMessage("UI file [%s] not correct: Tokenizer reports %s at line [%d]",
+                                       fileName.c_str(), problem, tokenizer.LineNumber()),
+                         lexical.problem == LexicalProblem::None ? std::string() : lexical.Reason());
     }
 
     // The section's hash, or null after reporting missing (no value at all) or a value of
@@ -112,7 +133,10 @@ private:
         }
         const int count = context.FillColorTable(table->AsHash());
         if (count == 0) {
-            Log(LOG_TYPE_ERROR, "UI file [%s] not correct: problem in ColorTable", fileName.c_str());
+            context.FailLoad(
+                sectionLine,
+                FormatMessage("UI file [%s] not correct: problem in ColorTable", fileName.c_str()),
+                std::string());
             return false;
         }
         Log(LOG_TYPE_RECORD, "Loaded an uiColortable with [%d] entries from UI file [%s]", count,
@@ -136,8 +160,12 @@ private:
             return false;
         }
         if (!context.ParseItem(typeName, itemName, parentName, settings->AsHash())) {
-            Log(LOG_TYPE_ERROR, "UI file [%s] not correct: problem in item [%s]>[%s:%s]", fileName.c_str(),
-                parentName.c_str(), itemName.c_str(), typeName.c_str());
+            // ParseItem has logged and kept why it failed.
+            context.FailLoad(sectionLine,
+                             FormatMessage("UI file [%s] not correct: problem in item [%s]>[%s:%s]",
+                                           fileName.c_str(), parentName.c_str(), itemName.c_str(),
+                                           typeName.c_str()),
+                             context.LoadError().cause);
             return false;
         }
         return true;
@@ -147,6 +175,9 @@ private:
     Tokenizer& tokenizer;
     Parser parser;
     const std::string& fileName;
+    // The line of the current section's first token: problems found once its value has been
+    // read are reported there.
+    int sectionLine = 0;
 };
 
 uiRectF ReadPlacement(const Hash& settings) {
@@ -199,14 +230,17 @@ void SetItemAnimation(uiWidget& widget, const Hash& settings) {
 bool uiContext::LoadUiFile(const std::string& fileName) {
     std::ifstream input;
     if (!OpenInputFile(input, fileName)) {
-        Log(LOG_TYPE_CRITICAL, "The UI file [%s] was not found.", fileName.c_str());
+        loadError = uiLoadError{FormatMessage("The UI file [%s] was not found.", fileName.c_str()), 0, ""};
+        Log(LOG_TYPE_CRITICAL, "%s", loadError.message.c_str());
         return false;
     }
     return Parse(input, fileName);
 }
 
 bool uiContext::Parse(std::istream& input, const std::string& fileName) {
+    loadError = uiLoadError();
     Tokenizer tokenizer(input);
+    tokenizer.SetQuiet(quietLexicalErrors);
     SectionReader reader(*this, tokenizer, fileName);
     while (tokenizer.NextToken() != TOKEN_END) {
         if (!reader.Read()) {
@@ -214,6 +248,11 @@ bool uiContext::Parse(std::istream& input, const std::string& fileName) {
         }
     }
     return true;
+}
+
+void uiContext::FailLoad(int line, const std::string& message, const std::string& cause) {
+    loadError = uiLoadError{message, line, cause};
+    Log(LOG_TYPE_ERROR, "%s", message.c_str());
 }
 
 int uiContext::TypeCode(const std::string& typeName) {
@@ -267,8 +306,9 @@ bool uiContext::ParseItem(const std::string& typeName, const std::string& itemNa
     } else {
         uiGroup* window = FindWindow(parentName);
         if (window == nullptr) {
-            Log(LOG_TYPE_ERROR, "Parent [%s] of item [%s:%s] not found", parentName.c_str(), itemName.c_str(),
-                typeName.c_str());
+            loadError.cause = FormatMessage("Parent [%s] of item [%s:%s] not found", parentName.c_str(),
+                                            itemName.c_str(), typeName.c_str());
+            Log(LOG_TYPE_ERROR, "%s", loadError.cause.c_str());
             return false;
         }
         std::unique_ptr<uiWidget> child = CreateWidget(code);

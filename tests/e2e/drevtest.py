@@ -83,6 +83,16 @@ def run_drev(workdir, stdin_text="", timeout=30, env=None):
     return proc.returncode, proc.stdout.decode("latin-1")
 
 
+def run_command(args, cwd, env=None, timeout=120):
+    """Runs drev with command-line arguments; returns (exit code, stdout text, stderr text)."""
+    full_env = dict(os.environ)
+    if env:
+        full_env.update(env)
+    proc = subprocess.run([DREV] + list(args), cwd=cwd, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                          stderr=subprocess.PIPE, timeout=timeout, env=full_env)
+    return proc.returncode, proc.stdout.decode("latin-1"), proc.stderr.decode("latin-1")
+
+
 def strip_stamp(line):
     """The log line without its date and time, so it can be compared exactly."""
     return re.sub("^" + STAMP, "", line)

@@ -203,6 +203,50 @@ class Image:
                 rgb[i + 2] = (value & masks[2]) >> shifts[2]
         return Image(width, height, bytes(rgb))
 
+    @staticmethod
+    def from_png(path):
+        """Reads an 8-bit RGB PNG without interlacing, as drev render writes them."""
+        with open(path, "rb") as f:
+            data = f.read()
+        if data[:8] != b"\x89PNG\r\n\x1a\n":
+            raise RuntimeError(path + " is not a PNG file")
+        position, header, compressed = 8, None, b""
+        while position < len(data):
+            length, kind = struct.unpack(">I4s", data[position:position + 8])
+            body = data[position + 8:position + 8 + length]
+            position += 12 + length
+            if kind == b"IHDR":
+                header = struct.unpack(">IIBBBBB", body)
+            elif kind == b"IDAT":
+                compressed += body
+        width, height, depth, colour, _, _, interlace = header
+        if depth != 8 or colour != 2 or interlace != 0:
+            raise RuntimeError("%s is not an 8-bit RGB PNG without interlacing" % path)
+        raw = zlib.decompress(compressed)
+        stride = width * 3
+        rgb = bytearray(stride * height)
+        previous = bytearray(stride)
+        for y in range(height):
+            start = y * (stride + 1)
+            kind, row = raw[start], bytearray(raw[start + 1:start + 1 + stride])
+            for i in range(stride):
+                left = row[i - 3] if i >= 3 else 0
+                up = previous[i]
+                corner = previous[i - 3] if i >= 3 else 0
+                if kind == 1:
+                    row[i] = (row[i] + left) & 255
+                elif kind == 2:
+                    row[i] = (row[i] + up) & 255
+                elif kind == 3:
+                    row[i] = (row[i] + (left + up) // 2) & 255
+                elif kind == 4:
+                    estimate = left + up - corner
+                    pa, pb, pc = abs(estimate - left), abs(estimate - up), abs(estimate - corner)
+                    row[i] = (row[i] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 255
+            rgb[y * stride:(y + 1) * stride] = row
+            previous = row
+        return Image(width, height, bytes(rgb))
+
     def pixel(self, x, y):
         i = (y * self.width + x) * 3
         return tuple(self.rgb[i:i + 3])

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -142,6 +145,63 @@ TEST_F(LogTest, OverlongMessageIsCutAtTheBuffer) {
     std::string big(5000, 'x');
     Log(LOG_TYPE_INTERNAL, "%s", big.c_str());
     EXPECT_EQ(LastLine(), std::string(1023, 'x'));
+}
+
+// --- the listener of programs that report on their own terms ---
+
+using Heard = std::vector<std::pair<int, std::string>>;
+
+LogListener Collect(Heard& heard) {
+    return [&heard](int type, const char* message) { heard.emplace_back(type, message); };
+}
+
+TEST_F(LogTest, ListenerAloneGetsWhatPassesTheThresholdAndNoFileIsMade) {
+    Heard heard;
+    ASSERT_TRUE(InitLogWithListener(nullptr, Collect(heard)));
+    SetLogMode(LOG_MODE_DETAILED);
+    SetLogThreshold(LOG_TYPE_ERROR);
+    Log(LOG_TYPE_RECORD, "dropped");
+    Log(LOG_TYPE_ERROR, "Wrong KORU font file [%s]", "a.krf");
+    Log(-1, "trace");
+    Log(LOG_TYPE_CRITICAL, "ends in a line feed\n");
+
+    const Heard expected = {
+        {LOG_TYPE_INTERNAL, "Logger inited correctly for file []"},
+        {LOG_TYPE_INTERNAL, "Logger Log Mode changed to [LOG_MODE_DETAILED]"},
+        {LOG_TYPE_INTERNAL, "Logger Type Mode changed to [LOG_TYPE_ERROR]"},
+        {LOG_TYPE_ERROR, "Wrong KORU font file [a.krf]"},
+        {LOG_TYPE_CRITICAL, "ends in a line feed\n"},
+    };
+    EXPECT_EQ(heard, expected);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+}
+
+TEST_F(LogTest, ListenerAndFileGetTheSameTextUnderTheWholePath) {
+    std::filesystem::create_directories("a/long/folder/name/for/the/log");
+    const std::string path = "a/long/folder/name/for/the/log/check.log"; // beyond 25 characters
+    Heard heard;
+    ASSERT_TRUE(InitLogWithListener(path.c_str(), Collect(heard)));
+    SetLogMode(LOG_MODE_VERBOSE);
+    Log(LOG_TYPE_CRITICAL, "Item [%d] lost", 3);
+
+    EXPECT_EQ(ReadFileLines(path),
+              (std::vector<std::string>{"Logger inited correctly for file [" + path + "]",
+                                        "INTERNAL: Logger Log Mode changed to [LOG_MODE_VERBOSE]",
+                                        "CRITICAL: Item [3] lost"}));
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back(), std::make_pair(int(LOG_TYPE_CRITICAL), std::string("Item [3] lost")));
+    EXPECT_FALSE(std::filesystem::exists("app.log"));
+}
+
+TEST_F(LogTest, UncreatableListenerFileStartsNoLoggerAndFallsBackToNothing) {
+    InitLog("first.log");
+    Heard heard;
+    EXPECT_FALSE(InitLogWithListener("missing-dir/check.log", Collect(heard)));
+    EXPECT_EQ(errno, ENOENT);
+    Log(LOG_TYPE_INTERNAL, "still the first logger");
+    EXPECT_TRUE(heard.empty());
+    EXPECT_EQ(ReadFileLines("first.log").back(), "still the first logger");
+    EXPECT_FALSE(std::filesystem::exists("app.log"));
 }
 
 } // namespace

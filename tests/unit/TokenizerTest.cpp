@@ -236,4 +236,66 @@ TEST(TokenizerEnd, StringOrEscapeCutByTheEndOfInputIsAnError) {
     }
 }
 
+// --- what a quiet Tokenizer keeps of its lexical errors ---
+
+LexicalError QuietError(const std::string& text) {
+    std::istringstream input(text);
+    Tokenizer tokenizer(input);
+    tokenizer.SetQuiet(true);
+    testing::internal::CaptureStderr();
+    while (tokenizer.NextToken() != TOKEN_END && tokenizer.TokenKind() != TOKEN_ERROR) {
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << text;
+    return tokenizer.LastError();
+}
+
+TEST(TokenizerLexicalErrors, QuietTokenizerKeepsEachErrorWithItsCharacterLineAndReason) {
+    const struct {
+        std::string text;
+        int character;
+        int line;
+        const char* reason;
+    } cases[] = {
+        {"Left +5", '+', 1, "Bad character in stream: '+' cannot start a number"},
+        {"a\n\n.5", '.', 3, "Bad character in stream: '.' cannot start a number"},
+        {"Bar_Base", '_', 1, "Bad character in stream: '_' cannot start a name, a number or a string"},
+        {"x \xA0", 0xA0, 1, "Bad character in stream: byte 0xA0 cannot start a name, a number or a string"},
+        {std::string("\0", 1), 0, 1,
+         "Bad character in stream: byte 0x00 cannot start a name, a number or a string"},
+        {"\n12abc", 'a', 2, "Bad character in number: 'a' cannot follow the digits of a number"},
+        {"1.5.2", '.', 1, "Bad character in number: '.' cannot follow the digits of a number"},
+        {"1e x", ' ', 1, "Bad character in number: a blank cannot follow the exponent mark of a number"},
+        {"\"a\\q\"", 'q', 1,
+         "Unknown escape code in string: 'q' after a backslash (only \\n, \\\\ and \\\" are escapes)"},
+        {"\"open\n\n", -1, 3, "End of input inside a string"},
+    };
+    for (const auto& expected : cases) {
+        const LexicalError error = QuietError(expected.text);
+        EXPECT_EQ(error.character, expected.character) << expected.text;
+        EXPECT_EQ(error.line, expected.line) << expected.text;
+        EXPECT_EQ(error.Reason(), expected.reason) << expected.text;
+    }
+}
+
+TEST(TokenizerLexicalErrors, NoErrorLeavesNoProblemAndALoudTokenizerStillWrites) {
+    EXPECT_EQ(QuietError("uiWindow \"A\" { Left 1 }").problem, LexicalProblem::None);
+    EXPECT_STREQ(QuietError("").Message(), "");
+
+    Scanner scanner("+");
+    scanner.Kinds();
+    EXPECT_EQ(scanner.Errors(), "Bad character in stream\n");
+    EXPECT_STREQ(scanner.tokenizer.LastError().Message(), "Bad character in stream");
+}
+
+TEST(TokenizerLines, TokenLineIsWhereTheTokenStartsNotTheLookAhead) {
+    Scanner scanner("# note\n  uiWindow\n\"A\nB\" 7");
+    EXPECT_EQ(scanner.tokenizer.NextToken(), TOKEN_NAME);
+    EXPECT_EQ(scanner.tokenizer.TokenLine(), 2);
+    EXPECT_EQ(scanner.tokenizer.LineNumber(), 3);
+    EXPECT_EQ(scanner.tokenizer.NextToken(), TOKEN_STRING);
+    EXPECT_EQ(scanner.tokenizer.TokenLine(), 3);
+    EXPECT_EQ(scanner.tokenizer.NextToken(), TOKEN_NUMBER);
+    EXPECT_EQ(scanner.tokenizer.TokenLine(), 4);
+}
+
 } // namespace

@@ -144,4 +144,73 @@ TEST_F(UiLoaderStructureTest, FuzzSeedsLoad) {
     EXPECT_GE(seeds, 4u);
 }
 
+// --- what a load keeps of the error that stopped it ---
+
+struct LoadErrorCase {
+    const char* text;
+    int line;
+    const char* message;
+    const char* cause;
+};
+
+const LoadErrorCase LOAD_ERRORS[] = {
+    // Problems the Tokenizer's input shows are where the Tokenizer stands; a lexical error is the cause.
+    {"uiWindow \"A\" \"Application\" {\n  Left +5 }\n", 2,
+     "UI file [test.ui] not correct: Tokenizer reports bad widget name at line [2]",
+     "Bad character in stream: '+' cannot start a number"},
+    {"uiWindow\nMain\n", 3,
+     "UI file [test.ui] not correct: Tokenizer reports widget name expected at line [3]", ""},
+    // Problems found once a section's value is read are where the section begins.
+    {"uiWindow \"A\" \"Application\" { }\n\nuiButton \"Ok\"\n  \"Later\" {\n  Left 1 }\n", 3,
+     "UI file [test.ui] not correct: problem in item [Later]>[Ok:uiButton]",
+     "Parent [Later] of item [Ok:uiButton] not found"},
+    {"# colours\n  uiColorTable {\n None [ 0 0 0 0 ]\n}\n", 2,
+     "UI file [test.ui] not correct: problem in ColorTable", ""},
+};
+
+TEST_F(UiLoaderStructureTest, LoadErrorKeepsTheLoggedMessageItsLineAndCause) {
+    for (const LoadErrorCase& expected : LOAD_ERRORS) {
+        SCOPED_TRACE(expected.text);
+        context = std::make_unique<uiContext>(uiContextSettings{{}, true});
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(Load(expected.text));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        const uiLoadError& error = context->LoadError();
+        EXPECT_EQ(error.message, expected.message);
+        EXPECT_EQ(error.line, expected.line);
+        EXPECT_EQ(error.cause, expected.cause);
+        ASSERT_FALSE(Logged().empty());
+        EXPECT_EQ(Logged().back(), std::string("ERROR   : ") + expected.message);
+    }
+}
+
+TEST_F(UiLoaderStructureTest, LoadErrorIsClearedByALoadThatSucceeds) {
+    EXPECT_FALSE(context->LoadUiFile("absent.ui"));
+    EXPECT_EQ(context->LoadError().message, "The UI file [absent.ui] was not found.");
+    EXPECT_EQ(context->LoadError().line, 0);
+    EXPECT_TRUE(Load("uiWindow \"A\" \"Application\" { }"));
+    EXPECT_EQ(context->LoadError().message, "");
+    EXPECT_EQ(context->LoadError().cause, "");
+}
+
+// The console bench's context still writes the Tokenizer's line to standard error.
+TEST_F(UiLoaderStructureTest, DefaultContextWritesLexicalErrorsToStandardError) {
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Load("uiWindow \"A\" \"Application\" { Left +5 }"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Bad character in stream\n");
+    EXPECT_EQ(context->LoadError().cause, "Bad character in stream: '+' cannot start a number");
+}
+
+TEST_F(UiLoaderStructureTest, FontFoldersReachTheFontTable) {
+    std::filesystem::create_directories("fonts");
+    WriteTestFont("fonts/default.krf", "Shipped");
+    WriteTestFont("fonts/label.krf", "Label");
+    context = std::make_unique<uiContext>(uiContextSettings{{"fonts"}, false});
+    ASSERT_NE(context->fonts.Slot(0), nullptr);
+    EXPECT_EQ(context->fonts.Slot(0)->Name(), "Shipped 12 8x8");
+    EXPECT_TRUE(Load("uiFontTable { Label \"label.krf\" Text \"text.krf\" }"));
+    EXPECT_EQ(context->fonts.Slot(1)->Name(), "Label 12 8x8");
+    EXPECT_EQ(context->fonts.TriedPaths(), (Lines{"fonts/default.krf", "fonts/label.krf", "fonts/text.krf"}));
+}
+
 } // namespace

@@ -1,6 +1,8 @@
 #include "uiFontTable.h"
 #include "FontTestSupport.h"
 
+#include <filesystem>
+#include <memory>
 #include <set>
 
 namespace {
@@ -80,6 +82,67 @@ TEST_F(UiFontTableTest, SlotFilledTwiceKeepsBothFontsOwned) {
         deleted.insert(call.args[1]);
     }
     EXPECT_EQ(deleted, (std::multiset<double>{1, 2, 3}));
+}
+
+// --- search folders ---
+
+// Two folders as a UI file's own folder and the shipped fonts: the first that holds a name wins,
+// messages name the path that was opened, and every path looked at is remembered once.
+TEST_F(UiFontTableTest, SearchFoldersAreTriedInOrder) {
+    std::filesystem::create_directories("mine");
+    std::filesystem::create_directories("shipped");
+    KrfFont mine = SampleFont();
+    mine.name = "Mine";
+    WriteKrf("mine/label.krf", mine);
+    WriteKrf("shipped/label.krf", SampleFont());
+    WriteKrf("shipped/default.krf", SampleFont());
+    WriteKrf("default.krf", mine); // the working directory is not searched
+
+    uiFontTable table({"mine", "shipped"});
+    ASSERT_NE(table.Slot(0), nullptr);
+    EXPECT_EQ(table.Slot(0)->Name(), "Sans 12 256x128");
+    ASSERT_TRUE(table.LoadItem(1, "label.krf"));
+    EXPECT_EQ(table.Slot(1)->Name(), "Mine 12 256x128");
+    EXPECT_TRUE(table.LoadItem(2, "label.krf"));
+
+    EXPECT_EQ(NewLogLines(), (Lines{"Item [1] of uiFonTable for [mine/label.krf] loaded successfully.",
+                                    "Item [2] of uiFonTable for [mine/label.krf] loaded successfully."}));
+    EXPECT_EQ(table.TriedPaths(), (Lines{"mine/default.krf", "shipped/default.krf", "mine/label.krf"}));
+}
+
+TEST_F(UiFontTableTest, NameNoFolderHoldsIsReportedAsGivenAndNotOpenedHere) {
+    std::filesystem::create_directories("shipped/nested.krf");
+    WriteKrf("shipped/default.krf", SampleFont());
+    WriteKrf("nofile.krf", SampleFont());
+    uiFontTable table({"mine", "shipped"});
+
+    EXPECT_FALSE(table.LoadItem(1, "nofile.krf"));
+    EXPECT_EQ(table.Slot(1), table.Slot(0));
+    // A directory of the name is found, and refused by the font under its path.
+    EXPECT_FALSE(table.LoadItem(2, "nested.krf"));
+    EXPECT_EQ(NewLogLines(),
+              (Lines{"Wrong KORU font file [nofile.krf]", "Wrong KORU font file [shipped/nested.krf]"}));
+    EXPECT_EQ(table.TriedPaths(), (Lines{"mine/default.krf", "shipped/default.krf", "mine/nofile.krf",
+                                         "shipped/nofile.krf", "mine/nested.krf", "shipped/nested.krf"}));
+    EXPECT_EQ(table.OpenFont("nofile.krf"), nullptr);
+}
+
+TEST_F(UiFontTableTest, WithoutFoldersNamesOpenInTheWorkingDirectoryAndAbsolutePathsAsGiven) {
+    WriteKrf("default.krf", SampleFont());
+    std::filesystem::create_directories("fonts");
+    WriteKrf("fonts/a.krf", SampleFont());
+    const std::string absolute = std::filesystem::absolute("fonts/a.krf").string();
+
+    uiFontTable plain;
+    EXPECT_TRUE(plain.LoadItem(1, "fonts/a.krf"));
+    EXPECT_EQ(plain.TriedPaths(), (Lines{"default.krf", "fonts/a.krf"}));
+
+    uiFontTable searching({"fonts"});
+    EXPECT_EQ(searching.Slot(0), nullptr);
+    std::unique_ptr<uiFont> font = searching.OpenFont(absolute);
+    ASSERT_NE(font, nullptr);
+    EXPECT_TRUE(font->IsLoaded());
+    EXPECT_EQ(searching.TriedPaths(), (Lines{"fonts/default.krf", absolute}));
 }
 
 } // namespace

@@ -47,10 +47,14 @@ uiFont::~uiFont() {
 
 // ==== Reading the font file ====
 
+void uiFont::LogUnreadableFile(const std::string& fileName) {
+    Log(LOG_TYPE_ERROR, "Wrong KORU font file [%s]", fileName.c_str());
+}
+
 bool uiFont::Load(const std::string& fileName) {
     std::ifstream in;
     if (!OpenInputFile(in, fileName, std::ios::binary)) {
-        Log(LOG_TYPE_ERROR, "Wrong KORU font file [%s]", fileName.c_str());
+        LogUnreadableFile(fileName);
         return false;
     }
     return ParseFontFile(in, fileName);

@@ -32,6 +32,10 @@ public:
     uiFont(const uiFont&) = delete;
     uiFont& operator=(const uiFont&) = delete;
 
+    // The message of a font file that can't be opened, for a caller that finds out before
+    // constructing a font (a lookup in folders that found nothing).
+    static void LogUnreadableFile(const std::string& fileName);
+
     bool IsLoaded() const { return loaded; }
     // The display name: the header's font name, then " <size> <W>x<H>".
     const std::string& Name() const { return name; }

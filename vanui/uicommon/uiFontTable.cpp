@@ -2,6 +2,7 @@
 
 #include "Log.h"
 
+#include <filesystem>
 #include <new>
 
 namespace {
@@ -10,7 +11,9 @@ const char* const DEFAULT_FONT_FILE = "default.krf";
 
 } // namespace
 
-uiFontTable::uiFontTable() {
+uiFontTable::uiFontTable() : uiFontTable(std::vector<std::string>()) {}
+
+uiFontTable::uiFontTable(std::vector<std::string> searchFolders) : folders(std::move(searchFolders)) {
     if (!CreateDefault()) {
         Log(LOG_TYPE_CRITICAL,
             "Unable to create the default font table. Probably the file [default.uif] is missing.");
@@ -18,7 +21,8 @@ uiFontTable::uiFontTable() {
 }
 
 bool uiFontTable::CreateDefault() {
-    uiFont* font = LoadFont(DEFAULT_FONT_FILE);
+    std::string path;
+    uiFont* font = LoadFont(DEFAULT_FONT_FILE, path);
     if (font == nullptr) {
         return false;
     }
@@ -30,22 +34,68 @@ bool uiFontTable::CreateDefault() {
 
 // The font that held the slot before stays owned by the table.
 bool uiFontTable::LoadItem(int slot, const std::string& fileName) {
-    uiFont* font = LoadFont(fileName);
+    std::string path;
+    uiFont* font = LoadFont(fileName, path);
     if (font == nullptr) {
         return false;
     }
     slots[slot] = font;
-    Log(LOG_TYPE_RECORD, "Item [%d] of uiFonTable for [%s] loaded successfully.", slot, fileName.c_str());
+    Log(LOG_TYPE_RECORD, "Item [%d] of uiFonTable for [%s] loaded successfully.", slot, path.c_str());
     return true;
 }
 
-// A loaded font joins the fonts the table owns; one that failed (and logged why) is
-// destroyed at once.
-uiFont* uiFontTable::LoadFont(const std::string& fileName) {
-    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(fileName));
-    if (!font || !font->IsLoaded()) {
+// A loaded font joins the fonts the table owns.
+uiFont* uiFontTable::LoadFont(const std::string& fileName, std::string& path) {
+    std::unique_ptr<uiFont> font = OpenFontAt(fileName, path);
+    if (!font) {
         return nullptr;
     }
     fonts.push_back(std::move(font));
     return fonts.back().get();
+}
+
+std::unique_ptr<uiFont> uiFontTable::OpenFont(const std::string& fileName) {
+    std::string path;
+    return OpenFontAt(fileName, path);
+}
+
+std::unique_ptr<uiFont> uiFontTable::OpenFontAt(const std::string& fileName, std::string& path) {
+    path = FindFile(fileName);
+    if (path.empty()) {
+        uiFont::LogUnreadableFile(fileName);
+        return nullptr;
+    }
+    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(path));
+    if (!font || !font->IsLoaded()) {
+        return nullptr;
+    }
+    return font;
+}
+
+// A file that exists but can't be read (a directory, no permission) is found here and refused
+// by the font with its path in the message.
+std::string uiFontTable::FindFile(const std::string& fileName) {
+    const std::filesystem::path name(fileName);
+    if (folders.empty() || name.is_absolute() || fileName.empty()) {
+        RememberPath(fileName);
+        return fileName;
+    }
+    for (const std::string& folder : folders) {
+        const std::string path = (std::filesystem::path(folder) / name).string();
+        RememberPath(path);
+        std::error_code ignored;
+        if (std::filesystem::exists(path, ignored)) {
+            return path;
+        }
+    }
+    return std::string();
+}
+
+void uiFontTable::RememberPath(const std::string& path) {
+    for (const std::string& known : triedPaths) {
+        if (known == path) {
+            return;
+        }
+    }
+    triedPaths.push_back(path);
 }

@@ -1,0 +1,183 @@
+#include "CommandLine.h"
+
+#include "PngFile.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdlib>
+
+namespace {
+
+const char* const USAGE =
+    "usage:\n"
+    "drev                                   the console test bench, as today\n"
+    "drev view FILE [--watch]               open FILE (a .ui or a .krf) in a window\n"
+    "drev check FILE.ui...                  load each UI file without any window; print its problems\n"
+    "drev render FILE -o OUT.png [options]  draw one frame of FILE (a .ui or a .krf) into a PNG, off-screen\n"
+    "drev --help | --version\n"
+    "\n"
+    "render options:\n"
+    "  --at MS               the animation time in milliseconds (default: once every animation has ended)\n"
+    "  --size WxH            the picture's size, each side 1 to 8192 (default 800x600); the picture is\n"
+    "                        laid out for 800 x 600 and scaled\n"
+    "  --scene               a .ui file: the whole UI test window (backdrop, widgets, sample text, glyph\n"
+    "                        sheet) instead of its widgets alone\n"
+    "  --compare GOLDEN.png  fail when the picture differs from GOLDEN.png; the differences are then\n"
+    "                        marked in OUT-diff.png\n"
+    "  --tolerance N         how far (0 to 255) a channel may differ and the pixel still match (default 3)\n"
+    "  --max-pixels N        how many pixels may differ before the compare fails (default 0)\n"
+    "  --update              write the picture over GOLDEN.png instead of failing\n"
+    "check options:\n"
+    "  --quiet               print errors only\n"
+    "every command:\n"
+    "  --log FILE            write the application log to FILE (otherwise no log file is written)\n"
+    "\n"
+    "exit status: 0 success, 1 the input has errors or the compare failed, 2 usage or I/O error\n";
+
+// "WxH" with both sides from 1 to PNG_MAX_SIDE; false with the reason otherwise.
+bool ParseSize(const std::string& text, int& width, int& height, std::string& error) {
+    const size_t cross = text.find('x');
+    const auto side = [](const std::string& digits, int& value) {
+        if (digits.empty() || digits.size() > 6 ||
+            digits.find_first_not_of("0123456789") != std::string::npos) {
+            return false;
+        }
+        value = std::atoi(digits.c_str());
+        return true;
+    };
+    if (cross == std::string::npos || !side(text.substr(0, cross), width) ||
+        !side(text.substr(cross + 1), height)) {
+        error = "--size: '" + text + "' is not WIDTHxHEIGHT, e.g. 800x600";
+        return false;
+    }
+    if (width < 1 || height < 1 || width > PNG_MAX_SIDE || height > PNG_MAX_SIDE) {
+        error = "--size: each side must be from 1 to " + std::to_string(PNG_MAX_SIDE) + ", not " + text;
+        return false;
+    }
+    return true;
+}
+
+// Lower-case ASCII, for comparing file name extensions.
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+// What render draws depends on the input's kind, by its extension; options that only a UI file
+// takes are refused for a font. False with the reason when the input does not suit.
+bool ReadRenderInput(RenderOptions& options, std::string& error) {
+    const size_t dot = options.file.find_last_of("./");
+    const std::string extension = dot == std::string::npos || options.file[dot] != '.'
+                                      ? std::string()
+                                      : LowerCase(options.file.substr(dot + 1));
+    if (extension == "ui") {
+        options.input = RenderInput::Ui;
+        return true;
+    }
+    if (extension != "krf") {
+        error = options.file + " is neither a UI file (.ui) nor a font (.krf)";
+        return false;
+    }
+    options.input = RenderInput::Font;
+    if (options.scene || options.atMs >= 0) {
+        error = "--at and --scene draw a UI file, and " + options.file + " is a font";
+        return false;
+    }
+    return true;
+}
+
+void AddLogOption(CLI::App& command, std::string& logFile) {
+    command.add_option("--log", logFile, "write the application log to FILE");
+}
+
+} // namespace
+
+const char* UsageText() {
+    return USAGE;
+}
+
+CommandLine ParseCommandLine(int argc, const char* const* argv) {
+    CommandLine line;
+    bool help = false;
+    bool version = false;
+    std::string size;
+    const CLI::App* check = nullptr;
+    const CLI::App* render = nullptr;
+    const CLI::App* view = nullptr;
+
+    CLI::App app("", "drev");
+    try {
+        app.set_help_flag();
+        app.add_flag("-h,--help", help);
+        app.add_flag("--version", version);
+        app.require_subcommand(0, 1);
+
+        CLI::App* checkCommand = app.add_subcommand("check");
+        checkCommand->set_help_flag();
+        checkCommand->add_flag("-h,--help", help);
+        checkCommand->add_option("FILE", line.check.files)->required();
+        checkCommand->add_flag("--quiet", line.check.quiet);
+        AddLogOption(*checkCommand, line.check.logFile);
+        check = checkCommand;
+
+        CLI::App* renderCommand = app.add_subcommand("render");
+        renderCommand->set_help_flag();
+        renderCommand->add_flag("-h,--help", help);
+        renderCommand->add_option("FILE", line.render.file)->required();
+        renderCommand->add_option("-o", line.render.output)->required();
+        renderCommand->add_option("--at", line.render.atMs)->check(CLI::Range(0LL, MAX_ANIMATION_TIME_MS));
+        renderCommand->add_option("--size", size);
+        renderCommand->add_flag("--scene", line.render.scene);
+        CLI::Option* compare = renderCommand->add_option("--compare", line.render.golden);
+        renderCommand->add_option("--tolerance", line.render.tolerance)
+            ->check(CLI::Range(0, 255))
+            ->needs(compare);
+        renderCommand->add_option("--max-pixels", line.render.maxPixels)
+            ->check(CLI::NonNegativeNumber)
+            ->needs(compare);
+        renderCommand->add_flag("--update", line.render.update)->needs(compare);
+        AddLogOption(*renderCommand, line.render.logFile);
+        render = renderCommand;
+
+        CLI::App* viewCommand = app.add_subcommand("view");
+        viewCommand->set_help_flag();
+        viewCommand->add_flag("-h,--help", help);
+        viewCommand->add_option("FILE", line.view.file)->required();
+        viewCommand->add_flag("--watch", line.view.watch);
+        AddLogOption(*viewCommand, line.view.logFile);
+        view = viewCommand;
+
+        app.parse(argc, argv);
+    } catch (const CLI::Error& failure) {
+        // A required argument missing is no usage error when help was asked for.
+        if (help) {
+            line.choice = CommandChoice::Help;
+            return line;
+        }
+        line.error = failure.what();
+        return line;
+    }
+
+    if (help) {
+        line.choice = CommandChoice::Help;
+    } else if (version) {
+        line.choice = CommandChoice::Version;
+    } else if (check->parsed()) {
+        line.choice = CommandChoice::Check;
+    } else if (view->parsed()) {
+        line.choice = CommandChoice::View;
+    } else if (!render->parsed()) {
+        line.error = "no command given";
+    } else if (line.render.output.empty()) {
+        line.error = "-o: the output file name is empty";
+    } else if (!size.empty() && !ParseSize(size, line.render.width, line.render.height, line.error)) {
+        return line;
+    } else if (ReadRenderInput(line.render, line.error)) {
+        line.choice = CommandChoice::Render;
+    }
+    return line;
+}

@@ -1,0 +1,143 @@
+#include "RenderCommand.h"
+
+#include "AnimationSchedule.h"
+#include "FileChecks.h"
+#include "FontTestScene.h"
+#include "GoldenCompare.h"
+#include "OffscreenGL.h"
+#include "PngFile.h"
+#include "ProblemLog.h"
+#include "UiTestFile.h"
+#include "UiTestScene.h"
+#include "uiFont.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <new>
+
+namespace {
+
+enum RenderStatus { RENDER_DONE = 0, RENDER_INPUT_ERRORS = 1, RENDER_IO_ERROR = 2 };
+
+// The UI test window draws a frame, sleeps 50 ms and draws the next.
+const double FRAME_STEP_MS = 50.0;
+// The window restarts its animations after this frame: a settled picture is never taken later.
+const double LAST_FRAME_BEFORE_REPLAY_MS = UI_TEST_REPLAY_FRAMES * FRAME_STEP_MS;
+
+// The picture is written before the compare, so it must not land on the input or the golden;
+// the log file is emptied first, so it must land on none of the three.
+bool OutputsAreFree(const RenderOptions& options) {
+    if (SameFile(options.output, options.file)) {
+        std::fprintf(stderr, "drev: -o %s would write over the input file\n", options.output.c_str());
+        return false;
+    }
+    if (!options.golden.empty() && SameFile(options.output, options.golden)) {
+        std::fprintf(stderr, "drev: -o %s would write over the golden it is compared with\n",
+                     options.output.c_str());
+        return false;
+    }
+    for (const std::string& used : {options.file, options.output, options.golden}) {
+        if (!options.logFile.empty() && !used.empty() && SameFile(options.logFile, used)) {
+            std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(),
+                         used.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// The font test window's picture. A font that fails to load leaves the background alone, as in
+// the window, and is an error of the input.
+int DrawFontPicture(const std::string& fileName) {
+    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(fileName));
+    BeginFontTestFrame();
+    if (font) {
+        DrawFontTestScene(*font);
+    }
+    for (const std::string& problem : TakeProblems()) {
+        PrintError(fileName, 0, problem);
+    }
+    return font && font->IsLoaded() ? RENDER_DONE : RENDER_INPUT_ERRORS;
+}
+
+// The UI test window's frames up to the moment asked for, at the window's pace: frames every
+// 50 ms below it, each followed by the window's step to the next frame, then the frame at the
+// moment itself, which stays in the pbuffer. Progress adds up frame-to-frame times, so the
+// picture depends on the frames before it, not only on the moment.
+int DrawUiPicture(const RenderOptions& options) {
+    UiTestFile file(options.file);
+    std::unique_ptr<uiFont> sampleFont = options.scene ? file.OpenSampleFont() : nullptr;
+    const double moment = options.atMs >= 0
+                              ? static_cast<double>(options.atMs)
+                              : std::min(SettledTime(file.Context()), LAST_FRAME_BEFORE_REPLAY_MS);
+    UiTestFrameState state;
+    const auto drawFrame = [&](double time) {
+        file.SetClock(time);
+        BeginUiTestFrame();
+        if (options.scene) {
+            DrawUiTestScene(file.Context(), sampleFont.get(), state);
+        } else {
+            file.Context().Tick();
+        }
+    };
+    // The frames before the last one only move the animations on: their pixels are cut away by
+    // an empty scissor box, which spares the rasterizer nearly all their cost.
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 0, 0);
+    for (long long frame = 0; frame * FRAME_STEP_MS < moment; ++frame) {
+        drawFrame(static_cast<double>(frame) * FRAME_STEP_MS);
+        AdvanceUiTestFrame(file.Context(), state);
+    }
+    glDisable(GL_SCISSOR_TEST);
+    drawFrame(moment);
+    return file.PrintDiagnostics(false) ? RENDER_INPUT_ERRORS : RENDER_DONE;
+}
+
+} // namespace
+
+int RunRenderCommand(const RenderOptions& options) {
+    std::string reason;
+    if (!CanReadFile(options.file, reason)) {
+        std::fprintf(stderr, "drev: cannot read %s: %s\n", options.file.c_str(), reason.c_str());
+        return RENDER_IO_ERROR;
+    }
+    if (!OutputsAreFree(options)) {
+        return RENDER_IO_ERROR;
+    }
+    if (!StartProblemLog(options.logFile)) {
+        return RENDER_IO_ERROR;
+    }
+    OffscreenGL gl;
+    if (!gl.Open(options.width, options.height, reason)) {
+        std::fprintf(stderr, "drev: no off-screen GL: %s\n", reason.c_str());
+        return RENDER_IO_ERROR;
+    }
+    int maxWidth = 0;
+    int maxHeight = 0;
+    gl.MaxViewport(maxWidth, maxHeight);
+    if (options.width > maxWidth || options.height > maxHeight) {
+        std::fprintf(stderr, "drev: --size %dx%d is larger than the GL can draw (%dx%d)\n", options.width,
+                     options.height, maxWidth, maxHeight);
+        return RENDER_IO_ERROR;
+    }
+    // The picture is laid out for 800 x 600 and scaled to the output, as GLUT's default reshape
+    // scales a window's picture.
+    glViewport(0, 0, options.width, options.height);
+
+    int status = options.input == RenderInput::Font ? DrawFontPicture(options.file) : DrawUiPicture(options);
+    const RgbImage picture = gl.ReadPixels();
+    std::string error;
+    if (!WritePng(options.output, picture, error)) {
+        std::fprintf(stderr, "drev: cannot write %s: %s\n", options.output.c_str(), error.c_str());
+        return RENDER_IO_ERROR;
+    }
+    if (!options.golden.empty()) {
+        const GoldenCheck check{options.golden, options.output, options.tolerance, options.maxPixels,
+                                options.update};
+        status =
+            std::max(status, CompareWithGolden(picture, RendererInfo{gl.Renderer(), gl.Version()}, check));
+    }
+    return status;
+}

@@ -1,0 +1,72 @@
+#include "UiTestFile.h"
+
+#include "DataFolders.h"
+#include "ProblemLog.h"
+#include "UiTestScene.h"
+
+#include <new>
+
+namespace {
+
+const char* const FOCUS_WIDGET = "Label6";
+const char* const SAMPLE_FONT = "default.krf";
+
+uiContextSettings SettingsFor(const std::string& fileName) {
+    uiContextSettings settings;
+    settings.fontFolders = FontFoldersFor(fileName);
+    settings.quietLexicalErrors = true;
+    return settings;
+}
+
+} // namespace
+
+UiTestFile::UiTestFile(const std::string& fileName) : fileName(fileName), context(SettingsFor(fileName)) {
+    std::unique_ptr<VirtualTimer> timer(new (std::nothrow) VirtualTimer());
+    clock = timer.get();
+    context.SetTimer(std::move(timer));
+    loaded = context.LoadUiFile(fileName);
+    context.screenWidth = UI_TEST_WIDTH;
+    context.screenHeight = UI_TEST_HEIGHT;
+    context.focus = context.FindWidget(FOCUS_WIDGET);
+
+    // The load's error and the message that caused it are printed as one error line.
+    loadProblems = TakeProblems();
+    const uiLoadError& error = context.LoadError();
+    if (!loaded && !loadProblems.empty() && loadProblems.back() == error.message) {
+        loadProblems.pop_back();
+        if (!error.cause.empty() && !loadProblems.empty() && loadProblems.back() == error.cause) {
+            loadProblems.pop_back();
+        }
+    }
+}
+
+void UiTestFile::SetClock(double milliseconds) {
+    if (clock != nullptr) {
+        clock->SetMilliseconds(milliseconds);
+    }
+}
+
+std::unique_ptr<uiFont> UiTestFile::OpenSampleFont() {
+    return context.fonts.OpenFont(SAMPLE_FONT);
+}
+
+bool UiTestFile::PrintDiagnostics(bool errorsOnly) {
+    if (!errorsOnly) {
+        for (const std::string& problem : loadProblems) {
+            PrintWarning(fileName, problem);
+        }
+    }
+    loadProblems.clear();
+    if (!loaded) {
+        const uiLoadError& error = context.LoadError();
+        PrintError(fileName, error.line,
+                   error.cause.empty() ? error.message : error.message + " (" + error.cause + ")");
+    }
+    const std::vector<std::string> frameProblems = TakeProblems();
+    if (!errorsOnly) {
+        for (const std::string& problem : frameProblems) {
+            PrintWarning(fileName, problem);
+        }
+    }
+    return !loaded;
+}

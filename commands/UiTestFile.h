@@ -1,0 +1,42 @@
+// A UI file in a fresh context, loaded exactly as the UI test window loads it (the whole file
+// through LoadUiFile, a drawing area of 800 x 600, the focus on "Label6"), but with the fonts it
+// names and "default.krf" looked up in the file's own folder and then in DREV's shipped fonts,
+// lexical errors kept for the diagnostics instead of written raw, and a clock the caller moves.
+// The problems the load and the later frames log are collected; the error that stopped the load
+// is kept apart, with its line and cause. Needs a current GL context (fonts make textures).
+#pragma once
+
+#include "VirtualTimer.h"
+#include "uiContext.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class UiTestFile {
+public:
+    explicit UiTestFile(const std::string& fileName);
+    UiTestFile(const UiTestFile&) = delete;
+    UiTestFile& operator=(const UiTestFile&) = delete;
+
+    // True when the whole file was read without error.
+    bool Loaded() const { return loaded; }
+    uiContext& Context() { return context; }
+    // Makes the context's clock read the given moment at its next Tick.
+    void SetClock(double milliseconds);
+    // The UI test window's sample font, "default.krf", found as the file's fonts are; null
+    // once its failure has been logged.
+    std::unique_ptr<uiFont> OpenSampleFont();
+
+    // Prints the problems collected so far, in order: the load's warnings (unless errorsOnly),
+    // its error in its place with the cause in parentheses, then the warnings of the frames.
+    // True when the load had an error.
+    bool PrintDiagnostics(bool errorsOnly);
+
+private:
+    std::string fileName;
+    uiContext context;
+    VirtualTimer* clock = nullptr;
+    bool loaded = false;
+    std::vector<std::string> loadProblems;
+};

@@ -1,0 +1,14 @@
+// drev view FILE [--watch]: FILE (a .ui or a .krf) in the UI test window or the font test
+// window, reloaded on every change with --watch.
+#pragma once
+
+#include <string>
+
+struct ViewOptions {
+    std::string file;
+    bool watch = false;
+    // The application log's file; empty for none.
+    std::string logFile;
+};
+
+int RunViewCommand(const ViewOptions& options);

@@ -1,0 +1,26 @@
+# Golden pictures (tests/golden/): drev render draws each again and compares it with the
+# default tolerance. A change of drawing must keep them all; when a change of picture is meant,
+# the README says how to update them.
+set(GOLDEN_DIR ${CMAKE_CURRENT_SOURCE_DIR}/golden)
+set(GOLDEN_OUT ${CMAKE_CURRENT_BINARY_DIR}/golden)
+file(MAKE_DIRECTORY ${GOLDEN_OUT})
+
+# add_golden_test(<name> <input file under data/> [render options...])
+function(add_golden_test name input)
+    add_test(NAME golden_${name}
+        COMMAND drev render ${PROJECT_SOURCE_DIR}/data/${input} -o ${GOLDEN_OUT}/${name}.png ${ARGN}
+            --compare ${GOLDEN_DIR}/${name}.png)
+    set_tests_properties(golden_${name} PROPERTIES LABELS golden TIMEOUT 120)
+endfunction()
+
+# vantora.ui at its first frame, half-way through its animations (they settle at 2901 ms) and
+# settled, its widgets alone and the whole UI test window.
+add_golden_test(vantora-at0 vantora.ui --at 0)
+add_golden_test(vantora-at1450 vantora.ui --at 1450)
+add_golden_test(vantora-settled vantora.ui)
+add_golden_test(vantora-scene-at0 vantora.ui --scene --at 0)
+add_golden_test(vantora-scene-at1450 vantora.ui --scene --at 1450)
+add_golden_test(vantora-scene-settled vantora.ui --scene)
+# The font test window's picture with the font it shows and with a monospaced one.
+add_golden_test(font-Default Default.KRF)
+add_golden_test(font-mono mono.krf)
