@@ -69,21 +69,27 @@ std::string LowerCase(std::string text) {
 
 // What render draws depends on the input's kind, by its extension; options that only a UI file
 // takes are refused for a font. False with the reason when the input does not suit.
-bool ReadRenderInput(RenderOptions& options, std::string& error) {
-    const size_t dot = options.file.find_last_of("./");
-    const std::string extension = dot == std::string::npos || options.file[dot] != '.'
-                                      ? std::string()
-                                      : LowerCase(options.file.substr(dot + 1));
+bool ReadInputKind(const std::string& file, InputKind& input, std::string& error) {
+    const size_t dot = file.find_last_of("./");
+    const std::string extension =
+        dot == std::string::npos || file[dot] != '.' ? std::string() : LowerCase(file.substr(dot + 1));
     if (extension == "ui") {
-        options.input = RenderInput::Ui;
+        input = InputKind::Ui;
         return true;
     }
     if (extension != "krf") {
-        error = options.file + " is neither a UI file (.ui) nor a font (.krf)";
+        error = file + " is neither a UI file (.ui) nor a font (.krf)";
         return false;
     }
-    options.input = RenderInput::Font;
-    if (options.scene || options.atMs >= 0) {
+    input = InputKind::Font;
+    return true;
+}
+
+bool ReadRenderInput(RenderOptions& options, std::string& error) {
+    if (!ReadInputKind(options.file, options.input, error)) {
+        return false;
+    }
+    if (options.input == InputKind::Font && (options.scene || options.atMs >= 0)) {
         error = "--at and --scene draw a UI file, and " + options.file + " is a font";
         return false;
     }
@@ -169,7 +175,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     } else if (check->parsed()) {
         line.choice = CommandChoice::Check;
     } else if (view->parsed()) {
-        line.choice = CommandChoice::View;
+        if (ReadInputKind(line.view.file, line.view.input, line.error)) {
+            line.choice = CommandChoice::View;
+        }
     } else if (!render->parsed()) {
         line.error = "no command given";
     } else if (line.render.output.empty()) {

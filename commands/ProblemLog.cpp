@@ -47,12 +47,13 @@ std::vector<std::string> TakeProblems() {
     return taken;
 }
 
+std::string ErrorLine(const std::string& file, int line, const std::string& message) {
+    const std::string place = line > 0 ? file + ":" + std::to_string(line) : file;
+    return place + ": error: " + message;
+}
+
 void PrintError(const std::string& file, int line, const std::string& message) {
-    if (line > 0) {
-        std::fprintf(stderr, "%s:%d: error: %s\n", file.c_str(), line, message.c_str());
-    } else {
-        std::fprintf(stderr, "%s: error: %s\n", file.c_str(), message.c_str());
-    }
+    std::fprintf(stderr, "%s\n", ErrorLine(file, line, message).c_str());
 }
 
 void PrintWarning(const std::string& file, const std::string& message) {

@@ -126,7 +126,7 @@ int RunRenderCommand(const RenderOptions& options) {
     // scales a window's picture.
     glViewport(0, 0, options.width, options.height);
 
-    int status = options.input == RenderInput::Font ? DrawFontPicture(options.file) : DrawUiPicture(options);
+    int status = options.input == InputKind::Font ? DrawFontPicture(options.file) : DrawUiPicture(options);
     const RgbImage picture = gl.ReadPixels();
     std::string error;
     if (!WritePng(options.output, picture, error)) {

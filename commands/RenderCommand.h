@@ -3,14 +3,15 @@
 // windows' own scene code, written as a PNG and, with --compare, checked against a golden one.
 #pragma once
 
+#include "InputKind.h"
+
 #include <string>
 
 // A UI file (.ui) or a font (.krf), by the file name's extension in any case.
-enum class RenderInput { Ui, Font };
 
 struct RenderOptions {
     std::string file;
-    RenderInput input = RenderInput::Ui;
+    InputKind input = InputKind::Ui;
     std::string output;
     // The animation time in milliseconds; below 0 for the settled picture.
     long long atMs = -1;

@@ -4,6 +4,7 @@
 #include "ProblemLog.h"
 #include "UiTestScene.h"
 
+#include <cstdio>
 #include <new>
 
 namespace {
@@ -50,6 +51,15 @@ std::unique_ptr<uiFont> UiTestFile::OpenSampleFont() {
     return context.fonts.OpenFont(SAMPLE_FONT);
 }
 
+std::string UiTestFile::ErrorLine() const {
+    if (loaded) {
+        return std::string();
+    }
+    const uiLoadError& error = context.LoadError();
+    return ::ErrorLine(fileName, error.line,
+                       error.cause.empty() ? error.message : error.message + " (" + error.cause + ")");
+}
+
 bool UiTestFile::PrintDiagnostics(bool errorsOnly) {
     if (!errorsOnly) {
         for (const std::string& problem : loadProblems) {
@@ -58,9 +68,7 @@ bool UiTestFile::PrintDiagnostics(bool errorsOnly) {
     }
     loadProblems.clear();
     if (!loaded) {
-        const uiLoadError& error = context.LoadError();
-        PrintError(fileName, error.line,
-                   error.cause.empty() ? error.message : error.message + " (" + error.cause + ")");
+        std::fprintf(stderr, "%s\n", ErrorLine().c_str());
     }
     const std::vector<std::string> frameProblems = TakeProblems();
     if (!errorsOnly) {

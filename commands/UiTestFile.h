@@ -28,6 +28,9 @@ public:
     // once its failure has been logged.
     std::unique_ptr<uiFont> OpenSampleFont();
 
+    // "FILE:LINE: error: MESSAGE (cause)" for the error that stopped the load; empty when the
+    // whole file was read.
+    std::string ErrorLine() const;
     // Prints the problems collected so far, in order: the load's warnings (unless errorsOnly),
     // its error in its place with the cause in parentheses, then the warnings of the frames.
     // True when the load had an error.

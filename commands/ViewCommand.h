@@ -2,10 +2,13 @@
 // window, reloaded on every change with --watch.
 #pragma once
 
+#include "InputKind.h"
+
 #include <string>
 
 struct ViewOptions {
     std::string file;
+    InputKind input = InputKind::Ui;
     bool watch = false;
     // The application log's file; empty for none.
     std::string logFile;

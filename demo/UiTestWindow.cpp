@@ -4,6 +4,7 @@
 #include "Sleep.h"
 #include "TestWindow.h"
 #include "UiTestScene.h"
+#include "WidgetInput.h"
 #include "uiContext.h"
 #include "uiFont.h"
 
@@ -33,38 +34,8 @@ void UiTestDisplay() {
     SleepMilliseconds(FRAME_PAUSE_MS);
 }
 
-// The input callbacks only hand their events to the widget runtime, mouse positions moved from
-// window pixels into the picture.
-
-void ToPicture(int& x, int& y) {
-    WindowToPicture(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT), x, y);
-}
-
-void UiTestKeyboard(unsigned char key, int /*x*/, int /*y*/) {
-    if (context != nullptr) {
-        context->KeyPressed(key, glutGetModifiers());
-    }
-}
-
-void UiTestMouse(int button, int state, int x, int y) {
-    ToPicture(x, y);
-    if (context != nullptr) {
-        context->MouseButton(button, state, x, y);
-    }
-}
-
-void UiTestMotion(int x, int y) {
-    ToPicture(x, y);
-    if (context != nullptr) {
-        context->MouseDragged(x, y);
-    }
-}
-
-void UiTestPassiveMotion(int x, int y) {
-    ToPicture(x, y);
-    if (context != nullptr) {
-        context->MouseMoved(x, y);
-    }
+uiContext* CurrentContext() {
+    return context;
 }
 
 // Runs as the window closes, while its GL context is still current, so the fonts' textures go
@@ -84,10 +55,7 @@ void RunUiTestWindow(int argc, char** argv) {
         return;
     }
     glutDisplayFunc(UiTestDisplay);
-    glutKeyboardFunc(UiTestKeyboard);
-    glutMouseFunc(UiTestMouse);
-    glutMotionFunc(UiTestMotion);
-    glutPassiveMotionFunc(UiTestPassiveMotion);
+    ForwardInputTo(CurrentContext);
 
     // Fonts and the context's font table create GL textures: the window's GL context exists now.
     sampleFont = new (std::nothrow) uiFont("default.krf");

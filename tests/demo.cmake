@@ -8,3 +8,4 @@ add_drev_test(SampleUiFileTest SOURCES unit/SampleUiFileTest.cpp LIBS vanui drev
 target_compile_definitions(SampleUiFileTest PRIVATE DREV_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
 add_drev_e2e_test(e2e_ui_window uiwindow_test.py)
 add_drev_e2e_test(e2e_window_return window_return_test.py)
+add_drev_test(ErrorBandTest SOURCES unit/ErrorBandTest.cpp LIBS drev_demo_scenes drev_gl_recorder)

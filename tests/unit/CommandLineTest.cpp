@@ -50,14 +50,14 @@ TEST(CommandLineTest, RenderDefaultsAndEveryOption) {
     EXPECT_EQ(plain.render.tolerance, 3);
     EXPECT_EQ(plain.render.maxPixels, 0);
 
-    EXPECT_EQ(plain.render.input, RenderInput::Ui);
+    EXPECT_EQ(plain.render.input, InputKind::Ui);
 
     const CommandLine full =
         Parse({"render", "-o", "o.png", "my.v2/f.UI", "--at", "0", "--size", "1x8192", "--scene", "--compare",
                "g.png", "--tolerance", "0", "--max-pixels", "12", "--update"});
     ASSERT_EQ(full.choice, CommandChoice::Render) << full.error;
     EXPECT_EQ(full.render.file, "my.v2/f.UI");
-    EXPECT_EQ(full.render.input, RenderInput::Ui);
+    EXPECT_EQ(full.render.input, InputKind::Ui);
     EXPECT_EQ(full.render.atMs, 0);
     EXPECT_EQ(full.render.width, 1);
     EXPECT_EQ(full.render.height, 8192);
@@ -69,7 +69,7 @@ TEST(CommandLineTest, RenderDefaultsAndEveryOption) {
 
     const CommandLine font = Parse({"render", "data/Default.KRF", "-o", "font.png", "--size", "400x300"});
     ASSERT_EQ(font.choice, CommandChoice::Render) << font.error;
-    EXPECT_EQ(font.render.input, RenderInput::Font);
+    EXPECT_EQ(font.render.input, InputKind::Font);
 }
 
 TEST(CommandLineTest, ViewTakesItsFileAndWatch) {
