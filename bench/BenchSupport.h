@@ -14,7 +14,7 @@
 bool EnterDataDirectory();
 
 // A timer that reads whatever the benchmark last set.
-class ManualTimer : public Timer {
+class ManualTimer : public drev::Timer {
 public:
     long double Elapsed() override { return seconds; }
     void Restart() override { seconds = 0.0L; }

@@ -11,6 +11,8 @@
 
 #include <cstdio>
 
+using namespace drev;
+
 namespace {
 
 const LargeUiShape SHAPE;

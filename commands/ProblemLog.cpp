@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace drev;
+
 namespace {
 
 const char* const WARNING_PREFIX = "Warning:";

@@ -4,7 +4,7 @@
 
 #include "Timer.h"
 
-class VirtualTimer : public Timer {
+class VirtualTimer : public drev::Timer {
 public:
     void SetMilliseconds(double milliseconds) { seconds = static_cast<long double>(milliseconds) / 1000.0L; }
     long double Elapsed() override { return seconds; }

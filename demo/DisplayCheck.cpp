@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace drev;
+
 bool IsGlutOption(const char* argument) {
     static const char* const OPTIONS[] = {"-display", "-geometry", "-iconic", "-direct", "-indirect", "-gldebug", "-sync"};
     for (const char* option : OPTIONS) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using namespace drev;
+
 namespace {
 
 bool glutReady = false;

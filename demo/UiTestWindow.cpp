@@ -11,6 +11,8 @@
 #include <GL/freeglut.h>
 #include <new>
 
+using namespace drev;
+
 namespace {
 
 const char* const TITLE = "DREV vanui test";

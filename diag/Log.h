@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace drev {
+
 enum LogType {
     LOG_TYPE_DEBUG = 0,
     LOG_TYPE_RECORD = 1,
@@ -42,3 +44,5 @@ void Log(int type, const char* format, ...) __attribute__((format(printf, 2, 3))
 // The names of modes and types, or null for values outside their tables.
 const char* LogModeName(int mode);
 const char* LogTypeName(int type);
+
+} // namespace drev

@@ -8,6 +8,8 @@
 #include <ctime>
 #include <new>
 
+namespace drev {
+
 namespace {
 
 const char* const TYPE_LABELS[] = {"DEBUG   ", "RECORD  ", "ERROR   ", "CRITICAL", "INTERNAL"};
@@ -186,3 +188,5 @@ const char* LogModeName(int mode) {
 const char* LogTypeName(int type) {
     return (type >= LOG_TYPE_DEBUG && type <= LOG_TYPE_INTERNAL) ? TYPE_NAMES[type] : nullptr;
 }
+
+} // namespace drev

@@ -9,6 +9,8 @@
 #include <cstdarg>
 #include <string>
 
+namespace drev {
+
 class Logger {
 public:
     static constexpr int FILE_NAME_LENGTH = 25;
@@ -47,3 +49,5 @@ private:
     int threshold = 3;
     int mode = 0;
 };
+
+} // namespace drev

@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+namespace drev {
+
 bool QueryPerformanceFrequency(int64_t* ticksPerSecond) {
     *ticksPerSecond = 1000000000;
     return true;
@@ -15,3 +17,5 @@ bool QueryPerformanceCounter(int64_t* ticks) {
     *ticks = static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
     return true;
 }
+
+} // namespace drev

@@ -5,5 +5,9 @@
 
 #include <cstdint>
 
+namespace drev {
+
 bool QueryPerformanceFrequency(int64_t* ticksPerSecond);
 bool QueryPerformanceCounter(int64_t* ticks);
+
+} // namespace drev

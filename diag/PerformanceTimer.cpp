@@ -4,6 +4,8 @@
 
 #include <new>
 
+namespace drev {
+
 PerformanceTimer::PerformanceTimer() {
     QueryPerformanceFrequency(&frequency);
     Restart();
@@ -22,3 +24,5 @@ long double PerformanceTimer::Elapsed() {
 Timer* CreateTimer() {
     return new (std::nothrow) PerformanceTimer();
 }
+
+} // namespace drev

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace drev {
+
 class PerformanceTimer : public Timer {
 public:
     PerformanceTimer();
@@ -18,3 +20,5 @@ private:
 
 // A new performance timer owned by the caller, or null when it can't be allocated.
 Timer* CreateTimer();
+
+} // namespace drev

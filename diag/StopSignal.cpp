@@ -5,6 +5,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace drev {
+
 namespace {
 
 const int STOP_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP};
@@ -55,3 +57,5 @@ int StopSignalNumber() {
 int StopSignalDescriptor() {
     return wakePipe[0];
 }
+
+} // namespace drev

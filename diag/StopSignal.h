@@ -10,6 +10,8 @@
 // in its usual mode; the key test turns that off, and Ctrl-C is then a key like any other.
 #pragma once
 
+namespace drev {
+
 // Catches the stop signals from now on. Without a pipe (none could be made) the signals are still
 // caught; StopSignalDescriptor() is then -1 and waits notice a signal through EINTR only.
 void InstallStopSignals();
@@ -20,3 +22,5 @@ int StopSignalNumber();
 // A descriptor that becomes readable when a stop signal comes and stays readable for the rest of
 // the run, to wait on together with other descriptors (poll); -1 before InstallStopSignals.
 int StopSignalDescriptor();
+
+} // namespace drev

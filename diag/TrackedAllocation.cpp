@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <new>
 
+namespace drev {
 namespace {
 
 bool traceOn = false;
@@ -82,33 +83,36 @@ void FailNothrowAllocationAfter(int granted) {
     nothrowGrantsBeforeFailure = granted;
 }
 
+} // namespace drev
+
+// The global operators, outside the program's namespace as the language requires.
 void* operator new(std::size_t size) {
-    return AllocateOrThrow(size);
+    return drev::AllocateOrThrow(size);
 }
 void* operator new[](std::size_t size) {
-    return AllocateOrThrow(size);
+    return drev::AllocateOrThrow(size);
 }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return AllocateNothrow(size);
+    return drev::AllocateNothrow(size);
 }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return AllocateNothrow(size);
+    return drev::AllocateNothrow(size);
 }
 void operator delete(void* block) noexcept {
-    Release(block);
+    drev::Release(block);
 }
 void operator delete[](void* block) noexcept {
-    Release(block);
+    drev::Release(block);
 }
 void operator delete(void* block, std::size_t) noexcept {
-    Release(block);
+    drev::Release(block);
 }
 void operator delete[](void* block, std::size_t) noexcept {
-    Release(block);
+    drev::Release(block);
 }
 void operator delete(void* block, const std::nothrow_t&) noexcept {
-    Release(block);
+    drev::Release(block);
 }
 void operator delete[](void* block, const std::nothrow_t&) noexcept {
-    Release(block);
+    drev::Release(block);
 }

@@ -6,6 +6,8 @@
 // creation the program tests for failure are made with new (std::nothrow) and checked for null.
 #pragma once
 
+namespace drev {
+
 void SetAllocationTrace(bool on);
 int LiveBlockCount();
 
@@ -13,3 +15,5 @@ int LiveBlockCount();
 // further nothrow allocations. A negative count cancels a failure not yet made. The program
 // never calls it; tests use it to reach the paths that handle a failed allocation.
 void FailNothrowAllocationAfter(int granted);
+
+} // namespace drev

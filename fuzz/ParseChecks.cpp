@@ -12,6 +12,8 @@
 #include <sstream>
 #include <vector>
 
+using namespace drev;
+
 namespace {
 
 // Collects what is written to std::cerr while it lives.

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <utility>
 
+namespace drev {
+
 namespace {
 
 constexpr float PI = 3.1415927f;
@@ -127,3 +129,5 @@ bool Hash::GetColor(const std::string& key, PackedColor& color) const {
     color = PackedColor(rgb[0], rgb[1], rgb[2]);
     return true;
 }
+
+} // namespace drev

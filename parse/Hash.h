@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+namespace drev {
+
 class Value;
 struct PackedColor;
 
@@ -54,3 +56,5 @@ public:
 private:
     Entries entries;
 };
+
+} // namespace drev

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace drev {
+
 namespace {
 
 // A character as a person can find it in a text editor.
@@ -68,3 +70,5 @@ std::string LexicalError::Reason() const {
     }
     return message;
 }
+
+} // namespace drev

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace drev {
+
 enum class LexicalProblem {
     None,
     BadCharacterInStream,
@@ -27,3 +29,5 @@ struct LexicalError {
     // "Bad character in stream: '+' cannot start a number".
     std::string Reason() const;
 };
+
+} // namespace drev

@@ -1,5 +1,7 @@
 #include "PackedColor.h"
 
+namespace drev {
+
 namespace {
 
 // Clamps a real channel to 0..1 and scales it to a byte. A NaN counts as 0.
@@ -97,3 +99,5 @@ bool ParseColor(const std::string& text, PackedColor& color) {
     }
     return false;
 }
+
+} // namespace drev

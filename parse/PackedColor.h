@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+namespace drev {
+
 struct PackedColor {
     static const PackedColor White;
     static const PackedColor Black;
@@ -31,3 +33,5 @@ bool operator!=(const PackedColor& a, const PackedColor& b);
 
 // Reads a colour from its text form; false, with color unchanged, for any other text.
 bool ParseColor(const std::string& text, PackedColor& color);
+
+} // namespace drev

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace drev {
+
 namespace {
 
 // Counts one level of nesting for the life of an array or hash being read.
@@ -100,3 +102,5 @@ bool Parser::Open(int openKind) {
     }
     return true;
 }
+
+} // namespace drev

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+namespace drev {
+
 class Parser {
 public:
     static constexpr int MAX_DEPTH = 256;
@@ -28,3 +30,5 @@ private:
     Tokenizer& tokenizer;
     int depth = 0;
 };
+
+} // namespace drev

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <iostream>
 
+namespace drev {
+
 namespace {
 
 constexpr int END_OF_INPUT = -1;
@@ -301,3 +303,5 @@ int Tokenizer::Fail(LexicalProblem problem) {
     }
     return TOKEN_ERROR;
 }
+
+} // namespace drev

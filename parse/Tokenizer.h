@@ -12,6 +12,8 @@
 #include <istream>
 #include <string>
 
+namespace drev {
+
 enum TokenType {
     TOKEN_NAME = 0,
     TOKEN_STRING = 1,
@@ -84,3 +86,5 @@ private:
     bool quiet = false;
     LexicalError lastError;
 };
+
+} // namespace drev

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace drev {
+
 Value::Value(int kind) : kind(kind) {}
 
 Value::~Value() = default;
@@ -35,3 +37,5 @@ std::unique_ptr<Value> Value::MakeHash(Hash&& entries) {
     value->hash = std::move(entries);
     return value;
 }
+
+} // namespace drev

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace drev {
+
 enum ValueKind {
     VALUE_NUMBER = 0,
     VALUE_STRING = 1,
@@ -53,3 +55,5 @@ private:
     ValueArray array;
     Hash hash;
 };
+
+} // namespace drev

@@ -12,6 +12,8 @@
 #include <cctype>
 #include <cstring>
 
+using namespace drev;
+
 namespace {
 
 constexpr int LANGUAGE_CHOICE_CODE = 5;

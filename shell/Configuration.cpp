@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace drev;
+
 namespace {
 
 // The longest decimal form of a double needs 17 significant digits.

@@ -7,6 +7,8 @@
 #include <cstdarg>
 #include <poll.h>
 
+using namespace drev;
+
 Console::Console(std::FILE* in, std::FILE* out) : in(in), out(out) {
     if (fileno(in) >= 0) {
         std::setvbuf(in, nullptr, _IONBF, 0);

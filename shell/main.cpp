@@ -15,6 +15,8 @@
 #include "StopSignal.h"
 #include "TextTables.h"
 
+using namespace drev;
+
 int main(int argc, char** argv) {
     if (argc > 1 && !IsGlutOption(argv[1])) {
         return RunAuthorCommand(argc, argv);

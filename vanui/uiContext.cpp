@@ -3,6 +3,8 @@
 #include "Log.h"
 #include "PerformanceTimer.h"
 
+using namespace drev;
+
 // Members are built in declaration order: windows, the two colour tables, the timer, the
 // clock and last the font table, whose fonts create GL textures.
 uiContext::uiContext() : uiContext(uiContextSettings()) {}

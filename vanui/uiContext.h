@@ -18,7 +18,9 @@
 #include <string>
 #include <vector>
 
+namespace drev {
 class Hash;
+}
 
 // How a context finds its fonts and reports lexical errors. The defaults are the console
 // bench's: font files opened by their names in the working directory, lexical errors written
@@ -65,19 +67,19 @@ public:
     // Section readers, called by Parse.
     // Applies the fourteen colour entries in index order up to the first missing or bad one.
     // Returns 14 when the table was complete, else 0 (the entries before the bad one stay).
-    int FillColorTable(const Hash& table);
+    int FillColorTable(const drev::Hash& table);
     // Tries all five font entries; count receives the number of fonts loaded. True when all
     // five were present and loaded.
-    bool FillFontTable(const Hash& table, int& count);
+    bool FillFontTable(const drev::Hash& table, int& count);
     // Makes the item's widget and links it under its parent. False only when the parent is
     // not a top-level window; an item that makes no widget is logged and skipped.
     bool ParseItem(const std::string& typeName, const std::string& itemName, const std::string& parentName,
-                   const Hash& settings);
+                   const drev::Hash& settings);
     // Copies the keys of a Style block over the widget's style. Always true.
-    static bool ApplyStyle(uiWidget& widget, const Hash& block);
+    static bool ApplyStyle(uiWidget& widget, const drev::Hash& block);
     // Gives the widget a new animation record filled from an Animation block. False when the
     // record could not be allocated; the widget then keeps no animation.
-    static bool ApplyAnimation(uiWidget& widget, const Hash& block);
+    static bool ApplyAnimation(uiWidget& widget, const drev::Hash& block);
 
     // The first top-level window with the name (case-sensitive), or null.
     uiGroup* FindWindow(const std::string& windowName) const;
@@ -86,7 +88,7 @@ public:
     uiWidget* FindWidget(const std::string& widgetName) const;
 
     // Replaces the animation clock's timer (tests use a controllable one).
-    void SetTimer(std::unique_ptr<Timer> newTimer);
+    void SetTimer(std::unique_ptr<drev::Timer> newTimer);
 
     // Once per frame: advances the animation clock (0 on the first tick after a start or a
     // ResetClock, then milliseconds of the timer) and updates, and so draws, every visible
@@ -121,7 +123,7 @@ public:
     std::vector<std::unique_ptr<uiGroup>> windows;
     uiColorTable colorTable;
     uiColorTable workColors;
-    std::unique_ptr<Timer> timer;
+    std::unique_ptr<drev::Timer> timer;
     double clockMs = 0.0;
     double clockStart = 0.0;
     bool clockStarted = false;

@@ -14,6 +14,8 @@
 #include <fstream>
 #include <new>
 
+using namespace drev;
+
 namespace {
 
 // The parent name of top-level windows; the tree's root is not an object.

@@ -7,6 +7,8 @@
 
 #include "Log.h"
 
+using namespace drev;
+
 namespace {
 
 // Per-frame traces: one below LOG_TYPE_DEBUG, so never written.

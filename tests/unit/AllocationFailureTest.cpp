@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace drev;
+
 namespace {
 
 class AllocationFailureTest : public UiLoaderTestBase {

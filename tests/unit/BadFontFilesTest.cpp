@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+using namespace drev;
+
 namespace {
 
 class BadFontFilesTest : public FontTestBase {};

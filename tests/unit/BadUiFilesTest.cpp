@@ -6,6 +6,8 @@
 #include "Timer.h"
 #include "UiLoaderTestSupport.h"
 
+using namespace drev;
+
 namespace {
 
 class SteppedTimer : public Timer {

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace drev;
+
 namespace {
 
 class ConfigurationTest : public ::testing::Test {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace drev;
+
 namespace {
 
 // The band's rectangle: glRectf's four arguments.

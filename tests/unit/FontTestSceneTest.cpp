@@ -9,6 +9,8 @@
 
 #include <vector>
 
+using namespace drev;
+
 namespace {
 
 // The top edge of every glyph quad, in drawing order, with repeats of the same line removed.

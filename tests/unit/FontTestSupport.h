@@ -18,8 +18,8 @@
 class FontTestBase : public ::testing::Test {
 protected:
     FontTestBase() {
-        InitLog();
-        SetLogThreshold(LOG_TYPE_DEBUG);
+        drev::InitLog();
+        drev::SetLogThreshold(drev::LOG_TYPE_DEBUG);
         logStart = ReadFileLines("app.log").size();
         RecordingGL::Reset();
     }

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+using namespace drev;
+
 namespace {
 
 class HashLookupTest : public ::testing::Test {

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+using namespace drev;
+
 namespace {
 
 class LogTest : public ::testing::Test {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+using namespace drev;
+
 void PrintTo(const PackedColor& c, std::ostream* out) {
     *out << int(c.red) << ", " << int(c.green) << ", " << int(c.blue) << ", " << int(c.alpha);
 }

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+using namespace drev;
+
 namespace {
 
 TEST(PerformanceTimerTest, ReadingsStartNearZeroAndNeverDecrease) {

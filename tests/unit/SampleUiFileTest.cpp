@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+using namespace drev;
+
 namespace {
 
 const char* const DATA_FILES[] = {"vantora.ui", "default.krf", "label.krf", "text.krf",

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+using namespace drev;
+
 namespace {
 
 // A tokenizer over a text, with what it writes to standard error captured.

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <new>
 
+using namespace drev;
+
 // The impossible request below must come back as null rather than end the test under ASan.
 extern "C" const char* __asan_default_options() {
     return "allocator_may_return_null=1";

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+using namespace drev;
+
 namespace {
 
 class UiLoaderStructureTest : public UiLoaderTestBase {};

@@ -35,9 +35,9 @@ protected:
     UiLoaderTestBase() {
         RecordingGL::Reset();
         WriteTestFont("default.krf", "Default");
-        InitLog();
-        SetLogMode(LOG_MODE_VERBOSE);
-        SetLogThreshold(LOG_TYPE_DEBUG);
+        drev::InitLog();
+        drev::SetLogMode(drev::LOG_MODE_VERBOSE);
+        drev::SetLogThreshold(drev::LOG_TYPE_DEBUG);
         context = std::make_unique<uiContext>();
     }
 

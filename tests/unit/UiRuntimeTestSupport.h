@@ -9,7 +9,7 @@
 #include <vector>
 
 // Reads whatever the test last stored.
-class ManualTimer : public Timer {
+class ManualTimer : public drev::Timer {
 public:
     explicit ManualTimer(const long double& seconds) : seconds(seconds) {}
     long double Elapsed() override { return seconds; }

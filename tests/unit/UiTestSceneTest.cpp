@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace drev;
+
 namespace {
 
 // Each case runs in its own directory with a font of line height 16 and 8-pixel glyphs for

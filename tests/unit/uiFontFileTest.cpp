@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <sys/stat.h>
 
+using namespace drev;
+
 namespace {
 
 using Lines = std::vector<std::string>;

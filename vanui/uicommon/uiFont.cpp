@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <fstream>
 
+using namespace drev;
+
 namespace {
 
 const float SLANT_FACTOR = 0.25f;

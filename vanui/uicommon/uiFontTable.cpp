@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <new>
 
+using namespace drev;
+
 namespace {
 
 const char* const DEFAULT_FONT_FILE = "default.krf";
