@@ -15,11 +15,10 @@ bool EnterDataDirectory() {
 
 std::unique_ptr<uiContext> MakeGeneratedContext(const LargeUiShape& shape, ManualTimer*& timer) {
     auto context = std::make_unique<uiContext>();
-    context->screenWidth = 800;
-    context->screenHeight = 600;
+    context->SetDrawingArea(800, 600);
     auto manual = std::make_unique<ManualTimer>();
     timer = manual.get();
-    context->SetTimer(std::move(manual));
+    context->SetClock(std::move(manual));
     const std::string text = MakeLargeUiText(shape);
     MemoryStream input(text);
     if (!context->Parse(input, "generated.ui")) {

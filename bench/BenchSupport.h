@@ -3,8 +3,7 @@
 #pragma once
 
 #include "LargeUiFile.h"
-#include "Timer.h"
-#include "uiContext.h"
+#include <vanui/uiContext.h>
 
 #include <memory>
 #include <string>
@@ -13,13 +12,12 @@
 // that the font table finds "default.krf". False (with a message) when it cannot.
 bool EnterDataDirectory();
 
-// A timer that reads whatever the benchmark last set.
-class ManualTimer : public drev::Timer {
+// A clock that reads whatever the benchmark last set.
+class ManualTimer : public uiClock {
 public:
-    long double Elapsed() override { return seconds; }
-    void Restart() override { seconds = 0.0L; }
+    double Seconds() override { return seconds; }
 
-    long double seconds = 0.0L;
+    double seconds = 0.0;
 };
 
 // A context with an 800 x 600 drawing area, the generated tree parsed into it and a manual

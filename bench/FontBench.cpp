@@ -2,7 +2,7 @@
 // every call, so that the numbers are the toolkit's own CPU time and no driver's.
 #include "BenchSupport.h"
 #include "RecordingGL.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <benchmark/benchmark.h>
 

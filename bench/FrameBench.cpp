@@ -134,13 +134,12 @@ int main(int argc, char** argv) {
     frameScene.context = std::make_unique<uiContext>();
     auto timer = std::make_unique<ManualTimer>();
     frameScene.timer = timer.get();
-    frameScene.context->SetTimer(std::move(timer));
+    frameScene.context->SetClock(std::move(timer));
     if (!frameScene.font->IsLoaded() || !frameScene.context->LoadUiFile("vantora.ui")) {
         std::fprintf(stderr, "default.krf or vantora.ui did not load\n");
         return 1;
     }
-    frameScene.context->screenWidth = 800;
-    frameScene.context->screenHeight = 600;
+    frameScene.context->SetDrawingArea(800, 600);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -90,7 +90,7 @@ void BM_LoadUiFile(benchmark::State& state) {
         state.ResumeTiming();
         const bool loaded = context->LoadUiFile(file.path);
         state.PauseTiming();
-        if (!loaded || context->windows.size() != static_cast<size_t>(SHAPE.windows)) {
+        if (!loaded || context->Windows().size() != static_cast<size_t>(SHAPE.windows)) {
             state.SkipWithError("the generated UI file did not load");
             return;
         }

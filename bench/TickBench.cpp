@@ -52,16 +52,15 @@ void BM_TickSampleUi(benchmark::State& state) {
     auto context = std::make_unique<uiContext>();
     auto timer = std::make_unique<ManualTimer>();
     ManualTimer* clock = timer.get();
-    context->SetTimer(std::move(timer));
+    context->SetClock(std::move(timer));
     if (!context->LoadUiFile("vantora.ui")) {
         state.SkipWithError("vantora.ui did not load");
         return;
     }
-    context->screenWidth = 800;
-    context->screenHeight = 600;
+    context->SetDrawingArea(800, 600);
     for (int frame = 0; frame < 100; ++frame) {
         context->Tick();
-        clock->seconds += 0.055L;
+        clock->seconds += 0.055;
     }
     RecordingGL::SetDiscard(false);
     RecordingGL::Reset();
@@ -73,15 +72,15 @@ void BM_TickSampleUi(benchmark::State& state) {
     int frame = 0;
     for (auto _ : state) {
         context->Tick();
-        clock->seconds += 0.055L;
+        clock->seconds += 0.055;
         if (++frame == 200) {
             frame = 0;
             context->ResetClock();
         }
     }
     int widgets = 0;
-    for (const std::unique_ptr<uiGroup>& window : context->windows) {
-        widgets += 1 + static_cast<int>(window->children.size());
+    for (const std::unique_ptr<uiGroup>& window : context->Windows()) {
+        widgets += 1 + static_cast<int>(window->Children().size());
     }
     state.counters["widgets"] = widgets;
 }

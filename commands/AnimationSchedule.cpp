@@ -1,6 +1,6 @@
 #include "AnimationSchedule.h"
 
-#include "uiContext.h"
+#include <vanui/uiContext.h>
 
 #include <algorithm>
 
@@ -14,13 +14,13 @@ struct Phase {
 
 // Visits every animation of the tree, windows first, each before its children.
 template <typename Visit> void ForEachAnimation(const uiContext& context, Visit visit) {
-    for (const std::unique_ptr<uiGroup>& window : context.windows) {
-        if (window->animation) {
-            visit(*window->animation);
+    for (const std::unique_ptr<uiGroup>& window : context.Windows()) {
+        if (window->Animation() != nullptr) {
+            visit(*window->Animation());
         }
-        for (const std::unique_ptr<uiWidget>& child : window->children) {
-            if (child->animation) {
-                visit(*child->animation);
+        for (const std::unique_ptr<uiWidget>& child : window->Children()) {
+            if (child->Animation() != nullptr) {
+                visit(*child->Animation());
             }
         }
     }

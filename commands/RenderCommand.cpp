@@ -9,7 +9,7 @@
 #include "ProblemLog.h"
 #include "UiTestFile.h"
 #include "UiTestScene.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <GL/gl.h>
 

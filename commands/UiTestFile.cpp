@@ -24,11 +24,10 @@ uiContextSettings SettingsFor(const std::string& fileName) {
 UiTestFile::UiTestFile(const std::string& fileName) : fileName(fileName), context(SettingsFor(fileName)) {
     std::unique_ptr<VirtualTimer> timer(new (std::nothrow) VirtualTimer());
     clock = timer.get();
-    context.SetTimer(std::move(timer));
+    context.SetClock(std::move(timer));
     loaded = context.LoadUiFile(fileName);
-    context.screenWidth = UI_TEST_WIDTH;
-    context.screenHeight = UI_TEST_HEIGHT;
-    context.focus = context.FindWidget(FOCUS_WIDGET);
+    context.SetDrawingArea(UI_TEST_WIDTH, UI_TEST_HEIGHT);
+    context.SetFocus(context.FindWidget(FOCUS_WIDGET));
 
     // The load's error and the message that caused it are printed as one error line.
     loadProblems = TakeProblems();
@@ -48,7 +47,7 @@ void UiTestFile::SetClock(double milliseconds) {
 }
 
 std::unique_ptr<uiFont> UiTestFile::OpenSampleFont() {
-    return context.fonts.OpenFont(SAMPLE_FONT);
+    return context.Fonts().OpenFont(SAMPLE_FONT);
 }
 
 std::string UiTestFile::ErrorLine() const {

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "VirtualTimer.h"
-#include "uiContext.h"
+#include <vanui/uiContext.h>
 
 #include <memory>
 #include <string>

@@ -11,7 +11,7 @@
 #include "UiTestFile.h"
 #include "UiTestScene.h"
 #include "WidgetInput.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <GL/freeglut.h>
 
@@ -56,7 +56,7 @@ void LoadUi() {
     next->PrintDiagnostics(false);
     view->error = next->ErrorLine();
     std::vector<std::string> watched{view->options.file};
-    const std::vector<std::string>& fonts = next->Context().fonts.TriedPaths();
+    const std::vector<std::string>& fonts = next->Context().Fonts().TriedPaths();
     watched.insert(watched.end(), fonts.begin(), fonts.end());
     view->watch.Watch(watched);
     if (next->Loaded() || !view->ui) {

@@ -1,8 +1,8 @@
 #include "ErrorBand.h"
 
 #include "UiTestScene.h"
-#include "uiColor.h"
-#include "uiFont.h"
+#include <vanui/uiColor.h>
+#include <vanui/uiFont.h>
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 #include "FontTestScene.h"
 
-#include "uiColor.h"
-#include "uiFont.h"
+#include <vanui/uiColor.h>
+#include <vanui/uiFont.h>
 
 #include <GL/gl.h>
 #include <string>

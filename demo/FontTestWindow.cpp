@@ -2,7 +2,7 @@
 
 #include "FontTestScene.h"
 #include "TestWindow.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <GL/freeglut.h>
 #include <new>

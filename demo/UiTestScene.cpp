@@ -1,8 +1,8 @@
 #include "UiTestScene.h"
 
-#include "uiColor.h"
-#include "uiContext.h"
-#include "uiFont.h"
+#include <vanui/uiColor.h>
+#include <vanui/uiContext.h>
+#include <vanui/uiFont.h>
 
 #include <GL/gl.h>
 

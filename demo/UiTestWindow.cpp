@@ -5,8 +5,8 @@
 #include "TestWindow.h"
 #include "UiTestScene.h"
 #include "WidgetInput.h"
-#include "uiContext.h"
-#include "uiFont.h"
+#include <vanui/uiContext.h>
+#include <vanui/uiFont.h>
 
 #include <GL/freeglut.h>
 #include <new>
@@ -70,9 +70,8 @@ void RunUiTestWindow(int argc, char** argv) {
     } else {
         // Whatever the file built is shown; the loader has logged what went wrong.
         context->LoadUiFile("vantora.ui");
-        context->screenWidth = UI_TEST_WIDTH;
-        context->screenHeight = UI_TEST_HEIGHT;
-        context->focus = context->FindWidget("Label6");
+        context->SetDrawingArea(UI_TEST_WIDTH, UI_TEST_HEIGHT);
+        context->SetFocus(context->FindWidget("Label6"));
     }
     RunTestWindow(UiTestClose);
 }

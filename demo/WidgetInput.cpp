@@ -1,7 +1,7 @@
 #include "WidgetInput.h"
 
 #include "UiTestScene.h"
-#include "uiContext.h"
+#include <vanui/uiContext.h>
 
 #include <GL/freeglut.h>
 

@@ -3,7 +3,7 @@
 // nothing. The bytes go to a file in a private temporary directory (the font reads files by
 // name); the recording GL runs in its discard mode and nothing is logged.
 #include "RecordingGL.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <cstdint>
 #include <cstdio>

@@ -3,9 +3,10 @@
 // child linked to its window and every widget to the context. The recording GL runs in its
 // discard mode; the fonts come from "default.krf" in the working directory, which the target
 // writes when it is missing and then removes at exit. Nothing is logged.
+#include "uiWidgetInternals.h"
 #include "KrfWriter.h"
 #include "RecordingGL.h"
-#include "uiContext.h"
+#include <vanui/uiContext.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,12 +40,12 @@ void WriteDefaultFont() {
 }
 
 void CheckTree(const uiContext& context) {
-    for (const std::unique_ptr<uiGroup>& window : context.windows) {
-        if (window->parent != nullptr || window->context != &context) {
+    for (const std::unique_ptr<uiGroup>& window : context.Windows()) {
+        if (window->Parent() != nullptr || uiWidgetInternals::Context(*window) != &context) {
             Fail("window wrongly linked");
         }
-        for (const std::unique_ptr<uiWidget>& child : window->children) {
-            if (child->parent != window.get() || child->context != &context) {
+        for (const std::unique_ptr<uiWidget>& child : window->Children()) {
+            if (child->Parent() != window.get() || uiWidgetInternals::Context(*child) != &context) {
                 Fail("child wrongly linked");
             }
         }

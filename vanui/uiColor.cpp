@@ -1,4 +1,4 @@
-#include "uiColor.h"
+#include <vanui/uiColor.h>
 
 uiColor::uiColor(float red, float green, float blue, float alpha) : r(red), g(green), b(blue), a(alpha) {}
 

@@ -1,4 +1,4 @@
-#include "uiColorTable.h"
+#include <vanui/uiColorTable.h>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "uiGroup.h"
+#include <vanui/uiGroup.h>
 
 void uiGroup::Update(const double& clock) {
     uiWidget::Update(clock);

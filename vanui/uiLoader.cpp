@@ -1,7 +1,4 @@
-// The UI file loader of uiContext: the section loop, the colour and font table sections and
-// the widget items with their Style and Animation blocks. Every problem is logged once, with
-// the file name and, for what the Tokenizer reads, the line; the first error ends the load.
-#include "uiContext.h"
+#include "uiLoader.h"
 
 #include "InputFile.h"
 #include "Log.h"
@@ -62,7 +59,7 @@ std::string FormatMessage(const char* format, ...) {
 void ReadInt(const Hash& block, const char* key, int& field) {
     float number = 0.0f;
     if (block.GetNumber(key, number)) {
-        field = TruncateToInt(number);
+        field = vanui::TruncateToInt(number);
     }
 }
 
@@ -70,14 +67,14 @@ void ReadInt(const Hash& block, const char* key, int& field) {
 // token. Each reader returns false after logging the error that ends the load.
 class SectionReader {
 public:
-    SectionReader(uiContext& context, Tokenizer& tokenizer, const std::string& fileName)
-        : context(context), tokenizer(tokenizer), parser(tokenizer), fileName(fileName) {}
+    SectionReader(uiLoader& loader, Tokenizer& tokenizer, const std::string& fileName)
+        : loader(loader), tokenizer(tokenizer), parser(tokenizer), fileName(fileName) {}
 
     bool Read() {
         sectionLine = tokenizer.TokenLine();
         const std::string typeName =
             tokenizer.TokenKind() == TOKEN_NAME ? tokenizer.TextValue() : std::string();
-        switch (uiContext::TypeCode(typeName)) {
+        switch (uiLoader::TypeCode(typeName)) {
         case UITYPE_FONTTABLE:
             return ReadFontTable();
         case UITYPE_COLORTABLE:
@@ -92,7 +89,7 @@ private:
     // error is always the first thing wrong: every reader stops at the error token.
     void Report(const char* problem) {
         const LexicalError& lexical = tokenizer.LastError();
-        context.FailLoad(tokenizer.LineNumber(),
+        loader.FailLoad(tokenizer.LineNumber(),
                          FormatMessage("UI file [%s] not correct: Tokenizer reports %s at line [%d]",
                                        fileName.c_str(), problem, tokenizer.LineNumber()),
                          lexical.problem == LexicalProblem::None ? std::string() : lexical.Reason());
@@ -119,7 +116,7 @@ private:
             return false;
         }
         int count = 0;
-        if (!context.FillFontTable(table->AsHash(), count)) {
+        if (!loader.FillFontTable(table->AsHash(), count)) {
             Log(LOG_TYPE_RECORD, "Warning: invalid entries found in UI file [%s] for uiFontTable ",
                 fileName.c_str());
         }
@@ -133,9 +130,9 @@ private:
         if (!table) {
             return false;
         }
-        const int count = context.FillColorTable(table->AsHash());
+        const int count = loader.FillColorTable(table->AsHash());
         if (count == 0) {
-            context.FailLoad(
+            loader.FailLoad(
                 sectionLine,
                 FormatMessage("UI file [%s] not correct: problem in ColorTable", fileName.c_str()),
                 std::string());
@@ -161,19 +158,19 @@ private:
         if (!settings) {
             return false;
         }
-        if (!context.ParseItem(typeName, itemName, parentName, settings->AsHash())) {
+        if (!loader.ParseItem(typeName, itemName, parentName, settings->AsHash())) {
             // ParseItem has logged and kept why it failed.
-            context.FailLoad(sectionLine,
+            loader.FailLoad(sectionLine,
                              FormatMessage("UI file [%s] not correct: problem in item [%s]>[%s:%s]",
                                            fileName.c_str(), parentName.c_str(), itemName.c_str(),
                                            typeName.c_str()),
-                             context.LoadError().cause);
+                             loader.Cause());
             return false;
         }
         return true;
     }
 
-    uiContext& context;
+    uiLoader& loader;
     Tokenizer& tokenizer;
     Parser parser;
     const std::string& fileName;
@@ -191,58 +188,29 @@ uiRectF ReadPlacement(const Hash& settings) {
     return placement;
 }
 
-void SetUpWidget(uiWidget& widget, uiContext& context, const std::string& itemName,
-                 const uiRectF& placement) {
-    widget.name = itemName;
-    widget.caption = itemName;
-    widget.valueText.SetText(itemName + VALUE_SUFFIX);
-    widget.SetRect(placement);
-    widget.colorTable = &context.colorTable;
-    widget.workColors = &context.workColors;
-    widget.context = &context;
-}
-
-// A widget made without a Style block takes the default look; a Style that is not a hash
-// leaves the look the widget was created with.
-void SetItemStyle(uiWidget& widget, const Hash& settings) {
-    const Value* block = settings.Find("Style");
-    if (block == nullptr) {
-        widget.style = UISTYLE_DEFAULT;
-    } else if (block->Kind() == VALUE_HASH) {
-        uiContext::ApplyStyle(widget, block->AsHash());
-    } else {
-        Log(LOG_TYPE_ERROR, "Wrong style parameters for widget [%s]", widget.name.c_str());
-    }
-}
-
-void SetItemAnimation(uiWidget& widget, const Hash& settings) {
-    const Value* block = settings.Find("Animation");
-    if (block == nullptr) {
-        return;
-    }
-    if (block->Kind() == VALUE_HASH) {
-        uiContext::ApplyAnimation(widget, block->AsHash());
-    } else {
-        Log(LOG_TYPE_ERROR, "Wrong animation parameters for widget [%s]", widget.name.c_str());
-    }
+// A child widget for the type codes of uiWindow, uiBevel, uiLabel and uiButton (the button
+// clickable); null for any other code. Top-level windows are uiGroup objects.
+bool MakesChild(int typeCode) {
+    return typeCode == UITYPE_WINDOW || typeCode == UITYPE_BEVEL || typeCode == UITYPE_LABEL ||
+           typeCode == UITYPE_BUTTON;
 }
 
 } // namespace
 
-bool uiContext::LoadUiFile(const std::string& fileName) {
+bool uiLoader::LoadFile(const std::string& fileName) {
     std::ifstream input;
-    if (!OpenInputFile(input, fileName)) {
-        loadError = uiLoadError{FormatMessage("The UI file [%s] was not found.", fileName.c_str()), 0, ""};
-        Log(LOG_TYPE_CRITICAL, "%s", loadError.message.c_str());
+    if (!vanui::OpenInputFile(input, fileName)) {
+        context.loadError = uiLoadError{FormatMessage("The UI file [%s] was not found.", fileName.c_str()), 0, ""};
+        Log(LOG_TYPE_CRITICAL, "%s", context.loadError.message.c_str());
         return false;
     }
     return Parse(input, fileName);
 }
 
-bool uiContext::Parse(std::istream& input, const std::string& fileName) {
-    loadError = uiLoadError();
+bool uiLoader::Parse(std::istream& input, const std::string& fileName) {
+    context.loadError = uiLoadError();
     Tokenizer tokenizer(input);
-    tokenizer.SetQuiet(quietLexicalErrors);
+    tokenizer.SetQuiet(context.quietLexicalErrors);
     SectionReader reader(*this, tokenizer, fileName);
     while (tokenizer.NextToken() != TOKEN_END) {
         if (!reader.Read()) {
@@ -252,12 +220,12 @@ bool uiContext::Parse(std::istream& input, const std::string& fileName) {
     return true;
 }
 
-void uiContext::FailLoad(int line, const std::string& message, const std::string& cause) {
-    loadError = uiLoadError{message, line, cause};
+void uiLoader::FailLoad(int line, const std::string& message, const std::string& cause) {
+    context.loadError = uiLoadError{message, line, cause};
     Log(LOG_TYPE_ERROR, "%s", message.c_str());
 }
 
-int uiContext::TypeCode(const std::string& typeName) {
+int uiLoader::TypeCode(const std::string& typeName) {
     for (const TypeName& type : TYPE_NAMES) {
         if (typeName == type.text) {
             return type.code;
@@ -266,25 +234,25 @@ int uiContext::TypeCode(const std::string& typeName) {
     return UITYPE_NONE;
 }
 
-int uiContext::FillColorTable(const Hash& table) {
+int uiLoader::FillColorTable(const Hash& table) {
     int count = 0;
     for (int index = 0; index < uiColorTable::ENTRY_COUNT; ++index) {
         float rgba[4];
         if (!table.GetVector4(uiColorTable::EntryName(index), rgba)) {
             return 0;
         }
-        colorTable.SetEntry(index, uiColor(rgba[0], rgba[1], rgba[2], rgba[3]));
+        context.colorTable.SetEntry(index, uiColor(rgba[0], rgba[1], rgba[2], rgba[3]));
         ++count;
     }
     return count;
 }
 
-bool uiContext::FillFontTable(const Hash& table, int& count) {
+bool uiLoader::FillFontTable(const Hash& table, int& count) {
     bool allGood = true;
     count = 0;
     for (const FontEntry& entry : FONT_ENTRIES) {
         std::string fontFile;
-        if (table.GetString(entry.key, fontFile) && fonts.LoadItem(entry.slot, fontFile)) {
+        if (table.GetString(entry.key, fontFile) && context.fonts.LoadItem(entry.slot, fontFile)) {
             ++count;
         } else {
             allGood = false;
@@ -296,26 +264,26 @@ bool uiContext::FillFontTable(const Hash& table, int& count) {
 // Only a window can be a parent, so a parent name is looked up among the top-level windows.
 // An item of a kind that has no widget at its place (a non-window under the root, a uiText or
 // an unknown type under a window) is skipped: none of its settings is read.
-bool uiContext::ParseItem(const std::string& typeName, const std::string& itemName,
+bool uiLoader::ParseItem(const std::string& typeName, const std::string& itemName,
                           const std::string& parentName, const Hash& settings) {
     const int code = TypeCode(typeName);
     uiWidget* widget = nullptr;
     if (parentName == ROOT_NAME) {
         if (code == UITYPE_WINDOW) {
-            windows.push_back(std::make_unique<uiGroup>());
-            widget = windows.back().get();
+            context.windows.push_back(std::make_unique<uiGroup>());
+            widget = context.windows.back().get();
         }
     } else {
-        uiGroup* window = FindWindow(parentName);
+        uiGroup* window = context.FindWindow(parentName);
         if (window == nullptr) {
-            loadError.cause = FormatMessage("Parent [%s] of item [%s:%s] not found", parentName.c_str(),
+            context.loadError.cause = FormatMessage("Parent [%s] of item [%s:%s] not found", parentName.c_str(),
                                             itemName.c_str(), typeName.c_str());
-            Log(LOG_TYPE_ERROR, "%s", loadError.cause.c_str());
+            Log(LOG_TYPE_ERROR, "%s", context.loadError.cause.c_str());
             return false;
         }
-        std::unique_ptr<uiWidget> child = CreateWidget(code);
-        if (child) {
-            widget = window->AddChild(std::move(child));
+        if (MakesChild(code)) {
+            widget = window->AddChild(std::make_unique<uiWidget>());
+            widget->clickable = code == UITYPE_BUTTON;
         }
     }
     if (widget == nullptr) {
@@ -323,13 +291,48 @@ bool uiContext::ParseItem(const std::string& typeName, const std::string& itemNa
             typeName.c_str(), parentName.c_str());
         return true;
     }
-    SetUpWidget(*widget, *this, itemName, ReadPlacement(settings));
+    SetUpWidget(*widget, itemName, ReadPlacement(settings));
     SetItemStyle(*widget, settings);
     SetItemAnimation(*widget, settings);
     return true;
 }
 
-bool uiContext::ApplyStyle(uiWidget& widget, const Hash& block) {
+void uiLoader::SetUpWidget(uiWidget& widget, const std::string& itemName, const uiRectF& placement) {
+    widget.name = itemName;
+    widget.caption = itemName;
+    widget.valueText.SetText(itemName + VALUE_SUFFIX);
+    widget.SetRect(placement);
+    widget.colorTable = &context.colorTable;
+    widget.workColors = &context.workColors;
+    widget.context = &context;
+}
+
+// A widget made without a Style block takes the default look; a Style that is not a hash
+// leaves the look the widget was created with.
+void uiLoader::SetItemStyle(uiWidget& widget, const Hash& settings) {
+    const Value* block = settings.Find("Style");
+    if (block == nullptr) {
+        widget.style = UISTYLE_DEFAULT;
+    } else if (block->Kind() == VALUE_HASH) {
+        ApplyStyle(widget, block->AsHash());
+    } else {
+        Log(LOG_TYPE_ERROR, "Wrong style parameters for widget [%s]", widget.name.c_str());
+    }
+}
+
+void uiLoader::SetItemAnimation(uiWidget& widget, const Hash& settings) {
+    const Value* block = settings.Find("Animation");
+    if (block == nullptr) {
+        return;
+    }
+    if (block->Kind() == VALUE_HASH) {
+        ApplyAnimation(widget, block->AsHash());
+    } else {
+        Log(LOG_TYPE_ERROR, "Wrong animation parameters for widget [%s]", widget.name.c_str());
+    }
+}
+
+bool uiLoader::ApplyStyle(uiWidget& widget, const Hash& block) {
     ReadInt(block, "Shape", widget.style.Shape);
     ReadInt(block, "Fill", widget.style.Fill);
     ReadInt(block, "Aspect", widget.style.Aspect);
@@ -340,7 +343,7 @@ bool uiContext::ApplyStyle(uiWidget& widget, const Hash& block) {
     return true;
 }
 
-bool uiContext::ApplyAnimation(uiWidget& widget, const Hash& block) {
+bool uiLoader::ApplyAnimation(uiWidget& widget, const Hash& block) {
     std::unique_ptr<uiAnimation> animation(new (std::nothrow) uiAnimation());
     if (!animation) {
         Log(LOG_TYPE_CRITICAL, "Memory allocation failure for Animation of widget");

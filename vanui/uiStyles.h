@@ -3,7 +3,7 @@
 // block takes UISTYLE_DEFAULT, the raised look of Aspect 3.
 #pragma once
 
-#include "uiStyle.h"
+#include <vanui/uiStyle.h>
 
 inline constexpr uiStyle UISTYLE_ASPECT1{0, 12, 1, false, false, false};
 inline constexpr uiStyle UISTYLE_ASPECT2{0, 12, 2, false, false, false};

@@ -1,11 +1,13 @@
 #include "uiWidgetDrawing.h"
 
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <GL/gl.h>
 
 #include <cstdint>
 #include <initializer_list>
+
+namespace vanui {
 
 namespace {
 
@@ -350,3 +352,5 @@ void DrawValueTextAligned(uiFont* font, const std::string& text, const uiRectI& 
     font->DrawText(text, x, y);
     font->Unbind();
 }
+
+} // namespace vanui

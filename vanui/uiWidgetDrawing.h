@@ -9,14 +9,16 @@
 // DrawWidget selects smooth shading and leaves it selected.
 #pragma once
 
-#include "uiColor.h"
-#include "uiColorTable.h"
-#include "uiRect.h"
-#include "uiStyle.h"
+#include <vanui/uiColor.h>
+#include <vanui/uiColorTable.h>
+#include <vanui/uiRect.h>
+#include <vanui/uiStyle.h>
 
 #include <string>
 
 class uiFont;
+
+namespace vanui {
 
 // The frame width the widget runtime draws every widget with.
 inline constexpr float UI_BEVEL_WIDTH = 2.0f;
@@ -70,3 +72,5 @@ void DrawCaptionText(uiFont* font, const std::string& caption, const uiRectI& sc
 // A null font draws nothing; the colour is kept as for the caption.
 void DrawValueTextAligned(uiFont* font, const std::string& text, const uiRectI& screenBox, int valueAlign,
                           const uiColor& textColor);
+
+} // namespace vanui

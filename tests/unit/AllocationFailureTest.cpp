@@ -4,8 +4,8 @@
 #include "KrfWriter.h"
 #include "TrackedAllocation.h"
 #include "UiLoaderTestSupport.h"
-#include "uiFont.h"
-#include "uiFontTable.h"
+#include <vanui/uiFont.h>
+#include <vanui/uiFontTable.h>
 
 #include <algorithm>
 
@@ -78,12 +78,12 @@ TEST_F(AllocationFailureTest, WidgetWhoseAnimationCannotBeMadeLoadsWithoutOne) {
     FailNothrowAllocationAfter(1);
     ASSERT_TRUE(Load(file));
     EXPECT_TRUE(LoggedLineEndsWith("Memory allocation failure for Animation of widget"));
-    ASSERT_EQ(context->windows.at(0)->children.size(), 3u);
-    ASSERT_NE(Child(0, 0).animation, nullptr);
-    EXPECT_EQ(Child(0, 0).animation->Wait, 10);
-    EXPECT_EQ(Child(0, 1).animation, nullptr);
-    ASSERT_NE(Child(0, 2).animation, nullptr);
-    EXPECT_EQ(Child(0, 2).animation->Wait, 30);
+    ASSERT_EQ(context->Windows().at(0)->Children().size(), 3u);
+    ASSERT_NE(Child(0, 0).Animation(), nullptr);
+    EXPECT_EQ(Child(0, 0).Animation()->Wait, 10);
+    EXPECT_EQ(Child(0, 1).Animation(), nullptr);
+    ASSERT_NE(Child(0, 2).Animation(), nullptr);
+    EXPECT_EQ(Child(0, 2).Animation()->Wait, 30);
 }
 
 TEST_F(AllocationFailureTest, LoggerThatCannotBeMadeLeavesTheCurrentOneWriting) {

@@ -3,7 +3,7 @@
 // loads draws every glyph, its sheet and a line of text without reading outside its buffers.
 #include "BadInputCases.h"
 #include "FontTestSupport.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <cstdint>
 

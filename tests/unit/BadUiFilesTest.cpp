@@ -10,21 +10,20 @@ using namespace drev;
 
 namespace {
 
-class SteppedTimer : public Timer {
+class SteppedTimer : public uiClock {
 public:
-    long double Elapsed() override { return seconds += 7.5L; }
-    void Restart() override { seconds = 0.0L; }
+    double Seconds() override { return seconds += 7.5; }
 
 private:
-    long double seconds = 0.0L;
+    double seconds = 0.0;
 };
 
 class BadUiFilesTest : public UiLoaderTestBase {};
 
 size_t WidgetCount(const uiContext& context) {
     size_t count = 0;
-    for (const auto& window : context.windows) {
-        count += 1 + window->children.size();
+    for (const auto& window : context.Windows()) {
+        count += 1 + window->Children().size();
     }
     return count;
 }
@@ -36,7 +35,7 @@ TEST_F(BadUiFilesTest, EachFileGivesItsOutcome) {
         SCOPED_TRACE(fileName);
         std::filesystem::copy_file(input.file, fileName, std::filesystem::copy_options::overwrite_existing);
         context = std::make_unique<uiContext>();
-        context->SetTimer(std::make_unique<SteppedTimer>());
+        context->SetClock(std::make_unique<SteppedTimer>());
         logStart = ReadFileLines("app.log").size();
 
         const bool loaded = context->LoadUiFile(fileName);

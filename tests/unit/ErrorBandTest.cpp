@@ -3,7 +3,7 @@
 #include "Log.h"
 #include "RecordingGL.h"
 #include "TempDir.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <gtest/gtest.h>
 

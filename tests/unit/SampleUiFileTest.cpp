@@ -6,7 +6,7 @@
 #include "RecordingGL.h"
 #include "TempDir.h"
 #include "Timer.h"
-#include "uiContext.h"
+#include <vanui/uiContext.h>
 
 #include <gtest/gtest.h>
 
@@ -24,15 +24,14 @@ namespace {
 const char* const DATA_FILES[] = {"vantora.ui", "default.krf", "label.krf", "text.krf",
                                   "title.krf",  "small.krf",   "mono.krf"};
 
-// A timer the test sets by hand, in seconds.
-class SetTimer : public Timer {
+// A clock the test sets by hand, in seconds.
+class HandClock : public uiClock {
 public:
-    explicit SetTimer(const long double* now) : now(now) {}
-    long double Elapsed() override { return *now; }
-    void Restart() override {}
+    explicit HandClock(const double* now) : now(now) {}
+    double Seconds() override { return *now; }
 
 private:
-    const long double* now;
+    const double* now;
 };
 
 void CopyDataFile(const std::string& name) {
@@ -61,16 +60,15 @@ protected:
         SetLogThreshold(LOG_TYPE_DEBUG);
         RecordingGL::Reset();
         context = std::make_unique<uiContext>();
-        context->screenWidth = 800;
-        context->screenHeight = 600;
-        context->SetTimer(std::make_unique<SetTimer>(&now));
+        context->SetDrawingArea(800, 600);
+        context->SetClock(std::make_unique<HandClock>(&now));
         loaded = context->LoadUiFile("vantora.ui");
     }
 
     std::vector<const uiWidget*> Children() const {
         std::vector<const uiWidget*> children;
-        for (const auto& window : context->windows) {
-            for (const auto& child : window->children) {
+        for (const auto& window : context->Windows()) {
+            for (const auto& child : window->Children()) {
                 children.push_back(child.get());
             }
         }
@@ -78,7 +76,7 @@ protected:
     }
 
     TempDir dir;
-    long double now = 0;
+    double now = 0;
     std::unique_ptr<uiContext> context;
     bool loaded = false;
 };
@@ -87,15 +85,15 @@ TEST_F(SampleUiFileTest, LoadsCompletelyWithoutErrors) {
     EXPECT_TRUE(loaded);
     EXPECT_EQ(ErrorLines(), std::vector<std::string>());
     for (int slot = 1; slot < uiFontTable::SLOT_COUNT; ++slot) {
-        ASSERT_NE(context->fonts.Slot(slot), nullptr);
-        EXPECT_NE(context->fonts.Slot(slot), context->fonts.Slot(0)) << "slot " << slot;
+        ASSERT_NE(context->Fonts().Slot(slot), nullptr);
+        EXPECT_NE(context->Fonts().Slot(slot), context->Fonts().Slot(0)) << "slot " << slot;
     }
     // The widget the test window gives the focus to at start: a button, so it can take the
     // focus back by a click.
     const uiWidget* label6 = context->FindWidget("Label6");
     ASSERT_NE(label6, nullptr);
-    EXPECT_TRUE(label6->clickable);
-    EXPECT_EQ(label6->animation, nullptr);
+    EXPECT_TRUE(label6->IsClickable());
+    EXPECT_EQ(label6->Animation(), nullptr);
 }
 
 TEST_F(SampleUiFileTest, ShowsEveryAspectFillAndAnimation) {
@@ -107,14 +105,14 @@ TEST_F(SampleUiFileTest, ShowsEveryAspectFillAndAnimation) {
     bool lit = false;
     int buttons = 0;
     for (const uiWidget* child : Children()) {
-        aspects.insert(child->style.Aspect);
-        fills.insert(child->style.Fill);
-        border = border || child->style.Border;
-        contour = contour || child->style.Contour;
-        lit = lit || child->style.highlight;
-        buttons += child->clickable ? 1 : 0;
-        if (child->animation) {
-            const uiAnimation& a = *child->animation;
+        aspects.insert(child->Style().Aspect);
+        fills.insert(child->Style().Fill);
+        border = border || child->Style().Border;
+        contour = contour || child->Style().Contour;
+        lit = lit || child->Style().highlight;
+        buttons += child->IsClickable() ? 1 : 0;
+        if (child->Animation()) {
+            const uiAnimation& a = *child->Animation();
             animations.insert({a.Type, a.DoPath ? 2 : a.DoFade ? 1 : 0});
         }
     }
@@ -135,16 +133,16 @@ TEST_F(SampleUiFileTest, ShowsEveryAspectFillAndAnimation) {
 // widget leaves that line free (children inside their window) and is wide and tall enough for
 // its value text. Whether widgets stick out is the placement's check, in the next case.
 TEST_F(SampleUiFileTest, EveryWidgetHasRoomForItsTexts) {
-    uiFont* label = context->fonts.Slot(1);
-    uiFont* text = context->fonts.Slot(2);
-    for (const auto& window : context->windows) {
-        EXPECT_GE(window->localBox.y1, label->GetHeight()) << window->name;
-        for (const auto& child : window->children) {
+    uiFont* label = context->Fonts().Slot(1);
+    uiFont* text = context->Fonts().Slot(2);
+    for (const auto& window : context->Windows()) {
+        EXPECT_GE(window->localBox.y1, label->GetHeight()) << window->Name();
+        for (const auto& child : window->Children()) {
             const uiRectI& c = child->localBox;
-            EXPECT_GE(c.y1, label->GetHeight()) << child->name;
-            EXPECT_LE(label->GetTextWidth(child->caption), c.x2 - c.x1) << child->name;
-            EXPECT_LE(text->GetTextWidth(child->valueText.Text()) + 8, c.x2 - c.x1) << child->name;
-            EXPECT_GE(c.y2 - c.y1, text->GetHeight() + 4) << child->name;
+            EXPECT_GE(c.y1, label->GetHeight()) << child->Name();
+            EXPECT_LE(label->GetTextWidth(child->Caption()), c.x2 - c.x1) << child->Name();
+            EXPECT_LE(text->GetTextWidth(child->valueText.Text()) + 8, c.x2 - c.x1) << child->Name();
+            EXPECT_GE(c.y2 - c.y1, text->GetHeight() + 4) << child->Name();
         }
     }
 }
@@ -152,25 +150,25 @@ TEST_F(SampleUiFileTest, EveryWidgetHasRoomForItsTexts) {
 // Frames at 0, 1.5 and 3 seconds: nothing is pulled back (no line in the log), and at 3 s
 // every animation has ended, so every widget stands in its place and can be hit.
 TEST_F(SampleUiFileTest, AnimationsEndWithinThreeSecondsWithoutCorrections) {
-    for (long double seconds : {0.0L, 1.5L, 3.0L}) {
+    for (double seconds : {0.0, 1.5, 3.0}) {
         now = seconds;
         context->Tick();
     }
     EXPECT_EQ(ErrorLines(), std::vector<std::string>());
-    for (const auto& window : context->windows) {
-        for (const auto& child : window->children) {
+    for (const auto& window : context->Windows()) {
+        for (const auto& child : window->Children()) {
             const uiRectI& c = child->localBox;
-            const uiRectI& s = child->screenBox;
+            const uiRectI& s = child->ScreenBox();
             const int x = window->localBox.x1;
             const int y = window->localBox.y1;
             EXPECT_EQ((std::vector<int>{s.x1, s.y1, s.x2, s.y2}),
                       (std::vector<int>{x + c.x1, y + c.y1, x + c.x2, y + c.y2}))
-                << child->name;
+                << child->Name();
         }
     }
     const uiWidget* button = context->FindWidget("Button1");
     ASSERT_NE(button, nullptr);
-    EXPECT_EQ(context->FindClickable(button->screenBox.x1 + 5, button->screenBox.y1 + 5), button);
+    EXPECT_EQ(context->FindClickable(button->ScreenBox().x1 + 5, button->ScreenBox().y1 + 5), button);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "UiLoaderTestSupport.h"
+#include "uiWidgetInternals.h"
 
 #include <algorithm>
 #include <sstream>
@@ -24,10 +25,10 @@ protected:
     }
 
     bool IsLoaded(int index) const {
-        return context->colorTable.GetEntry(index).r == static_cast<float>(index / 20.0);
+        return context->Colors().GetEntry(index).r == static_cast<float>(index / 20.0);
     }
     bool IsDefault(int index) const {
-        return context->colorTable.GetEntry(index).r == uiColorTable().GetEntry(index).r;
+        return context->Colors().GetEntry(index).r == uiColorTable().GetEntry(index).r;
     }
 };
 
@@ -41,15 +42,15 @@ TEST_F(UiColorFontSectionTest, CompleteColorTableReplacesAllFourteen) {
     for (int index = 1; index < uiColorTable::ENTRY_COUNT; ++index) {
         EXPECT_TRUE(IsLoaded(index)) << index;
     }
-    EXPECT_EQ(context->colorTable.GetEntry(5).b, 0.25f);
-    EXPECT_EQ(context->workColors.GetEntry(5).b, uiColorTable().GetEntry(5).b);
+    EXPECT_EQ(context->Colors().GetEntry(5).b, 0.25f);
+    EXPECT_EQ(uiWidgetInternals::WorkColors(*context).GetEntry(5).b, uiColorTable().GetEntry(5).b);
 }
 
 TEST_F(UiColorFontSectionTest, TwoColorTablesApplyInOrder) {
     ASSERT_TRUE(Load(ColorSection() + ColorSection(UICOLOR_BASE, "Base [ 0.3 0.3 0.3 0.3 ]")));
     const std::string loaded = "RECORD  : Loaded an uiColortable with [14] entries from UI file [test.ui]";
     EXPECT_EQ(Logged(), (Lines{loaded, loaded}));
-    EXPECT_EQ(context->colorTable.GetEntry(UICOLOR_BASE).r, 0.3f);
+    EXPECT_EQ(context->Colors().GetEntry(UICOLOR_BASE).r, 0.3f);
 }
 
 TEST_F(UiColorFontSectionTest, MissingFirstEntryChangesNothing) {
@@ -67,13 +68,13 @@ TEST_F(UiColorFontSectionTest, MissingLastEntryKeepsTheEntriesBeforeIt) {
         EXPECT_TRUE(IsLoaded(index)) << index;
     }
     EXPECT_TRUE(IsDefault(UICOLOR_ACTBORDER));
-    EXPECT_TRUE(context->windows.empty());
+    EXPECT_TRUE(context->Windows().empty());
 }
 
 TEST_F(UiColorFontSectionTest, ThreeNumberEntryStopsTheTableThere) {
     EXPECT_FALSE(Load("uiColorTable { None [ 0.1 0.2 0.3 0.4 ] Base [ 1 0 0 ] Dark [ 1 1 1 1 ] }"));
     EXPECT_EQ(Logged(), Lines{COLOR_PROBLEM});
-    EXPECT_EQ(context->colorTable.GetEntry(UICOLOR_NONE).a, 0.4f);
+    EXPECT_EQ(context->Colors().GetEntry(UICOLOR_NONE).a, 0.4f);
     EXPECT_TRUE(IsDefault(UICOLOR_BASE));
     EXPECT_TRUE(IsDefault(UICOLOR_DARK));
 }
@@ -93,14 +94,14 @@ TEST_F(UiColorFontSectionTest, AllZeroEntryKeepsItsColourAndStillCounts) {
 
 TEST_F(UiColorFontSectionTest, OneFontFillsItsSlotAndWarns) {
     WriteTestFont("label.krf", "Label");
-    uiFont* standard = context->fonts.Slot(0);
+    uiFont* standard = context->Fonts().Slot(0);
     ASSERT_TRUE(Load("uiFontTable { Label \"label.krf\" }"));
     EXPECT_EQ(Logged(),
               (Lines{"RECORD  : Item [1] of uiFonTable for [label.krf] loaded successfully.", FONT_WARNING,
                      "RECORD  : Loaded an uiFontTable with [1] valid entries from UI file [test.ui]"}));
-    EXPECT_EQ(context->fonts.Slot(1)->Name(), "Label 12 8x8");
+    EXPECT_EQ(context->Fonts().Slot(1)->Name(), "Label 12 8x8");
     for (int slot : {0, 2, 3, 4, 5}) {
-        EXPECT_EQ(context->fonts.Slot(slot), standard) << slot;
+        EXPECT_EQ(context->Fonts().Slot(slot), standard) << slot;
     }
 }
 
@@ -117,22 +118,22 @@ TEST_F(UiColorFontSectionTest, FiveFontsLoadWithoutWarning) {
     EXPECT_EQ(lines[4], "RECORD  : Item [5] of uiFonTable for [Mono.krf] loaded successfully.");
     EXPECT_EQ(lines[5], "RECORD  : Loaded an uiFontTable with [5] valid entries from UI file [test.ui]");
     for (int slot = 1; slot <= 5; ++slot) {
-        EXPECT_EQ(context->fonts.Slot(slot)->Name(), std::string(keys[slot - 1]) + " 12 8x8");
+        EXPECT_EQ(context->Fonts().Slot(slot)->Name(), std::string(keys[slot - 1]) + " 12 8x8");
     }
 }
 
 TEST_F(UiColorFontSectionTest, MissingOrMistypedFontsAreCountedOutAndTheLoadGoesOn) {
     WriteTestFont("text.krf", "Text");
-    uiFont* standard = context->fonts.Slot(0);
+    uiFont* standard = context->Fonts().Slot(0);
     ASSERT_TRUE(Load("uiFontTable { Label \"absent.krf\" Text \"text.krf\" Mono 7 }\n"
                      "uiWindow \"After\" \"Application\" { }"));
     EXPECT_EQ(Logged(),
               (Lines{"ERROR   : Wrong KORU font file [absent.krf]",
                      "RECORD  : Item [2] of uiFonTable for [text.krf] loaded successfully.", FONT_WARNING,
                      "RECORD  : Loaded an uiFontTable with [1] valid entries from UI file [test.ui]"}));
-    EXPECT_EQ(context->fonts.Slot(1), standard);
-    EXPECT_EQ(context->fonts.Slot(5), standard);
-    EXPECT_EQ(context->windows.size(), 1u);
+    EXPECT_EQ(context->Fonts().Slot(1), standard);
+    EXPECT_EQ(context->Fonts().Slot(5), standard);
+    EXPECT_EQ(context->Windows().size(), 1u);
 }
 
 // A slot filled twice leaves the table owning the font it held first: each of the three
@@ -141,7 +142,7 @@ TEST_F(UiColorFontSectionTest, TwoFontTableSectionsKeepEveryFontOwned) {
     WriteTestFont("first.krf", "First");
     WriteTestFont("second.krf", "Second");
     ASSERT_TRUE(Load("uiFontTable { Label \"first.krf\" }\nuiFontTable { Label \"second.krf\" }"));
-    EXPECT_EQ(context->fonts.Slot(1)->Name(), "Second 12 8x8");
+    EXPECT_EQ(context->Fonts().Slot(1)->Name(), "Second 12 8x8");
     EXPECT_EQ(RecordingGL::CallsNamed("glGenTextures").size(), 3u);
     EXPECT_TRUE(RecordingGL::CallsNamed("glDeleteTextures").empty());
 

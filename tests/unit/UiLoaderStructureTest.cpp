@@ -1,3 +1,5 @@
+#include "uiLoader.h"
+#include "uiWidgetInternals.h"
 #include "PerformanceTimer.h"
 #include "UiLoaderTestSupport.h"
 
@@ -25,18 +27,21 @@ uiButton "Ok" "Main" { Left 10 Top 10 Width 60 Height 20
 )";
 
 TEST_F(UiLoaderStructureTest, ConstructionGivesDefaultsAndTheDefaultFontInEverySlot) {
-    EXPECT_TRUE(context->windows.empty());
-    EXPECT_FALSE(context->clockStarted);
-    EXPECT_NE(context->timer, nullptr);
-    EXPECT_EQ(context->focus, nullptr);
-    EXPECT_EQ(context->colorTable.GetEntry(UICOLOR_BASE).b, 0.5f);
-    EXPECT_EQ(context->workColors.GetEntry(UICOLOR_BORDER).b, 0.9f);
-    ASSERT_NE(context->fonts.Slot(0), nullptr);
-    EXPECT_EQ(context->fonts.Slot(0)->Name(), "Default 12 8x8");
-    EXPECT_EQ(context->fonts.Slot(5), context->fonts.Slot(0));
+    EXPECT_TRUE(context->Windows().empty());
+    EXPECT_FALSE(uiWidgetInternals::ClockStarted(*context));
+    EXPECT_TRUE(uiWidgetInternals::HasClock(*context));
+    EXPECT_EQ(context->Focus(), nullptr);
+    EXPECT_EQ(context->Colors().GetEntry(UICOLOR_BASE).b, 0.5f);
+    EXPECT_EQ(uiWidgetInternals::WorkColors(*context).GetEntry(UICOLOR_BORDER).b, 0.9f);
+    ASSERT_NE(context->Fonts().Slot(0), nullptr);
+    EXPECT_EQ(context->Fonts().Slot(0)->Name(), "Default 12 8x8");
+    EXPECT_EQ(context->Fonts().Slot(5), context->Fonts().Slot(0));
 
-    context->SetTimer(std::unique_ptr<Timer>(CreateTimer()));
-    EXPECT_NE(context->timer, nullptr);
+    // Without a clock the animation time stays at 0.
+    context->SetClock(nullptr);
+    context->Tick();
+    context->Tick();
+    EXPECT_EQ(context->ClockMs(), 0.0);
 }
 
 TEST_F(UiLoaderStructureTest, TypeCodesAreExact) {
@@ -45,14 +50,14 @@ TEST_F(UiLoaderStructureTest, TypeCodesAreExact) {
         {"uiButton", 10},    {"uiText", 15},     {"uiwindow", 0}, {"uiSlider", 0}, {"", 0},
     };
     for (const auto& [name, code] : codes) {
-        EXPECT_EQ(uiContext::TypeCode(name), code) << name;
+        EXPECT_EQ(uiLoader::TypeCode(name), code) << name;
     }
 }
 
 TEST_F(UiLoaderStructureTest, EmptyOrCommentOnlyFileLoads) {
     EXPECT_TRUE(Load(""));
     EXPECT_TRUE(Load("# nothing here\n   # nor here\n"));
-    EXPECT_TRUE(context->windows.empty());
+    EXPECT_TRUE(context->Windows().empty());
     EXPECT_TRUE(Logged().empty());
 }
 
@@ -65,7 +70,7 @@ TEST_F(UiLoaderStructureTest, MissingOrUnreadableFileIsCritical) {
     logStart = ReadFileLines("app.log").size();
     EXPECT_FALSE(context->LoadUiFile("folder.ui"));
     EXPECT_EQ(Logged(), Lines{"CRITICAL: The UI file [folder.ui] was not found."});
-    EXPECT_TRUE(context->windows.empty());
+    EXPECT_TRUE(context->Windows().empty());
 }
 
 TEST_F(UiLoaderStructureTest, WholeSampleLoadsEverySection) {
@@ -77,8 +82,8 @@ TEST_F(UiLoaderStructureTest, WholeSampleLoadsEverySection) {
                             "RECORD  : Loaded an uiFontTable with [1] valid entries from UI file [test.ui]",
                             "RECORD  : Loaded an uiColortable with [14] entries from UI file [test.ui]",
                         }));
-    ASSERT_EQ(context->windows.size(), 1u);
-    EXPECT_EQ(Child(0, 0).name, "Ok");
+    ASSERT_EQ(context->Windows().size(), 1u);
+    EXPECT_EQ(Child(0, 0).Name(), "Ok");
 }
 
 // Each case: the file, then the one error line it logs; the line number is where the
@@ -114,8 +119,8 @@ TEST_F(UiLoaderStructureTest, FirstErrorStopsTheLoadAndKeepsWhatWasBuilt) {
                       "uiColorTable { Base [ 1 0 0 1 ] }\n"
                       "uiWindow \"B\" \"Application\" { }\n"));
     EXPECT_EQ(Logged(), Lines{"ERROR   : UI file [test.ui] not correct: problem in ColorTable"});
-    ASSERT_EQ(context->windows.size(), 1u);
-    EXPECT_EQ(context->windows[0]->name, "A");
+    ASSERT_EQ(context->Windows().size(), 1u);
+    EXPECT_EQ(context->Windows()[0]->Name(), "A");
 }
 
 // Every prefix of a sound file, cut anywhere, loads or fails without harm and keeps the
@@ -130,7 +135,7 @@ TEST_F(UiLoaderStructureTest, EveryTruncatedPrefixIsHandled) {
         if (length == whole.size()) {
             EXPECT_TRUE(loaded);
         }
-        EXPECT_LE(prefixContext.windows.size(), 1u) << length;
+        EXPECT_LE(prefixContext.Windows().size(), 1u) << length;
     }
 }
 
@@ -208,11 +213,11 @@ TEST_F(UiLoaderStructureTest, FontFoldersReachTheFontTable) {
     WriteTestFont("fonts/default.krf", "Shipped");
     WriteTestFont("fonts/label.krf", "Label");
     context = std::make_unique<uiContext>(uiContextSettings{{"fonts"}, false});
-    ASSERT_NE(context->fonts.Slot(0), nullptr);
-    EXPECT_EQ(context->fonts.Slot(0)->Name(), "Shipped 12 8x8");
+    ASSERT_NE(context->Fonts().Slot(0), nullptr);
+    EXPECT_EQ(context->Fonts().Slot(0)->Name(), "Shipped 12 8x8");
     EXPECT_TRUE(Load("uiFontTable { Label \"label.krf\" Text \"text.krf\" }"));
-    EXPECT_EQ(context->fonts.Slot(1)->Name(), "Label 12 8x8");
-    EXPECT_EQ(context->fonts.TriedPaths(), (Lines{"fonts/default.krf", "fonts/label.krf", "fonts/text.krf"}));
+    EXPECT_EQ(context->Fonts().Slot(1)->Name(), "Label 12 8x8");
+    EXPECT_EQ(context->Fonts().TriedPaths(), (Lines{"fonts/default.krf", "fonts/label.krf", "fonts/text.krf"}));
 }
 
 } // namespace

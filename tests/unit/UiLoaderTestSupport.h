@@ -9,7 +9,7 @@
 #include "Log.h"
 #include "RecordingGL.h"
 #include "TempDir.h"
-#include "uiContext.h"
+#include <vanui/uiContext.h>
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ protected:
     }
 
     uiWidget& Child(size_t window, size_t child) const {
-        return *context->windows.at(window)->children.at(child);
+        return *context->Windows().at(window)->Children().at(child);
     }
 
     TempDir dir;

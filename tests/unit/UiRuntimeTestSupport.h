@@ -1,19 +1,19 @@
 // Shared by the widget runtime tests: the loader test base (own working directory with a test
-// font, verbose log, recording GL, a new context) plus a drawing area of 800 x 600, a timer the
-// test sets by hand and no hovered or pressed widget left over from another case.
+// font, verbose log, recording GL, a new context) plus a drawing area of 800 x 600 and a clock
+// the test sets by hand.
 #pragma once
 
 #include "UiLoaderTestSupport.h"
+#include "uiWidgetInternals.h"
 
 #include <memory>
 #include <vector>
 
 // Reads whatever the test last stored.
-class ManualTimer : public drev::Timer {
+class ManualTimer : public uiClock {
 public:
     explicit ManualTimer(const long double& seconds) : seconds(seconds) {}
-    long double Elapsed() override { return seconds; }
-    void Restart() override {}
+    double Seconds() override { return static_cast<double>(seconds); }
 
 private:
     const long double& seconds;
@@ -51,13 +51,14 @@ inline size_t TextsDrawn() {
 
 class UiRuntimeTestBase : public UiLoaderTestBase {
 protected:
-    UiRuntimeTestBase() {
-        context->SetTimer(std::make_unique<ManualTimer>(seconds));
-        context->screenWidth = 800;
-        context->screenHeight = 600;
-        uiContext::ResetInputTargets();
+    UiRuntimeTestBase() { FreshContext(); }
+
+    // A new context on the test's clock, with a drawing area of 800 x 600.
+    void FreshContext() {
+        context = std::make_unique<uiContext>();
+        context->SetClock(std::make_unique<ManualTimer>(seconds));
+        context->SetDrawingArea(800, 600);
     }
-    ~UiRuntimeTestBase() override { uiContext::ResetInputTargets(); }
 
     // One frame with the timer ms milliseconds after an arbitrary point; the first Tick after a
     // start or a ResetClock makes the clock 0 whatever the timer reads.
@@ -70,7 +71,7 @@ protected:
     // One update of a single widget with the given clock, on a fresh recording.
     static void UpdateAt(uiWidget& widget, double clock) {
         RecordingGL::Reset();
-        widget.Update(clock);
+        uiWidgetInternals::Update(widget, clock);
     }
 
     long double seconds = 100.0L;

@@ -1,12 +1,13 @@
 #include "UiTestScene.h"
+#include "uiWidgetInternals.h"
 
 #include "FileText.h"
 #include "KrfWriter.h"
 #include "Log.h"
 #include "RecordingGL.h"
 #include "TempDir.h"
-#include "uiContext.h"
-#include "uiFont.h"
+#include <vanui/uiContext.h>
+#include <vanui/uiFont.h>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,7 @@ protected:
         RecordingGL::Reset();
         sampleFont = std::make_unique<uiFont>("default.krf");
         context = std::make_unique<uiContext>();
-        context->screenWidth = 800;
-        context->screenHeight = 600;
+        context->SetDrawingArea(800, 600);
     }
 
     // The top edge of the first glyph of the sample line, the only text that starts at x = 40.
@@ -124,7 +124,7 @@ TEST_F(UiTestSceneTest, FrameDrawsBackdropThenWidgetsThenSampleText) {
     ASSERT_LT(triangle, static_cast<long>(calls.size()));
     ASSERT_LT(panel, static_cast<long>(calls.size()));
     EXPECT_LT(triangle, panel);
-    EXPECT_TRUE(context->clockStarted);
+    EXPECT_TRUE(uiWidgetInternals::ClockStarted(*context));
 
     float top = 0;
     ASSERT_TRUE(FindSampleLine(top));
@@ -152,9 +152,9 @@ TEST_F(UiTestSceneTest, TextJumpsBackWithAClockRestartEvery200Frames) {
         offsets.push_back(state.textOffset);
         context->Tick();
         AdvanceUiTestFrame(*context, state);
-        if (!context->clockStarted) {
+        if (!uiWidgetInternals::ClockStarted(*context)) {
             restartFrames.push_back(frame);
-            EXPECT_EQ(context->clockMs, 0.0);
+            EXPECT_EQ(context->ClockMs(), 0.0);
         }
     }
     EXPECT_EQ(restartFrames, (std::vector<int>{201, 401}));

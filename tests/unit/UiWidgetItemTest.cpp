@@ -1,3 +1,4 @@
+#include "uiWidgetInternals.h"
 #include "UiLoaderTestSupport.h"
 #include "uiStyles.h"
 
@@ -27,35 +28,35 @@ void ExpectStyle(const uiStyle& style, const uiStyle& expected) {
 TEST_F(UiWidgetItemTest, ItemSetsNamesPlacementAndLinks) {
     uiWidget& widget = LoadChild("uiLabel", "{ Left 10.7 Top 20.2 Width 5.5 Height 5.5 Other \"x\" }");
     EXPECT_TRUE(Logged().empty());
-    EXPECT_EQ(widget.name, "W");
-    EXPECT_EQ(widget.caption, "W");
+    EXPECT_EQ(widget.Name(), "W");
+    EXPECT_EQ(widget.Caption(), "W");
     EXPECT_EQ(widget.valueText.Text(), "W::val");
     EXPECT_EQ(widget.valueText.GetType(), UIVALT_NONE);
-    EXPECT_EQ(widget.rect.Left, 10.7f);
-    EXPECT_EQ(widget.rect.Top, 20.2f);
-    EXPECT_EQ(widget.rect.Width, 5.5f);
-    EXPECT_EQ(widget.rect.Height, 5.5f);
+    EXPECT_EQ(widget.Rect().Left, 10.7f);
+    EXPECT_EQ(widget.Rect().Top, 20.2f);
+    EXPECT_EQ(widget.Rect().Width, 5.5f);
+    EXPECT_EQ(widget.Rect().Height, 5.5f);
     EXPECT_EQ(widget.localBox.x1, 10);
     EXPECT_EQ(widget.localBox.y1, 20);
     EXPECT_EQ(widget.localBox.x2, 16);
     EXPECT_EQ(widget.localBox.y2, 25);
-    EXPECT_EQ(widget.screenBox.x2, 10);
-    EXPECT_EQ(widget.context, context.get());
-    EXPECT_EQ(widget.parent, context->windows[0].get());
-    EXPECT_EQ(widget.colorTable, &context->colorTable);
-    EXPECT_EQ(widget.workColors, &context->workColors);
-    EXPECT_TRUE(widget.visible);
-    EXPECT_EQ(widget.animation, nullptr);
-    EXPECT_EQ(widget.captionAlign, 1);
-    EXPECT_EQ(widget.valueAlign, 5);
+    EXPECT_EQ(widget.ScreenBox().x2, 10);
+    EXPECT_EQ(uiWidgetInternals::Context(widget), context.get());
+    EXPECT_EQ(widget.Parent(), context->Windows()[0].get());
+    EXPECT_EQ(uiWidgetInternals::ColorTable(widget), &context->Colors());
+    EXPECT_EQ(uiWidgetInternals::WorkColors(widget), &uiWidgetInternals::WorkColors(*context));
+    EXPECT_TRUE(widget.IsVisible());
+    EXPECT_EQ(widget.Animation(), nullptr);
+    EXPECT_EQ(widget.CaptionAlign(), 1);
+    EXPECT_EQ(widget.ValueAlign(), 5);
 }
 
 TEST_F(UiWidgetItemTest, MissingOrMistypedPlacementIsZeroAndSilent) {
     uiWidget& widget = LoadChild("uiLabel", "{ Left 4 Width \"wide\" }");
     EXPECT_TRUE(Logged().empty());
-    EXPECT_EQ(widget.rect.Left, 4.0f);
-    EXPECT_EQ(widget.rect.Width, 0.0f);
-    EXPECT_EQ(widget.rect.Height, 0.0f);
+    EXPECT_EQ(widget.Rect().Left, 4.0f);
+    EXPECT_EQ(widget.Rect().Width, 0.0f);
+    EXPECT_EQ(widget.Rect().Height, 0.0f);
     EXPECT_EQ(widget.localBox.x2, 4);
 }
 
@@ -71,12 +72,12 @@ TEST_F(UiWidgetItemTest, OnlyAButtonIsClickable) {
     ASSERT_TRUE(Load("uiWindow \"Main\" \"Application\" { }\n"
                      "uiButton \"B\" \"Main\" { } uiLabel \"L\" \"Main\" { } uiBevel \"V\" \"Main\" { }"
                      " uiWindow \"W\" \"Main\" { }"));
-    EXPECT_TRUE(Child(0, 0).clickable);
+    EXPECT_TRUE(Child(0, 0).IsClickable());
     for (size_t child = 1; child < 4; ++child) {
-        EXPECT_FALSE(Child(0, child).clickable) << child;
+        EXPECT_FALSE(Child(0, child).IsClickable()) << child;
     }
-    EXPECT_EQ(context->windows.size(), 1u);
-    EXPECT_FALSE(context->windows[0]->clickable);
+    EXPECT_EQ(context->Windows().size(), 1u);
+    EXPECT_FALSE(context->Windows()[0]->IsClickable());
 }
 
 TEST_F(UiWidgetItemTest, StyleAbsentEmptyOrNotAHash) {
@@ -84,26 +85,26 @@ TEST_F(UiWidgetItemTest, StyleAbsentEmptyOrNotAHash) {
                      "uiLabel \"None\" \"Main\" { } uiLabel \"Empty\" \"Main\" { Style { } }"
                      " uiLabel \"Number\" \"Main\" { Style 4 }"));
     EXPECT_EQ(Logged(), Lines{"ERROR   : Wrong style parameters for widget [Number]"});
-    ExpectStyle(Child(0, 0).style, UISTYLE_DEFAULT);
-    ExpectStyle(Child(0, 1).style, UISTYLE_ASPECT1);
-    ExpectStyle(Child(0, 2).style, UISTYLE_ASPECT1);
-    ExpectStyle(context->windows[0]->style, UISTYLE_DEFAULT);
+    ExpectStyle(Child(0, 0).Style(), UISTYLE_DEFAULT);
+    ExpectStyle(Child(0, 1).Style(), UISTYLE_ASPECT1);
+    ExpectStyle(Child(0, 2).Style(), UISTYLE_ASPECT1);
+    ExpectStyle(context->Windows()[0]->Style(), UISTYLE_DEFAULT);
 }
 
 TEST_F(UiWidgetItemTest, StyleNumbersTruncateAndFlagsTakeOnlyBooleans) {
     const uiStyle& style =
         LoadChild("uiButton",
                   "{ Style { Shape 2.5 Fill -3.9 Aspect 2.9 Border 1 Contour true DoPath true } }")
-            .style;
+            .Style();
     ExpectStyle(style, uiStyle{2, -3, 2, false, true, true});
-    ExpectStyle(LoadChild("uiButton", "{ Style { Aspect -1.5 Border true Fill \"x\" } }").style,
+    ExpectStyle(LoadChild("uiButton", "{ Style { Aspect -1.5 Border true Fill \"x\" } }").Style(),
                 uiStyle{0, 12, -1, true, false, false});
 }
 
 TEST_F(UiWidgetItemTest, AnimationFieldsAreCopiedWithoutRangeChecks) {
     const uiAnimation* animation =
         LoadChild("uiLabel", "{ Animation { Type 3 Wait 500 Duration 1000 DoFade true StartY -4.5 } }")
-            .animation.get();
+            .Animation();
     ASSERT_NE(animation, nullptr);
     EXPECT_EQ(animation->Type, UIANIMT_ROLLXY);
     EXPECT_EQ(animation->Wait, 500);
@@ -115,7 +116,7 @@ TEST_F(UiWidgetItemTest, AnimationFieldsAreCopiedWithoutRangeChecks) {
 
     animation = LoadChild("uiLabel", "{ Animation { Type 9.7 Wait \"late\" Duration -2 DoPath true DoFade 1"
                                      " StartX 12.25 } }")
-                    .animation.get();
+                    .Animation();
     ASSERT_NE(animation, nullptr);
     EXPECT_EQ(animation->Type, 9);
     EXPECT_EQ(animation->Wait, 0);
@@ -127,7 +128,7 @@ TEST_F(UiWidgetItemTest, AnimationFieldsAreCopiedWithoutRangeChecks) {
 }
 
 TEST_F(UiWidgetItemTest, AnimationWithoutKnownKeysStillMakesARecord) {
-    const uiAnimation* animation = LoadChild("uiLabel", "{ Animation { Speed 3 } }").animation.get();
+    const uiAnimation* animation = LoadChild("uiLabel", "{ Animation { Speed 3 } }").Animation();
     ASSERT_NE(animation, nullptr);
     EXPECT_EQ(animation->Type, UIANIMT_NONE);
     EXPECT_EQ(animation->Duration, 0);
@@ -137,7 +138,7 @@ TEST_F(UiWidgetItemTest, AnimationThatIsNotAHashIsLoggedAndLeftOut) {
     uiWidget& widget = LoadChild("uiLabel", "{ Animation [ 1 2 ] Style 1 }");
     EXPECT_EQ(Logged(), (Lines{"ERROR   : Wrong style parameters for widget [W]",
                                "ERROR   : Wrong animation parameters for widget [W]"}));
-    EXPECT_EQ(widget.animation, nullptr);
+    EXPECT_EQ(widget.Animation(), nullptr);
 }
 
 // Items that have no widget kind at their place make nothing, log one line and let the load
@@ -156,9 +157,9 @@ TEST_F(UiWidgetItemTest, ItemWithoutAWidgetKindIsSkipped) {
                   "ERROR   : Item [S:uiSlider] makes no widget under parent [Main]; item skipped",
                   "ERROR   : Item [N:] makes no widget under parent [Main]; item skipped",
               }));
-    ASSERT_EQ(context->windows.size(), 1u);
-    ASSERT_EQ(context->windows[0]->children.size(), 1u);
-    EXPECT_EQ(Child(0, 0).name, "L");
+    ASSERT_EQ(context->Windows().size(), 1u);
+    ASSERT_EQ(context->Windows()[0]->Children().size(), 1u);
+    EXPECT_EQ(Child(0, 0).Name(), "L");
 }
 
 } // namespace

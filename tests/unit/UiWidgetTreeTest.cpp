@@ -1,3 +1,4 @@
+#include "uiWidgetInternals.h"
 #include "UiLoaderTestSupport.h"
 
 #include <cmath>
@@ -16,22 +17,22 @@ const char* const TREE_FILE = "uiWindow \"A\" \"Application\" { Left 5 }\n"
 
 TEST_F(UiWidgetTreeTest, WindowsAndChildrenKeepFileOrderAndNamesResolveToTheFirstWindow) {
     ASSERT_TRUE(Load(TREE_FILE));
-    ASSERT_EQ(context->windows.size(), 3u);
-    EXPECT_EQ(context->windows[1]->name, "B");
-    EXPECT_EQ(context->windows[2]->rect.Left, 7.0f);
-    EXPECT_EQ(context->windows[0]->parent, nullptr);
-    const uiGroup& first = *context->windows[0];
-    ASSERT_EQ(first.children.size(), 3u);
-    EXPECT_EQ(first.children[1]->name, "A2");
-    EXPECT_EQ(first.children[2]->name, "A3");
-    EXPECT_TRUE(context->windows[2]->children.empty());
+    ASSERT_EQ(context->Windows().size(), 3u);
+    EXPECT_EQ(context->Windows()[1]->Name(), "B");
+    EXPECT_EQ(context->Windows()[2]->Rect().Left, 7.0f);
+    EXPECT_EQ(context->Windows()[0]->Parent(), nullptr);
+    const uiGroup& first = *context->Windows()[0];
+    ASSERT_EQ(first.Children().size(), 3u);
+    EXPECT_EQ(first.Children()[1]->Name(), "A2");
+    EXPECT_EQ(first.Children()[2]->Name(), "A3");
+    EXPECT_TRUE(context->Windows()[2]->Children().empty());
 
     EXPECT_EQ(context->FindWindow("A"), &first);
     EXPECT_EQ(context->FindWindow("b"), nullptr);
-    EXPECT_EQ(context->FindWidget("B1"), context->windows[1]->children[0].get());
+    EXPECT_EQ(context->FindWidget("B1"), context->Windows()[1]->Children()[0].get());
     EXPECT_EQ(context->FindWidget("A"), nullptr);
     EXPECT_EQ(context->FindWidget("nothing"), nullptr);
-    context->windows[1]->visible = false;
+    context->Windows()[1]->SetVisible(false);
     EXPECT_EQ(context->FindWidget("B1"), nullptr);
 }
 
@@ -52,13 +53,13 @@ TEST_F(UiWidgetTreeTest, ParentThatIsNotAnEarlierWindowStopsTheLoad) {
         context = std::make_unique<uiContext>();
         EXPECT_FALSE(Load(text));
         EXPECT_EQ(Logged(), lines);
-        ASSERT_EQ(context->windows.size(), 1u);
-        EXPECT_EQ(context->windows[0]->name, "Main");
+        ASSERT_EQ(context->Windows().size(), 1u);
+        EXPECT_EQ(context->Windows()[0]->Name(), "Main");
     }
 }
 
 struct StepRecorder : uiWidget {
-    void Update(const double& clock) override { steps->push_back(name + "@" + std::to_string(clock)); }
+    void Update(const double& clock) override { steps->push_back(Name() + "@" + std::to_string(clock)); }
     std::vector<std::string>* steps = nullptr;
 };
 
@@ -67,27 +68,27 @@ TEST_F(UiWidgetTreeTest, WindowUpdatesItsVisibleChildrenInOrderWithItsClock) {
     uiGroup window;
     for (const char* name : {"first", "hidden", "last"}) {
         auto child = std::make_unique<StepRecorder>();
-        child->name = name;
+        uiWidgetInternals::SetName(*child, name);
         child->steps = &steps;
-        child->visible = std::string(name) != "hidden";
-        EXPECT_EQ(window.AddChild(std::move(child))->parent, &window);
+        child->SetVisible(std::string(name) != "hidden");
+        EXPECT_EQ(uiWidgetInternals::AddChild(window, std::move(child))->Parent(), &window);
     }
-    window.Update(250.0);
+    uiWidgetInternals::Update(window, 250.0);
     EXPECT_EQ(steps, (std::vector<std::string>{"first@250.000000", "last@250.000000"}));
 }
 
 TEST_F(UiWidgetTreeTest, HighlightAndHooks) {
     uiWidget widget;
     widget.HighlightOn();
-    EXPECT_TRUE(widget.style.highlight);
+    EXPECT_TRUE(widget.Style().highlight);
     widget.HighlightOff();
-    EXPECT_FALSE(widget.style.highlight);
+    EXPECT_FALSE(widget.Style().highlight);
 
     uiWidgetBlock* seen = nullptr;
-    widget.hooks[5] = [&seen](uiWidgetBlock* block) {
+    widget.SetHook(5, [&seen](uiWidgetBlock* block) {
         seen = block;
         block->valueText.SetText("hooked");
-    };
+    });
     EXPECT_FALSE(widget.CallHook(0));
     EXPECT_FALSE(widget.CallHook(8));
     EXPECT_FALSE(widget.CallHook(-1));
@@ -97,12 +98,12 @@ TEST_F(UiWidgetTreeTest, HighlightAndHooks) {
 }
 
 TEST_F(UiWidgetTreeTest, IntegerEdgesTruncateTowardZero) {
-    const uiRectI box = ToRectI(uiRectF{-3.7f, 2.9f, 1.0f, -5.5f});
+    const uiRectI box = vanui::ToRectI(uiRectF{-3.7f, 2.9f, 1.0f, -5.5f});
     EXPECT_EQ(box.x1, -3);
     EXPECT_EQ(box.y1, 2);
     EXPECT_EQ(box.x2, -2);
     EXPECT_EQ(box.y2, -2);
-    EXPECT_EQ(TruncateToInt(std::nan("")), 0);
+    EXPECT_EQ(vanui::TruncateToInt(std::nan("")), 0);
 }
 
 } // namespace

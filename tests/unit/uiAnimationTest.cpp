@@ -67,17 +67,17 @@ TEST_F(AnimationTest, EdgesThatStickOutArePulledBackAndReportedOnce) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        context->windows.clear();
+        FreshContext();
         ASSERT_TRUE(Load(c.file));
         for (int frame = 0; frame < 3; ++frame) {
             TickAt(frame * 50.0);
         }
         EXPECT_EQ(Logged(), c.logged);
-        const uiGroup& window = *context->windows[0];
+        const uiGroup& window = *context->Windows()[0];
         const uiWidget& moved =
-            window.children.empty() ? static_cast<const uiWidget&>(window) : *window.children[0];
-        EXPECT_EQ(moved.rect.Left, c.left);
-        EXPECT_EQ(moved.rect.Top, c.top);
+            window.Children().empty() ? static_cast<const uiWidget&>(window) : *window.Children()[0];
+        EXPECT_EQ(moved.Rect().Left, c.left);
+        EXPECT_EQ(moved.Rect().Top, c.top);
         EXPECT_EQ(moved.localBox.x1, static_cast<int>(c.left));
     }
 }
@@ -97,13 +97,13 @@ TEST_F(AnimationTest, PlacementsBeyondTheIntegerRangeAreReportedOnce) {
                "ERROR   : Left of [Wide] places it outside of parent [Far]. Left forced by [-2147483647]."}));
 
     // Moving the window again makes a new correction, reported again.
-    context->windows[0]->SetRect(uiRectF{750.0f, 0.0f, 100.0f, 10.0f});
+    context->Windows()[0]->SetRect(uiRectF{750.0f, 0.0f, 100.0f, 10.0f});
     logStart = ReadFileLines("app.log").size();
     TickAt(500.0);
     TickAt(550.0);
     EXPECT_EQ(Logged(),
               (Lines{"ERROR   : Left of [Far] places it outside of window. Left forced by [-50]."}));
-    EXPECT_EQ(context->windows[0]->rect.Left, 700.0f);
+    EXPECT_EQ(context->Windows()[0]->Rect().Left, 700.0f);
 }
 
 // ---- Animation phases ----
@@ -125,11 +125,11 @@ TEST_F(AnimationTest, WaitRunAndFinishWithFade) {
     for (const Frame& frame : frames) {
         SCOPED_TRACE(frame.clock);
         UpdateAt(widget, frame.clock);
-        EXPECT_EQ(widget.animTime, frame.clock - 1000.0);
-        EXPECT_NEAR(widget.animProgress, frame.progress, 1e-6);
+        EXPECT_EQ(uiWidgetInternals::AnimationTime(widget), frame.clock - 1000.0);
+        EXPECT_NEAR(uiWidgetInternals::Progress(widget), frame.progress, 1e-6);
         if (!frame.drawn) {
             EXPECT_TRUE(RecordingGL::Calls().empty());
-            EXPECT_FALSE(widget.placed);
+            EXPECT_FALSE(widget.IsPlaced());
             continue;
         }
         const std::vector<DrawnRect> rects = DrawnRects();
@@ -138,12 +138,12 @@ TEST_F(AnimationTest, WaitRunAndFinishWithFade) {
         const float alpha = frame.texts ? 0.8f : 0.8f * frame.progress;
         EXPECT_NEAR(rects[0].color[3], alpha, 1e-6);
         EXPECT_EQ(TextsDrawn(), frame.texts ? 2u : 0u);
-        EXPECT_EQ(widget.placed, frame.texts);
+        EXPECT_EQ(widget.IsPlaced(), frame.texts);
         if (frame.texts) {
-            ExpectBox(widget.screenBox, 10, 20, 110, 60);
+            ExpectBox(widget.ScreenBox(), 10, 20, 110, 60);
         } else {
-            EXPECT_NEAR(widget.fade, frame.progress, 1e-6);
-            ExpectBox(widget.screenBox, 0, 0, 10, 10);
+            EXPECT_NEAR(uiWidgetInternals::Fade(widget), frame.progress, 1e-6);
+            ExpectBox(widget.ScreenBox(), 0, 0, 10, 10);
         }
     }
     // The per-frame traces go to the log at a type it never writes.
@@ -163,7 +163,7 @@ TEST_F(AnimationTest, PathStartsAtTheStartPointRelativeToTheParent) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window);
-        context->windows.clear();
+        FreshContext();
         ASSERT_TRUE(
             Load(std::string("uiWindow \"Main\" \"Application\" { ") + c.window +
                  " Width 400 Height 300 }"
@@ -178,8 +178,8 @@ TEST_F(AnimationTest, PathStartsAtTheStartPointRelativeToTheParent) {
         ExpectRect(DrawnRects()[0], c.x, c.y, c.x + 50.0f, c.y + 20.0f);
         EXPECT_NEAR(DrawnRects()[0].color[3], 0.8f, 1e-6);
         UpdateAt(widget, 510.0);
-        const float halfX = (c.x + 200.0f + widget.parent->rect.Left) / 2.0f;
-        const float halfY = (c.y + 100.0f + widget.parent->rect.Top) / 2.0f;
+        const float halfX = (c.x + 200.0f + widget.Parent()->Rect().Left) / 2.0f;
+        const float halfY = (c.y + 100.0f + widget.Parent()->Rect().Top) / 2.0f;
         ExpectRect(DrawnRects()[0], halfX, halfY, halfX + 50.0f, halfY + 20.0f);
         EXPECT_TRUE(Logged().empty());
     }
@@ -198,15 +198,15 @@ TEST_F(AnimationTest, TypeSetsTheExtentsAndTheDrawing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
-        context->windows.clear();
+        FreshContext();
         uiWidget& widget =
             LoadLabel("Left 0 Top 0 Width 100 Height 40",
                       "Animation { Wait 0 Duration 1000 Type " + std::to_string(c.type) + " }");
         for (double clock : {0.0, 100.0, 600.0}) {
             UpdateAt(widget, clock);
         }
-        EXPECT_EQ(widget.extentX, c.extentX);
-        EXPECT_EQ(widget.extentY, c.extentY);
+        EXPECT_EQ(uiWidgetInternals::ExtentX(widget), c.extentX);
+        EXPECT_EQ(uiWidgetInternals::ExtentY(widget), c.extentY);
         ASSERT_EQ(DrawnRects().size(), 1u);
         ExpectRect(DrawnRects()[0], c.x1, c.y1, c.x2, c.y2);
         EXPECT_EQ(TextsDrawn(), 0u);
@@ -219,10 +219,10 @@ TEST_F(AnimationTest, UnknownTypeIsReportedOnceAndDrawnWhole) {
         LoadLabel("Left 0 Top 0 Width 100 Height 40", "Animation { Wait 0 Duration 1000 Type 9 }");
     for (double clock : {0.0, 100.0, 600.0, 900.0}) {
         UpdateAt(widget, clock);
-        ASSERT_FALSE(widget.placed);
+        ASSERT_FALSE(widget.IsPlaced());
     }
     EXPECT_EQ(Logged(), (Lines{"ERROR   : [W]: Wrong animation type [9]. Forced to UIANIMT_NONE [0]"}));
-    EXPECT_EQ(widget.animation->Type, UIANIMT_NONE);
+    EXPECT_EQ(widget.Animation()->Type, UIANIMT_NONE);
     ExpectRect(DrawnRects()[0], 0, 0, 100, 40);
 }
 
@@ -230,7 +230,7 @@ TEST_F(AnimationTest, UnknownTypeIsReportedOnceAndDrawnWhole) {
 TEST_F(AnimationTest, DurationOfZeroOrLessSkipsTheRunningPhase) {
     for (const char* duration : {"0", "-50"}) {
         SCOPED_TRACE(duration);
-        context->windows.clear();
+        FreshContext();
         uiWidget& widget =
             LoadLabel("Left 0 Top 0 Width 100 Height 40",
                       std::string("Animation { Type 4 DoFade true Wait 100 Duration ") + duration + " }");
@@ -238,11 +238,11 @@ TEST_F(AnimationTest, DurationOfZeroOrLessSkipsTheRunningPhase) {
         UpdateAt(widget, 100.0);
         EXPECT_TRUE(RecordingGL::Calls().empty());
         UpdateAt(widget, 101.0);
-        EXPECT_TRUE(widget.placed);
+        EXPECT_TRUE(widget.IsPlaced());
         EXPECT_EQ(TextsDrawn(), 2u);
         ExpectRect(DrawnRects()[0], 0, 0, 100, 40);
         EXPECT_NEAR(DrawnRects()[0].color[3], 0.8f, 1e-6);
-        EXPECT_EQ(widget.animProgress, 0.0f);
+        EXPECT_EQ(uiWidgetInternals::Progress(widget), 0.0f);
     }
 }
 
@@ -251,9 +251,9 @@ TEST_F(AnimationTest, DurationOfZeroOrLessSkipsTheRunningPhase) {
 TEST_F(AnimationTest, ClockStartsAtZeroAndResetReplaysAnimations) {
     uiWidget& widget = LoadLabel("Left 0 Top 0 Width 100 Height 40", "Animation { Wait 500 Duration 1000 }");
     TickAt(0.0);
-    EXPECT_TRUE(context->clockStarted);
-    EXPECT_EQ(context->clockMs, 0.0);
-    EXPECT_EQ(widget.animStart, 0.0);
+    EXPECT_TRUE(uiWidgetInternals::ClockStarted(*context));
+    EXPECT_EQ(context->ClockMs(), 0.0);
+    EXPECT_EQ(uiWidgetInternals::AnimationStart(widget), 0.0);
     struct Frame {
         double ms;
         bool placed;
@@ -264,21 +264,21 @@ TEST_F(AnimationTest, ClockStartsAtZeroAndResetReplaysAnimations) {
         {0.0, false, 0.5f}, {700.0, false, 0.1f}, {1200.0, false, 0.6f}, {1501.0, true, 0.6f}};
     for (const Frame& frame : firstRun) {
         TickAt(frame.ms);
-        EXPECT_NEAR(context->clockMs, frame.ms, 1e-6);
-        EXPECT_EQ(widget.placed, frame.placed);
-        EXPECT_NEAR(widget.animProgress, frame.progress, 1e-6);
+        EXPECT_NEAR(context->ClockMs(), frame.ms, 1e-6);
+        EXPECT_EQ(widget.IsPlaced(), frame.placed);
+        EXPECT_NEAR(uiWidgetInternals::Progress(widget), frame.progress, 1e-6);
     }
 
     context->ResetClock();
-    EXPECT_FALSE(context->clockStarted);
-    EXPECT_EQ(context->clockMs, 0.0);
+    EXPECT_FALSE(uiWidgetInternals::ClockStarted(*context));
+    EXPECT_EQ(context->ClockMs(), 0.0);
     const double restart = 5000.0;
     for (const Frame& frame : replay) {
         SCOPED_TRACE(frame.ms);
         TickAt(restart + frame.ms);
-        EXPECT_NEAR(context->clockMs, frame.ms, 1e-6);
-        EXPECT_EQ(widget.placed, frame.placed);
-        EXPECT_NEAR(widget.animProgress, frame.progress, 1e-6);
+        EXPECT_NEAR(context->ClockMs(), frame.ms, 1e-6);
+        EXPECT_EQ(widget.IsPlaced(), frame.placed);
+        EXPECT_NEAR(uiWidgetInternals::Progress(widget), frame.progress, 1e-6);
         EXPECT_EQ(DrawnRects().size(), frame.ms > 500.0 ? 1u : 0u);
     }
 }
@@ -290,32 +290,34 @@ TEST_F(AnimationTest, TickUpdatesVisibleWindowsInOrderAndTheirVisibleChildren) {
              " uiLabel \"A2\" \"A\" { Left 20 Width 10 Height 10 Style { Aspect 1 Fill 12 } }"
              " uiWindow \"B\" \"Application\" { Left 100 Width 50 Height 50 Style { Aspect 1 Fill 12 } }"
              " uiWindow \"C\" \"Application\" { Left 200 Width 50 Height 50 Style { Aspect 1 Fill 12 } }"));
-    Child(0, 1).visible = false;
-    context->windows[1]->visible = false;
+    Child(0, 1).SetVisible(false);
+    context->Windows()[1]->SetVisible(false);
     TickAt(0.0);
     const std::vector<DrawnRect> rects = DrawnRects();
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_EQ(rects[0].x1, 0.0f);
     EXPECT_EQ(rects[1].x1, 5.0f);
     EXPECT_EQ(rects[2].x1, 200.0f);
-    EXPECT_FALSE(context->windows[1]->placed);
+    EXPECT_FALSE(context->Windows()[1]->IsPlaced());
 }
 
 // ---- Looks that are choices of this toolkit ----
 
 TEST_F(AnimationTest, StaticWidgetShowsItsTextsInTheTextColour) {
     uiWidget& widget = LoadLabel("Left 10 Top 200 Width 100 Height 40", "");
-    widget.style.Fill = 1;
-    widget.caption = "A";
+    uiStyle unfilled = widget.Style();
+    unfilled.Fill = 1;
+    widget.SetStyle(unfilled);
+    widget.SetCaption("A");
     widget.valueText.SetText("A");
     UpdateAt(widget, 0.0);
-    EXPECT_TRUE(widget.placed);
-    ExpectBox(widget.screenBox, 10, 200, 110, 240);
+    EXPECT_TRUE(widget.IsPlaced());
+    ExpectBox(widget.ScreenBox(), 10, 200, 110, 240);
     EXPECT_EQ(TextsDrawn(), 2u);
     // Caption shadow, caption, value text: one quad each for the one letter.
     const std::vector<RecordingGL::Batch>& batches = RecordingGL::Batches();
     ASSERT_EQ(batches.size(), 3u);
-    const uiColor text = context->colorTable.GetEntry(UICOLOR_TEXT);
+    const uiColor text = context->Colors().GetEntry(UICOLOR_TEXT);
     const float expected[3][4] = {
         {0.0f, 0.0f, 0.0f, 1.0f}, {text.r, text.g, text.b, text.a}, {text.r, text.g, text.b, text.a}};
     for (size_t i = 0; i < 3; ++i) {
@@ -330,14 +332,13 @@ TEST_F(AnimationTest, EmptyFontSlotsDrawNoText) {
     WriteFileText("test.ui", "uiWindow \"Main\" \"Application\" { Width 100 Height 100 }");
     std::remove("default.krf");
     uiContext bare;
-    bare.screenWidth = 800;
-    bare.screenHeight = 600;
+    bare.SetDrawingArea(800, 600);
     ASSERT_TRUE(bare.LoadUiFile("test.ui"));
     RecordingGL::Reset();
     bare.Tick();
     EXPECT_EQ(DrawnRects().size(), 1u);
     EXPECT_EQ(TextsDrawn(), 0u);
-    EXPECT_TRUE(bare.windows[0]->placed);
+    EXPECT_TRUE(bare.Windows()[0]->IsPlaced());
 }
 
 TEST_F(AnimationTest, WindowsAnimateWithTheContextClockBeforeTheirChildren) {
@@ -345,7 +346,7 @@ TEST_F(AnimationTest, WindowsAnimateWithTheContextClockBeforeTheirChildren) {
         Load("uiWindow \"Main\" \"Application\" { Left 0 Top 0 Width 200 Height 100"
              " Style { Aspect 1 Fill 12 } Animation { Wait 100 Duration 100 Type 1 } }"
              " uiLabel \"Inner\" \"Main\" { Left 10 Top 10 Width 20 Height 20 Style { Aspect 1 Fill 12 } }"));
-    const uiGroup& window = *context->windows[0];
+    const uiGroup& window = *context->Windows()[0];
     TickAt(0.0);
     ASSERT_EQ(DrawnRects().size(), 1u);
     ExpectRect(DrawnRects()[0], 10, 10, 30, 30);
@@ -353,10 +354,10 @@ TEST_F(AnimationTest, WindowsAnimateWithTheContextClockBeforeTheirChildren) {
     TickAt(170.0);
     ASSERT_EQ(DrawnRects().size(), 2u);
     ExpectRect(DrawnRects()[0], 0, 0, 100, 100);
-    EXPECT_FALSE(window.placed);
+    EXPECT_FALSE(window.IsPlaced());
     TickAt(201.0);
     ExpectRect(DrawnRects()[0], 0, 0, 200, 100);
-    EXPECT_TRUE(window.placed);
+    EXPECT_TRUE(window.IsPlaced());
 }
 
 } // namespace

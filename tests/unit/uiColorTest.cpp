@@ -1,4 +1,4 @@
-#include "uiColor.h"
+#include <vanui/uiColor.h>
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "FontTestSupport.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <GL/gl.h>
 

@@ -1,6 +1,6 @@
 #include "FontTestSupport.h"
 #include "TrackedAllocation.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <GL/gl.h>
 

@@ -10,11 +10,11 @@ using Events = std::vector<std::string>;
 // "<name>:<slot>".
 struct RecordingWidget : uiWidget {
     void HighlightOn() override {
-        events->push_back(name + ":on");
+        events->push_back(Name() + ":on");
         uiWidget::HighlightOn();
     }
     void HighlightOff() override {
-        events->push_back(name + ":off");
+        events->push_back(Name() + ":off");
         uiWidget::HighlightOff();
     }
     Events* events = nullptr;
@@ -25,7 +25,10 @@ struct RecordingWidget : uiWidget {
 // button C (210,210..260,260), which lies inside Main's area too.
 class InputTest : public UiRuntimeTestBase {
 protected:
-    InputTest() {
+    InputTest() { BuildTree(); }
+
+    // The tree above in the current context, drawn once so every widget stands in its place.
+    void BuildTree() {
         uiGroup& main = AddWindow("Main", {0, 0, 300, 300});
         a = &AddChild(main, "A", {10, 10, 100, 40}, true);
         b = &AddChild(main, "B", {110, 10, 100, 40}, true);
@@ -36,32 +39,30 @@ protected:
     }
 
     void SetUpWidget(uiWidget& widget, const char* name, const uiRectF& rect) {
-        widget.name = name;
-        widget.caption = name;
+        uiWidgetInternals::SetName(widget, name);
+        widget.SetCaption(name);
         widget.valueText.SetText(std::string(name) + "::val");
         widget.SetRect(rect);
-        widget.context = context.get();
-        widget.colorTable = &context->colorTable;
-        widget.workColors = &context->workColors;
+        uiWidgetInternals::Attach(widget, *context);
     }
 
     uiGroup& AddWindow(const char* name, const uiRectF& rect) {
-        context->windows.push_back(std::make_unique<uiGroup>());
-        SetUpWidget(*context->windows.back(), name, rect);
-        return *context->windows.back();
+        uiGroup& window = uiWidgetInternals::AddWindow(*context, std::make_unique<uiGroup>());
+        SetUpWidget(window, name, rect);
+        return window;
     }
 
     RecordingWidget& AddChild(uiGroup& window, const char* name, const uiRectF& rect, bool clickable) {
         auto child = std::make_unique<RecordingWidget>();
         SetUpWidget(*child, name, rect);
-        child->clickable = clickable;
+        uiWidgetInternals::SetClickable(*child, clickable);
         child->events = &events;
         for (int slot = 0; slot < uiWidget::HOOK_COUNT; ++slot) {
-            child->hooks[static_cast<size_t>(slot)] = [this, name, slot](uiWidgetBlock*) {
+            child->SetHook(slot, [this, name, slot](uiWidgetBlock*) {
                 events.push_back(std::string(name) + ":" + std::to_string(slot));
-            };
+            });
         }
-        return static_cast<RecordingWidget&>(*window.AddChild(std::move(child)));
+        return static_cast<RecordingWidget&>(*uiWidgetInternals::AddChild(window, std::move(child)));
     }
 
     void Click(int x, int y) {
@@ -97,9 +98,9 @@ TEST_F(InputTest, FindClickableSearchesVisibleWindowsForClickableChildren) {
     EXPECT_EQ(context->FindClickable(150, 150), nullptr);
     // Main contains the point but has no clickable child there, so Second is searched.
     EXPECT_EQ(context->FindClickable(220, 220), c);
-    c->visible = false;
+    c->SetVisible(false);
     EXPECT_EQ(context->FindClickable(220, 220), c);
-    context->windows[1]->visible = false;
+    context->Windows()[1]->SetVisible(false);
     EXPECT_EQ(context->FindClickable(220, 220), nullptr);
 }
 
@@ -108,8 +109,8 @@ TEST_F(InputTest, FindClickableSearchesVisibleWindowsForClickableChildren) {
 TEST_F(InputTest, HoverMovesTheHighlightAndShowsThePosition) {
     context->MouseMoved(50, 30);
     EXPECT_EQ(events, (Events{"A:on"}));
-    EXPECT_EQ(uiContext::HoveredWidget(), a);
-    EXPECT_TRUE(a->style.highlight);
+    EXPECT_EQ(context->Hovered(), a);
+    EXPECT_TRUE(a->Style().highlight);
     EXPECT_EQ(a->valueText.Text(), "50 , 30");
 
     context->MouseMoved(60, 31);
@@ -118,19 +119,19 @@ TEST_F(InputTest, HoverMovesTheHighlightAndShowsThePosition) {
 
     context->MouseMoved(150, 30);
     EXPECT_EQ(events, (Events{"A:on", "A:off", "B:on"}));
-    EXPECT_FALSE(a->style.highlight);
+    EXPECT_FALSE(a->Style().highlight);
     EXPECT_EQ(b->valueText.Text(), "150 , 30");
 
     context->MouseMoved(150, 150);
     EXPECT_EQ(events.back(), "B:off");
-    EXPECT_EQ(uiContext::HoveredWidget(), nullptr);
+    EXPECT_EQ(context->Hovered(), nullptr);
     EXPECT_EQ(b->valueText.Text(), "150 , 30");
-    EXPECT_EQ(context->mouseX, 150);
-    EXPECT_EQ(context->mouseY, 150);
+    EXPECT_EQ(context->MouseX(), 150);
+    EXPECT_EQ(context->MouseY(), 150);
 
     context->MouseDragged(55, 35);
-    EXPECT_EQ(context->mouseX, 55);
-    EXPECT_EQ(context->mouseY, 35);
+    EXPECT_EQ(context->MouseX(), 55);
+    EXPECT_EQ(context->MouseY(), 35);
     EXPECT_EQ(events.size(), 4u);
     EXPECT_EQ(a->valueText.Text(), "60 , 31");
 }
@@ -138,17 +139,17 @@ TEST_F(InputTest, HoverMovesTheHighlightAndShowsThePosition) {
 // ---- Buttons and focus ----
 
 TEST_F(InputTest, ReleaseOnThePressedWidgetMovesTheFocusWithItsHooks) {
-    context->focus = b;
+    context->SetFocus(b);
     context->MouseButton(0, 0, 50, 30);
     EXPECT_EQ(a->valueText.Text(), "HIT");
-    EXPECT_EQ(a->style.Aspect, 4);
-    EXPECT_TRUE(context->buttonDown);
-    EXPECT_EQ(uiContext::PressedWidget(), a);
+    EXPECT_EQ(a->Style().Aspect, 4);
+    EXPECT_TRUE(context->ButtonDown());
+    EXPECT_EQ(context->Pressed(), a);
 
     context->MouseButton(0, 1, 60, 40);
-    EXPECT_EQ(a->style.Aspect, 3);
-    EXPECT_FALSE(context->buttonDown);
-    EXPECT_EQ(context->focus, a);
+    EXPECT_EQ(a->Style().Aspect, 3);
+    EXPECT_FALSE(context->ButtonDown());
+    EXPECT_EQ(context->Focus(), a);
     EXPECT_EQ(events, (Events{"B:1", "A:0", "A:5"}));
 }
 
@@ -159,15 +160,17 @@ TEST_F(InputTest, ReleaseElsewhereRaisesThePressedWidgetAndKeepsTheFocus) {
     } releases[] = {{"empty space", 150, 150}, {"another button", 150, 30}, {"a label", 50, 120}};
     for (const auto& release : releases) {
         SCOPED_TRACE(release.where);
-        b->style.Aspect = 7;
-        context->focus = c;
+        uiStyle raised = b->Style();
+        raised.Aspect = 7;
+        b->SetStyle(raised);
+        context->SetFocus(c);
         context->MouseButton(0, 0, 50, 30);
         context->MouseMoved(release.x, release.y);
         context->MouseButton(0, 1, release.x, release.y);
-        EXPECT_EQ(a->style.Aspect, 3);
-        EXPECT_EQ(b->style.Aspect, 7);
-        EXPECT_EQ(context->focus, c);
-        EXPECT_FALSE(context->buttonDown);
+        EXPECT_EQ(a->Style().Aspect, 3);
+        EXPECT_EQ(b->Style().Aspect, 7);
+        EXPECT_EQ(context->Focus(), c);
+        EXPECT_FALSE(context->ButtonDown());
     }
     EXPECT_EQ(events, (Events{"B:on", "B:off"}));
 }
@@ -176,26 +179,26 @@ TEST_F(InputTest, PressOnEmptySpaceKeepsThePressedWidget) {
     Click(50, 30);
     events.clear();
     context->MouseButton(0, 0, 150, 150);
-    EXPECT_EQ(uiContext::PressedWidget(), a);
-    EXPECT_FALSE(context->buttonDown);
-    context->focus = nullptr;
+    EXPECT_EQ(context->Pressed(), a);
+    EXPECT_FALSE(context->ButtonDown());
+    context->SetFocus(nullptr);
     context->MouseButton(0, 1, 50, 30);
-    EXPECT_EQ(context->focus, a);
+    EXPECT_EQ(context->Focus(), a);
     EXPECT_EQ(events, (Events{"A:0", "A:5"}));
 }
 
 TEST_F(InputTest, OnlyTheLeftButtonActsAndAnyStateButZeroIsARelease) {
     context->MouseButton(2, 0, 50, 30);
-    EXPECT_EQ(uiContext::PressedWidget(), nullptr);
-    EXPECT_EQ(a->style.Aspect, 1);
-    EXPECT_EQ(context->mouseX, 50);
+    EXPECT_EQ(context->Pressed(), nullptr);
+    EXPECT_EQ(a->Style().Aspect, 1);
+    EXPECT_EQ(context->MouseX(), 50);
     context->MouseButton(0, 0, 50, 30);
     context->MouseButton(0, 7, 50, 30);
-    EXPECT_EQ(context->focus, a);
+    EXPECT_EQ(context->Focus(), a);
     // A release with nothing ever pressed and nothing under the mouse changes nothing.
-    uiContext::ResetInputTargets();
+    uiWidgetInternals::ForgetInputTargets(*context);
     context->MouseButton(0, 1, 150, 150);
-    EXPECT_EQ(context->focus, a);
+    EXPECT_EQ(context->Focus(), a);
 }
 
 // ---- Keys ----
@@ -211,27 +214,24 @@ TEST_F(InputTest, KeysEditTheFocusWidgetsValueText) {
         {9, 1, "a", "a\t"},    {9, 0, "a", "a"},  {27, 0, "ab", "ESC"},  {127, 0, "ab", ""},
         {'x', 0, "ab", "abx"}, {'X', 1, "", "X"}, {0xE9, 0, "", "\xE9"}, {300, 0, "ab", "ab"},
     };
-    context->focus = a;
+    context->SetFocus(a);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.key) + "+" + std::to_string(c.modifiers));
         a->valueText.SetText(c.before);
         context->KeyPressed(c.key, c.modifiers);
         EXPECT_EQ(a->valueText.Text(), c.after);
-        EXPECT_EQ(context->modifiers, c.modifiers);
+        EXPECT_EQ(context->Modifiers(), c.modifiers);
     }
-    context->focus = nullptr;
+    context->SetFocus(nullptr);
     context->KeyPressed('x', 5);
-    EXPECT_EQ(context->modifiers, 5);
+    EXPECT_EQ(context->Modifiers(), 5);
     EXPECT_EQ(a->valueText.Text(), "ab");
 }
 
 // ---- Widgets not in their place ----
 
 TEST_F(InputTest, WidgetsNotDrawnInTheirPlaceAreNotHit) {
-    a->animation = std::make_unique<uiAnimation>();
-    a->animation->Wait = 500;
-    a->animation->Duration = 1000;
-    a->placed = false;
+    uiWidgetInternals::SetAnimation(*a, std::make_unique<uiAnimation>(uiAnimation{UIANIMT_NONE, 500, 1000}));
     context->ResetClock();
     for (double ms : {0.0, 600.0}) {
         TickAt(ms);
@@ -239,36 +239,51 @@ TEST_F(InputTest, WidgetsNotDrawnInTheirPlaceAreNotHit) {
     }
     TickAt(1600.0);
     context->MouseMoved(50, 30);
-    EXPECT_EQ(uiContext::HoveredWidget(), a);
+    EXPECT_EQ(context->Hovered(), a);
 
     // The replay hides it again: the next move takes the highlight away.
     context->ResetClock();
     TickAt(2000.0);
-    EXPECT_TRUE(a->style.highlight);
+    EXPECT_TRUE(a->Style().highlight);
     context->MouseMoved(51, 30);
-    EXPECT_EQ(uiContext::HoveredWidget(), nullptr);
+    EXPECT_EQ(context->Hovered(), nullptr);
     EXPECT_EQ(events, (Events{"A:on", "A:off"}));
     EXPECT_EQ(a->valueText.Text(), "50 , 30");
 
     // A child in place inside a window that waits is not hit either.
-    context->windows[1]->animation = std::make_unique<uiAnimation>();
-    context->windows[1]->animation->Wait = 100;
+    uiWidgetInternals::SetAnimation(*context->Windows()[1], std::make_unique<uiAnimation>(uiAnimation{UIANIMT_NONE, 100}));
     context->ResetClock();
     TickAt(3000.0);
-    EXPECT_TRUE(c->placed);
+    EXPECT_TRUE(c->IsPlaced());
     EXPECT_EQ(context->FindClickable(220, 220), nullptr);
     TickAt(3101.0);
     EXPECT_EQ(context->FindClickable(220, 220), c);
 }
 
-TEST_F(InputTest, DestroyingTheContextForgetsItsInputTargets) {
-    context->MouseMoved(50, 30);
-    Click(50, 30);
-    ASSERT_EQ(uiContext::HoveredWidget(), a);
-    ASSERT_EQ(uiContext::PressedWidget(), a);
-    context.reset();
-    EXPECT_EQ(uiContext::HoveredWidget(), nullptr);
-    EXPECT_EQ(uiContext::PressedWidget(), nullptr);
+// Each context keeps its own hovered and pressed widgets: two windows (or a test and a window)
+// never see each other's input, and destroying one context leaves the other's alone.
+TEST_F(InputTest, TwoContextsKeepTheirHoverAndPressApart) {
+    std::unique_ptr<uiContext> first = std::move(context);
+    uiWidget* firstA = a;
+    FreshContext();
+    BuildTree();
+    first->MouseMoved(50, 30);
+    first->MouseButton(0, 0, 50, 30);
+    EXPECT_EQ(first->Hovered(), firstA);
+    EXPECT_EQ(first->Pressed(), firstA);
+    EXPECT_EQ(context->Hovered(), nullptr);
+    EXPECT_EQ(context->Pressed(), nullptr);
+
+    context->MouseMoved(150, 30);
+    EXPECT_EQ(context->Hovered(), b);
+    EXPECT_EQ(first->Hovered(), firstA);
+    EXPECT_TRUE(firstA->Style().highlight);
+
+    first.reset();
+    context->MouseButton(0, 0, 150, 30);
+    context->MouseButton(0, 1, 150, 30);
+    EXPECT_EQ(context->Pressed(), b);
+    EXPECT_EQ(context->Focus(), b);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "uiValueText.h"
+#include <vanui/uiValueText.h>
 
 #include <gtest/gtest.h>
 

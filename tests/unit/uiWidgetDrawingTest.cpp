@@ -3,7 +3,7 @@
 #include "KrfWriter.h"
 #include "RecordingGL.h"
 #include "TempDir.h"
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+using namespace vanui;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include "InputFile.h"
 #include "Log.h"
@@ -55,7 +55,7 @@ void uiFont::LogUnreadableFile(const std::string& fileName) {
 
 bool uiFont::Load(const std::string& fileName) {
     std::ifstream in;
-    if (!OpenInputFile(in, fileName, std::ios::binary)) {
+    if (!vanui::OpenInputFile(in, fileName, std::ios::binary)) {
         LogUnreadableFile(fileName);
         return false;
     }

@@ -1,4 +1,4 @@
-#include "uiFontTable.h"
+#include <vanui/uiFontTable.h>
 
 #include "Log.h"
 

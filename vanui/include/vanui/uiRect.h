@@ -22,6 +22,8 @@ struct uiRectI {
     int32_t y2 = 0;
 };
 
+namespace vanui {
+
 inline int32_t TruncateToInt(double value) {
     if (std::isnan(value)) {
         return 0;
@@ -40,3 +42,5 @@ inline uiRectI ToRectI(const uiRectF& rect) {
     return uiRectI{TruncateToInt(rect.Left), TruncateToInt(rect.Top), TruncateToInt(rect.Left + rect.Width),
                    TruncateToInt(rect.Top + rect.Height)};
 }
+
+} // namespace vanui

@@ -4,8 +4,8 @@
 // guarantee them.
 #pragma once
 
-#include "uiColor.h"
-#include "uiStyle.h"
+#include <vanui/uiColor.h>
+#include <vanui/uiStyle.h>
 
 enum uiColorIndex {
     UICOLOR_NONE = 0,

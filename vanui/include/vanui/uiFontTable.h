@@ -11,7 +11,7 @@
 // watch the fonts a UI file asked for.
 #pragma once
 
-#include "uiFont.h"
+#include <vanui/uiFont.h>
 
 #include <memory>
 #include <string>

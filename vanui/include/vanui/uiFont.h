@@ -14,8 +14,8 @@
 // current when they were set. Colours are borrowed and must outlive their use on the font.
 #pragma once
 
-#include "uiColor.h"
-#include "uiGlyph.h"
+#include <vanui/uiColor.h>
+#include <vanui/uiGlyph.h>
 
 #include <array>
 #include <cstdint>
