@@ -1,0 +1,57 @@
+// hello: a GLUT program that embeds vanui. It loads hello.ui (a window, a label and a button),
+// shows in the label a counter it increments every frame, and resets the counter when the
+// button is clicked (the button's focus hook, slot 0).
+#include <vanui/uiContext.h>
+
+#include <GL/glut.h>
+
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<uiContext> context;
+int32_t frames = 0;
+uiWidget* label = nullptr;
+
+void Display() {
+    glClearColor(0.1f, 0.5f, 0.5f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 800, 600, 0, -1, 1);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    ++frames;
+    label->valueText.Refresh();
+    context->Tick();
+    glutSwapBuffers();
+    glutPostRedisplay();
+}
+
+void Mouse(int button, int state, int x, int y) { context->MouseButton(button, state, x, y); }
+void Moved(int x, int y) { context->MouseMoved(x, y); }
+
+} // namespace
+
+int main(int argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
+    glutInitWindowSize(800, 600);
+    glutCreateWindow("vanui hello");
+    glutDisplayFunc(Display);
+    glutMouseFunc(Mouse);
+    glutPassiveMotionFunc(Moved);
+
+    context = std::make_unique<uiContext>(uiContextSettings{{HELLO_FONT_DIR}, false});
+    if (!context->LoadUiFile(HELLO_UI_FILE)) {
+        return 1;
+    }
+    context->SetDrawingArea(800, 600);
+    context->FindWindow("Hello")->valueText.SetText("");
+    label = context->FindWidget("Frames");
+    label->valueText.BindInt(&frames);
+    label->valueText.SetFormat("%d frames");
+    context->FindWidget("Reset")->SetHook(0, [](uiWidgetBlock*) { frames = 0; });
+    glutMainLoop();
+}

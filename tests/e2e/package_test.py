@@ -1,0 +1,111 @@
+"""vanui as another program uses it: installed into a temporary prefix, the hello example built
+against it twice, through its CMake package (find_package(vanui)) and through pkg-config, each
+build run under Xvfb (its label counts frames, the Reset button's hook sets the count back);
+and a program with its own operator new sees every allocation the toolkit makes."""
+
+import argparse
+import os
+import re
+import shlex
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+import xserver
+
+SOURCE = None
+BUILD = None
+FLAGS = ""
+
+# The label's text inside the Frames label, and the Reset button, in window pixels.
+LABEL_TEXT = (300, 215, 200, 30)
+RESET = (400, 325)
+
+
+def run(command, **kwargs):
+    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=600, **kwargs)
+    if result.returncode != 0:
+        raise AssertionError("%s failed:\n%s" % (" ".join(command), result.stdout.decode(errors="replace")[-3000:]))
+    return result.stdout.decode(errors="replace")
+
+
+class PackageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = tempfile.mkdtemp(prefix="drev-package-")
+        cls.prefix = os.path.join(cls.scratch, "prefix")
+        run(["cmake", "--install", BUILD, "--prefix", cls.prefix])
+        cls.env = dict(os.environ, PKG_CONFIG_PATH=os.path.join(cls.prefix, "lib", "pkgconfig"))
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.scratch, ignore_errors=True)
+
+    def pkg_config(self, *arguments):
+        return shlex.split(run(["pkg-config"] + list(arguments), env=self.env))
+
+    def check_hello(self, program):
+        x = xserver.XServer()
+        self.addCleanup(x.stop)
+        proc = subprocess.Popen([program], env=x.env(), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.addCleanup(lambda: proc.poll() is None and proc.kill())
+        window = x.wait_window("vanui hello")
+        self.assertIsNotNone(window, "hello did not open its window")
+        time.sleep(0.5)
+        first = x.screenshot()
+        time.sleep(0.5)
+        second = x.screenshot()
+        self.assertTrue(first.region_differs(second, *LABEL_TEXT), "the frame count does not change")
+
+        # A click on Reset calls its hook: the count starts again from a few frames.
+        x.move_mouse(*RESET)
+        x.click()
+        time.sleep(0.2)
+        after = x.screenshot()
+        self.assertTrue(second.region_differs(after, *LABEL_TEXT))
+        x.close_window(window)
+        self.assertEqual(proc.wait(timeout=20), 0, proc.stderr.read().decode(errors="replace"))
+
+    def test_hello_builds_with_the_cmake_package_and_runs(self):
+        build = os.path.join(self.scratch, "hello-cmake")
+        run(["cmake", "-S", os.path.join(SOURCE, "examples", "hello"), "-B", build,
+             "-DCMAKE_PREFIX_PATH=" + self.prefix, "-DCMAKE_CXX_FLAGS=-Wall -Wextra -Werror " + FLAGS])
+        run(["cmake", "--build", build])
+        self.check_hello(os.path.join(build, "hello"))
+
+    def test_hello_builds_with_pkg_config_and_runs(self):
+        program = os.path.join(self.scratch, "hello-pkg-config")
+        fonts = self.pkg_config("--variable=fontdir", "vanui")[0]
+        ui = os.path.join(SOURCE, "examples", "hello", "hello.ui")
+        run(["c++", "-Wall", "-Wextra", "-Werror"] + shlex.split(FLAGS) +
+            ['-DHELLO_FONT_DIR="%s"' % fonts, '-DHELLO_UI_FILE="%s"' % ui,
+             os.path.join(SOURCE, "examples", "hello", "hello.cpp"), "-o", program] +
+            self.pkg_config("--cflags", "--libs", "vanui", "glut"))
+        self.check_hello(program)
+
+    def test_a_program_keeps_its_own_operator_new(self):
+        # The replaceable operators (new, new[], and their nothrow forms) by their mangled names;
+        # placement new, which headers define inline, is not one of them.
+        replaceable = re.compile(r" _Zn[wa]m(RKSt9nothrow_t)?$", re.M)
+        for library in ("libvanui.a", "libvanui_font_file.a", "libdrev_parse.a", "libdrev_diag.a"):
+            symbols = run(["nm", "--defined-only", os.path.join(self.prefix, "lib", library)])
+            self.assertEqual(replaceable.findall(symbols), [], library)
+        program = os.path.join(self.scratch, "own-allocator")
+        run(["c++"] + shlex.split(FLAGS) +
+            [os.path.join(SOURCE, "tests", "package", "own_allocator.cpp"), "-o", program] +
+            self.pkg_config("--cflags", "--libs", "vanui"))
+        output = run([program])
+        self.assertRegex(output, r"^[1-9]\d* allocations of the toolkit reached the program's operator new")
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser(add_help=False)
+    parser.add_argument("--source", required=True)
+    parser.add_argument("--build", required=True)
+    parser.add_argument("--flags", default="")
+    args, rest = parser.parse_known_args()
+    SOURCE, BUILD, FLAGS = os.path.abspath(args.source), os.path.abspath(args.build), args.flags
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
