@@ -21,9 +21,11 @@ void RunFrames(UiTestFile& file) {
     const std::vector<double> running = RunningTimes(file.Context());
     moments.insert(moments.end(), running.begin(), running.end());
     moments.push_back(SettledTime(file.Context()));
+    uiDrawList list;
     for (const double moment : moments) {
         file.SetClock(moment);
-        file.Context().Tick();
+        list.Clear();
+        file.Context().Tick(list);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "UiTestScene.h"
 #include "WidgetInput.h"
 #include <vanui/uiFont.h>
+#include <vanui/uiGLBackend.h>
 
 #include <GL/freeglut.h>
 
@@ -42,6 +43,8 @@ struct View {
     std::string error;
     std::unique_ptr<uiFont> bandFont;
     FileWatch watch;
+    // What each frame draws; it keeps its buffers from frame to frame.
+    uiDrawList frame;
 };
 
 View* view = nullptr;
@@ -95,16 +98,18 @@ void ViewDisplay() {
     if (view->options.watch && view->watch.Changed()) {
         Load();
     }
+    uiDrawList& list = view->frame;
+    list.Clear();
     if (view->options.input == InputKind::Font) {
         BeginFontTestFrame();
         if (view->font) {
-            DrawFontTestScene(*view->font);
+            DrawFontTestScene(list, *view->font);
         }
     } else {
         BeginUiTestFrame();
         if (view->ui) {
             view->ui->SetClock(ShownMs());
-            view->ui->Context().Tick();
+            view->ui->Context().Tick(list);
             // What the frames correct (a placement pulled back, an animation reset) is said once.
             for (const std::string& problem : TakeProblems()) {
                 PrintWarning(view->options.file, problem);
@@ -112,8 +117,9 @@ void ViewDisplay() {
         }
     }
     if (!view->error.empty()) {
-        DrawErrorBand(view->bandFont.get(), view->error);
+        DrawErrorBand(list, view->bandFont.get(), view->error);
     }
+    uiGLBackend::Submit(list);
     glutSwapBuffers();
     glutPostRedisplay();
     SleepMilliseconds(FRAME_PAUSE_MS);

@@ -4,7 +4,7 @@
 #include <vanui/uiColor.h>
 #include <vanui/uiFont.h>
 
-#include <GL/gl.h>
+#include <vanui/uiDrawList.h>
 
 #include <vector>
 
@@ -47,17 +47,19 @@ int HeightOf(const uiFont* font, size_t lineCount) {
 
 } // namespace
 
-void DrawErrorBand(uiFont* font, const std::string& text) {
+void DrawErrorBand(uiDrawList& list, uiFont* font, const std::string& text) {
     const bool withText = font != nullptr && font->IsLoaded();
     const std::vector<std::string> lines = withText ? WrapLines(*font, text) : std::vector<std::string>();
     const float top = static_cast<float>(UI_TEST_HEIGHT - HeightOf(font, lines.size()));
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.75f, 0.05f, 0.05f, 1.0f);
-    glRectf(0.0f, top, static_cast<float>(UI_TEST_WIDTH), static_cast<float>(UI_TEST_HEIGHT));
+    const float right = static_cast<float>(UI_TEST_WIDTH);
+    const float bottom = static_cast<float>(UI_TEST_HEIGHT);
+    list.AddQuad(uiDrawVertex{0, top, 0, 0, 0.75f, 0.05f, 0.05f, 1}, uiDrawVertex{right, top, 0, 0, 0.75f, 0.05f, 0.05f, 1},
+                 uiDrawVertex{right, bottom, 0, 0, 0.75f, 0.05f, 0.05f, 1},
+                 uiDrawVertex{0, bottom, 0, 0, 0.75f, 0.05f, 0.05f, 1});
     if (!withText) {
         return;
     }
-    font->Bind();
+    font->Bind(list);
     font->SetColor(&WHITE);
     float y = top + static_cast<float>(MARGIN);
     for (const std::string& line : lines) {

@@ -1,6 +1,7 @@
 #include "FontTestScene.h"
 
 #include <vanui/uiColor.h>
+#include <vanui/uiDrawList.h>
 #include <vanui/uiFont.h>
 
 #include <GL/gl.h>
@@ -11,17 +12,12 @@ namespace {
 const uiColor WHITE(1.0f, 1.0f, 1.0f, 1.0f);
 const uiColor LIGHT_RED(1.0f, 0.3f, 0.3f, 1.0f);
 
-void DrawBackground() {
-    glBegin(GL_QUADS);
-    glColor3ub(155, 0, 0);
-    glVertex3f(0, 0, 0);
-    glColor3ub(0, 155, 0);
-    glVertex3f(0, 600, 0);
-    glColor3ub(0, 0, 155);
-    glVertex3f(800, 600, 0);
-    glColor3ub(0, 155, 0);
-    glVertex3f(800, 0, 0);
-    glEnd();
+// The GL turns a byte colour c into c / 255.
+constexpr float SHADE = 155.0f / 255.0f;
+
+void DrawBackground(uiDrawList& list) {
+    list.AddQuad(uiDrawVertex{0, 0, 0, 0, SHADE, 0, 0, 1}, uiDrawVertex{0, 600, 0, 0, 0, SHADE, 0, 1},
+                 uiDrawVertex{800, 600, 0, 0, 0, 0, SHADE, 1}, uiDrawVertex{800, 0, 0, 0, 0, SHADE, 0, 1});
 }
 
 void DrawLine(uiFont& font, const std::string& text, float x, float& y) {
@@ -44,17 +40,17 @@ void BeginFontTestFrame() {
     glLoadIdentity();
 }
 
-void DrawFontTestScene(uiFont& font) {
-    DrawBackground();
+void DrawFontTestScene(uiDrawList& list, uiFont& font) {
+    DrawBackground(list);
 
     float x = 10;
-    font.Bind();
+    font.Bind(list);
     float y = 10;
     font.SetColor(&WHITE);
     font.SetSpacing(0);
     DrawLine(font, font.Name(), x, y);
 
-    glColor3f(1, 1, 1);
+    list.SetCurrentColor(1, 1, 1, 1);
     font.DrawSheet(x, 50, 1.0f, false);
 
     y = 250;

@@ -5,9 +5,11 @@
 // every frame ends with the settings it started with, so every frame draws the same picture.
 #pragma once
 
+class uiDrawList;
 class uiFont;
 
 // Clears to dark grey, enables blending with source alpha and sets the 800 x 600 mapping with
 // y growing downwards (kept in the modelview matrix, the projection left as identity).
 void BeginFontTestFrame();
-void DrawFontTestScene(uiFont& font);
+// Appends the frame to the list, which the caller then submits.
+void DrawFontTestScene(uiDrawList& list, uiFont& font);

@@ -3,6 +3,7 @@
 #include "FontTestScene.h"
 #include "TestWindow.h"
 #include <vanui/uiFont.h>
+#include <vanui/uiGLBackend.h>
 
 #include <GL/freeglut.h>
 #include <new>
@@ -13,12 +14,16 @@ const char* const TITLE = "DREV GLFonts test";
 
 // The test font lives as long as the window; the display callback reaches it here.
 uiFont* testFont = nullptr;
+// What each frame draws; it keeps its buffers from frame to frame.
+uiDrawList frameList;
 
 void FontTestDisplay() {
     BeginFontTestFrame();
+    frameList.Clear();
     if (testFont != nullptr) {
-        DrawFontTestScene(*testFont);
+        DrawFontTestScene(frameList, *testFont);
     }
+    uiGLBackend::Submit(frameList);
     glutSwapBuffers();
     glutPostRedisplay();
 }

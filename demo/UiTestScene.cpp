@@ -2,6 +2,7 @@
 
 #include <vanui/uiColor.h>
 #include <vanui/uiContext.h>
+#include <vanui/uiDrawList.h>
 #include <vanui/uiFont.h>
 
 #include <GL/gl.h>
@@ -45,30 +46,24 @@ void BeginUiTestFrame() {
     glLoadIdentity();
 }
 
-void DrawUiTestBackdrop() {
-    glBegin(GL_TRIANGLES);
-    glColor3ub(255, 0, 0);
-    glVertex3f(400, 1, 0);
-    glColor3ub(0, 255, 0);
-    glVertex3f(1, 600, 0);
-    glColor3ub(0, 0, 255);
-    glVertex3f(800, 600, 0);
-    glEnd();
+void DrawUiTestBackdrop(uiDrawList& list) {
+    list.AddTriangle(uiDrawVertex{400, 1, 0, 0, 1, 0, 0, 1}, uiDrawVertex{1, 600, 0, 0, 0, 1, 0, 1},
+                     uiDrawVertex{800, 600, 0, 0, 0, 0, 1, 1});
 }
 
-void DrawUiTestSample(uiFont& font, float textOffset) {
-    font.Bind();
+void DrawUiTestSample(uiDrawList& list, uiFont& font, float textOffset) {
+    font.Bind(list);
     font.SetColor(&WHITE);
     font.DrawText(SAMPLE_TEXT, SAMPLE_X, SAMPLE_Y + textOffset);
     font.DrawSheet(SHEET_X, SHEET_Y, 1.0f, false);
     font.Unbind();
 }
 
-void DrawUiTestScene(uiContext& context, uiFont* font, const UiTestFrameState& state) {
-    DrawUiTestBackdrop();
-    context.Tick();
+void DrawUiTestScene(uiDrawList& list, uiContext& context, uiFont* font, const UiTestFrameState& state) {
+    DrawUiTestBackdrop(list);
+    context.Tick(list);
     if (font != nullptr) {
-        DrawUiTestSample(*font, state.textOffset);
+        DrawUiTestSample(list, *font, state.textOffset);
     }
 }
 

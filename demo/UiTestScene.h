@@ -4,12 +4,14 @@
 // UI_TEST_REPLAY_FRAMES frames the text jumps back to its first line and the context's animation
 // clock restarts, so the widget animations replay together with it.
 //
-// A frame is BeginUiTestFrame, then DrawUiTestScene (or Tick alone for the widgets only), then
-// showing it (a swap or a read-back), then AdvanceUiTestFrame. The window and the off-screen
-// render draw with these same calls, so they give the same picture.
+// A frame is BeginUiTestFrame, then DrawUiTestScene into a cleared draw list (or the context's
+// Tick alone for the widgets only), then submitting the list (uiGLBackend::Submit), showing the
+// frame (a swap or a read-back), then AdvanceUiTestFrame. The window and the off-screen render
+// draw with these same calls, so they give the same picture.
 #pragma once
 
 class uiContext;
+class uiDrawList;
 class uiFont;
 
 inline constexpr int UI_TEST_REPLAY_FRAMES = 200;
@@ -31,11 +33,11 @@ void WindowToPicture(int windowWidth, int windowHeight, int& x, int& y);
 // enables blending with source alpha.
 void BeginUiTestFrame();
 // The backdrop triangle: red at the top centre, green at the bottom left, blue at the bottom right.
-void DrawUiTestBackdrop();
+void DrawUiTestBackdrop(uiDrawList& list);
 // The sample line at (40, 260 + textOffset) and the glyph sheet at (50, 500), in white.
-void DrawUiTestSample(uiFont& font, float textOffset);
+void DrawUiTestSample(uiDrawList& list, uiFont& font, float textOffset);
 // Backdrop, widgets, sample text; a null font leaves the sample text out.
-void DrawUiTestScene(uiContext& context, uiFont* font, const UiTestFrameState& state);
+void DrawUiTestScene(uiDrawList& list, uiContext& context, uiFont* font, const UiTestFrameState& state);
 // Moves the text down one pixel, or, once UI_TEST_REPLAY_FRAMES frames have passed, back to its
 // first line with a restart of the animation clock; then counts the frame.
 void AdvanceUiTestFrame(uiContext& context, UiTestFrameState& state);

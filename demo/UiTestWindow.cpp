@@ -7,6 +7,7 @@
 #include "WidgetInput.h"
 #include <vanui/uiContext.h>
 #include <vanui/uiFont.h>
+#include <vanui/uiGLBackend.h>
 
 #include <GL/freeglut.h>
 #include <new>
@@ -22,12 +23,16 @@ const int FRAME_PAUSE_MS = 50;
 uiContext* context = nullptr;
 uiFont* sampleFont = nullptr;
 UiTestFrameState frameState;
+// What each frame draws; it keeps its buffers from frame to frame.
+uiDrawList frameList;
 
 void UiTestDisplay() {
     BeginUiTestFrame();
+    frameList.Clear();
     if (context != nullptr) {
-        DrawUiTestScene(*context, sampleFont, frameState);
+        DrawUiTestScene(frameList, *context, sampleFont, frameState);
     }
+    uiGLBackend::Submit(frameList);
     glutSwapBuffers();
     glutPostRedisplay();
     if (context != nullptr) {

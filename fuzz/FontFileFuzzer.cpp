@@ -4,6 +4,7 @@
 // name); the recording GL runs in its discard mode and nothing is logged.
 #include "RecordingGL.h"
 #include <vanui/uiFont.h>
+#include <vanui/uiGLBackend.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -44,8 +45,9 @@ void Exercise(uiFont& font) {
     const uiColor white(1.0f, 1.0f, 1.0f, 1.0f);
     const uiColor red(1.0f, 0.3f, 0.3f, 1.0f);
     const std::string text = "Sample \xE9\xFF\x01\n";
+    uiDrawList list;
     font.SetColors(&white, &red);
-    font.Bind();
+    font.Bind(list);
     font.DrawText(text, 10.0f, 10.0f);
     font.SetItalic(true);
     font.SetUnderline(true);
@@ -55,6 +57,7 @@ void Exercise(uiFont& font) {
     font.DrawCharRange(0, 300, 10.0f, 80.0f);
     font.DrawSheet(10.0f, 120.0f, 0.5f, true);
     font.Unbind();
+    uiGLBackend::Submit(list);
     font.GetTextWidth(text);
 }
 

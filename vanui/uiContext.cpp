@@ -131,7 +131,7 @@ void uiContext::SetClock(std::unique_ptr<uiClock> newClock) {
 }
 
 // Without a clock (its allocation failed) the clock stays at 0.
-void uiContext::Tick() {
+void uiContext::Tick(uiDrawList& list) {
     const double seconds = clock ? clock->Seconds() : 0.0;
     if (!clockStarted) {
         clockStart = seconds;
@@ -140,11 +140,13 @@ void uiContext::Tick() {
     } else {
         clockMs = (seconds - clockStart) * 1000.0;
     }
+    drawList = &list;
     for (const std::unique_ptr<uiGroup>& window : windows) {
         if (window->visible) {
             window->Update(clockMs);
         }
     }
+    drawList = nullptr;
 }
 
 void uiContext::ResetClock() {

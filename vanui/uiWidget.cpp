@@ -263,35 +263,37 @@ void uiWidget::SetExtents() {
 }
 
 // ---- Drawing ----
+// Into the list of the frame the context is ticking; a widget updated outside a frame draws
+// nothing.
 
 void uiWidget::Draw(float ox, float oy) {
-    if (workColors != nullptr) {
-        vanui::Draw(rect, ox, oy, style, *workColors);
+    if (workColors != nullptr && context->drawList != nullptr) {
+        vanui::Draw(*context->drawList, rect, ox, oy, style, *workColors);
     }
 }
 
 void uiWidget::DrawStretch(float ox, float oy, float ex, float ey) {
-    if (workColors != nullptr) {
-        vanui::DrawStretch(rect, ox, oy, ex, ey, style, *workColors);
+    if (workColors != nullptr && context->drawList != nullptr) {
+        vanui::DrawStretch(*context->drawList, rect, ox, oy, ex, ey, style, *workColors);
     }
 }
 
 void uiWidget::DrawRoll(float ox, float oy, float ex, float ey) {
-    if (workColors != nullptr) {
-        vanui::DrawRoll(rect, ox, oy, ex, ey, style, *workColors);
+    if (workColors != nullptr && context->drawList != nullptr) {
+        vanui::DrawRoll(*context->drawList, rect, ox, oy, ex, ey, style, *workColors);
     }
 }
 
 void uiWidget::DrawCaption() {
-    if (context != nullptr && workColors != nullptr) {
-        vanui::DrawCaptionText(context->fonts.Slot(1), caption, screenBox, captionAlign,
-                        workColors->GetEntry(UICOLOR_TEXT));
+    if (workColors != nullptr && context->drawList != nullptr) {
+        vanui::DrawCaptionText(*context->drawList, context->fonts.Slot(1), caption, screenBox, captionAlign,
+                               workColors->GetEntry(UICOLOR_TEXT));
     }
 }
 
 void uiWidget::DrawValueText() {
-    if (context != nullptr && workColors != nullptr) {
-        vanui::DrawValueTextAligned(context->fonts.Slot(2), valueText.Text(), screenBox, valueAlign,
-                             workColors->GetEntry(UICOLOR_TEXT));
+    if (workColors != nullptr && context->drawList != nullptr) {
+        vanui::DrawValueTextAligned(*context->drawList, context->fonts.Slot(2), valueText.Text(), screenBox,
+                                    valueAlign, workColors->GetEntry(UICOLOR_TEXT));
     }
 }

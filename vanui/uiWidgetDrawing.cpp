@@ -2,7 +2,6 @@
 
 #include <vanui/uiFont.h>
 
-#include <GL/gl.h>
 
 #include <cstdint>
 #include <initializer_list>
@@ -14,7 +13,7 @@ namespace {
 const float DARK_SHADE = 0.8f;
 const float BRIGHT_SHADE = 1.2f;
 const float CONTOUR_INSET = 6.0f;
-const GLushort CONTOUR_PATTERN = 0xCCCC;
+const uint16_t CONTOUR_PATTERN = 0xCCCC;
 
 // Fonts keep the colours they are given, so these outlive every text call.
 const uiColor CAPTION_SHADOW(0.0f, 0.0f, 0.0f, 1.0f);
@@ -82,53 +81,54 @@ Geometry ToGeometry(const uiWidgetBoxes& boxes) {
 }
 
 // ==== Primitives ====
+// Everything a widget draws is untextured and appended to the frame's draw list in painting
+// order. Strips, polygons and rectangles become quads of the same corners: the software
+// renderer splits each into the same two triangles either way, so the picture stays the same
+// while consecutive quads join one command.
 
-void SendColor(const uiColor& color) {
-    const GLfloat rgba[4] = {color.r, color.g, color.b, color.a};
-    glColor4fv(rgba);
+uiDrawVertex Corner(const Point& point, const uiColor& color) {
+    return uiDrawVertex{point.x, point.y, 0.0f, 0.0f, color.r, color.g, color.b, color.a};
 }
 
-void Primitive(GLenum mode, const uiColor& color, std::initializer_list<Point> points) {
-    SendColor(color);
-    glBegin(mode);
-    for (const Point& point : points) {
-        glVertex2f(point.x, point.y);
+// A quad strip of the points in their strip order: quad i is points 2i, 2i+1, 2i+3, 2i+2.
+void Strip(uiDrawList& list, const uiColor& color, std::initializer_list<Point> points) {
+    const Point* p = points.begin();
+    for (size_t i = 0; i + 3 < points.size(); i += 2) {
+        list.AddQuad(Corner(p[i], color), Corner(p[i + 1], color), Corner(p[i + 3], color), Corner(p[i + 2], color));
     }
-    glEnd();
 }
 
-void Strip(const uiColor& color, std::initializer_list<Point> points) {
-    Primitive(GL_QUAD_STRIP, color, points);
-}
-
-void FilledRect(const uiColor& color, float left, float top, float right, float bottom) {
-    SendColor(color);
-    glRectf(left, top, right, bottom);
+void FilledRect(uiDrawList& list, const uiColor& color, float left, float top, float right, float bottom) {
+    list.AddQuad(Corner({left, top}, color), Corner({right, top}, color), Corner({right, bottom}, color),
+                 Corner({left, bottom}, color));
 }
 
 // A quadrilateral whose colours smooth shading blends between its corners.
-void ShadedQuad(std::initializer_list<ShadedVertex> vertices) {
-    glBegin(GL_POLYGON);
-    for (const ShadedVertex& vertex : vertices) {
-        SendColor(*vertex.color);
-        glVertex2f(vertex.x, vertex.y);
+void ShadedQuad(uiDrawList& list, const ShadedVertex (&v)[4]) {
+    list.AddQuad(Corner({v[0].x, v[0].y}, *v[0].color), Corner({v[1].x, v[1].y}, *v[1].color),
+                 Corner({v[2].x, v[2].y}, *v[2].color), Corner({v[3].x, v[3].y}, *v[3].color));
+}
+
+// A closed outline through the four points, as its four sides.
+void Outline(uiDrawList& list, const uiColor& color, const Point (&points)[4]) {
+    for (int side = 0; side < 4; ++side) {
+        list.AddLine(Corner(points[side], color), Corner(points[(side + 1) % 4], color));
     }
-    glEnd();
 }
 
 // ==== Frames ====
 
 // Raised and sunken: the first colour covers bottom and right, the second top and left.
-void DrawBevel(const Geometry& w, const uiColor& bottomRight, const uiColor& topLeft) {
-    Strip(bottomRight, {{w.xa, w.yb}, {w.x1, w.y2}, {w.xb, w.yb}, {w.x2, w.y2}, {w.xb, w.ya}, {w.x2, w.y1}});
-    Strip(topLeft, {{w.xb, w.ya}, {w.x2, w.y1}, {w.xa, w.ya}, {w.x1, w.y1}, {w.xa, w.yb}, {w.x1, w.y2}});
+void DrawBevel(uiDrawList& list, const Geometry& w, const uiColor& bottomRight, const uiColor& topLeft) {
+    Strip(list, bottomRight, {{w.xa, w.yb}, {w.x1, w.y2}, {w.xb, w.yb}, {w.x2, w.y2}, {w.xb, w.ya}, {w.x2, w.y1}});
+    Strip(list, topLeft, {{w.xb, w.ya}, {w.x2, w.y1}, {w.xa, w.ya}, {w.x1, w.y1}, {w.xa, w.yb}, {w.x1, w.y2}});
 }
 
 // A light ring offset by h, with dark lines along the outer top and left and the inner bottom
 // and right, so the frame reads as a groove cut around the widget.
-void DrawGroove(const Geometry& w, const uiColor& light, const uiColor& dark) {
+void DrawGroove(uiDrawList& list, const Geometry& w, const uiColor& light, const uiColor& dark) {
     const float h = w.h;
-    Strip(light, {{w.xa, w.yb + h},
+    Strip(list, light, {{w.xa, w.yb + h},
                   {w.x1 + h, w.y2},
                   {w.xb + h, w.yb + h},
                   {w.x2, w.y2},
@@ -138,20 +138,18 @@ void DrawGroove(const Geometry& w, const uiColor& light, const uiColor& dark) {
                   {w.x1 + h, w.y1 + h},
                   {w.xa, w.yb + h},
                   {w.x1 + h, w.y2}});
-    Strip(
-        dark,
+    Strip(list, dark,
         {{w.x2, w.y1 + h}, {w.x2, w.y1}, {w.x1 + h, w.y1 + h}, {w.x1, w.y1}, {w.x1 + h, w.y2}, {w.x1, w.y2}});
-    Strip(
-        dark,
+    Strip(list, dark,
         {{w.xa, w.yb}, {w.xa, w.yb + h}, {w.xb, w.yb}, {w.xb + h, w.yb + h}, {w.xb, w.ya}, {w.xb + h, w.ya}});
 }
 
-void DrawFrame(int aspect, const Geometry& w, const uiColorTable& colours) {
+void DrawFrame(uiDrawList& list, int aspect, const Geometry& w, const uiColorTable& colours) {
     const uiColor light = colours.GetEntry(UICOLOR_LIGHT);
     const uiColor dark = colours.GetEntry(UICOLOR_DARK);
     switch (aspect) {
     case 2:
-        Strip(light, {{w.xa, w.yb},
+        Strip(list, light, {{w.xa, w.yb},
                       {w.x1, w.y2},
                       {w.xb, w.yb},
                       {w.x2, w.y2},
@@ -163,20 +161,20 @@ void DrawFrame(int aspect, const Geometry& w, const uiColorTable& colours) {
                       {w.x1, w.y2}});
         break;
     case 3:
-        DrawBevel(w, dark, light);
+        DrawBevel(list, w, dark, light);
         break;
     case 4:
-        DrawBevel(w, light, dark);
+        DrawBevel(list, w, light, dark);
         break;
     case 5:
-        FilledRect(dark, w.x1 + w.g, w.y1 + w.g, w.x2 + w.g, w.y2 + w.g);
+        FilledRect(list, dark, w.x1 + w.g, w.y1 + w.g, w.x2 + w.g, w.y2 + w.g);
         break;
     case 6:
-        FilledRect(light, w.x1, w.yb, w.x2, w.y2 - w.h);
-        FilledRect(dark, w.x1, w.y2 - w.h, w.x2, w.y2);
+        FilledRect(list, light, w.x1, w.yb, w.x2, w.y2 - w.h);
+        FilledRect(list, dark, w.x1, w.y2 - w.h, w.x2, w.y2);
         break;
     case 7:
-        DrawGroove(w, light, dark);
+        DrawGroove(list, w, light, dark);
         break;
     default:
         break;
@@ -185,7 +183,7 @@ void DrawFrame(int aspect, const Geometry& w, const uiColorTable& colours) {
 
 // ==== Fills ====
 
-void DrawFill(int fill, const Geometry& w, const uiColorTable& colours) {
+void DrawFill(uiDrawList& list, int fill, const Geometry& w, const uiColorTable& colours) {
     const uiColor base = colours.GetEntry(UICOLOR_BASE);
     const uiColor dark = base * DARK_SHADE;
     const uiColor bright = base * BRIGHT_SHADE;
@@ -194,33 +192,33 @@ void DrawFill(int fill, const Geometry& w, const uiColorTable& colours) {
     const uiColor* const B12 = &bright;
     switch (fill) {
     case 2:
-        ShadedQuad({{w.xa, w.ya, B08}, {w.xb, w.ya, B10}, {w.xb, w.yb, B12}, {w.xa, w.yb, B10}});
+        ShadedQuad(list, {{w.xa, w.ya, B08}, {w.xb, w.ya, B10}, {w.xb, w.yb, B12}, {w.xa, w.yb, B10}});
         break;
     case 3:
-        ShadedQuad({{w.xa, w.ya, B12}, {w.xb, w.ya, B10}, {w.xb, w.yb, B08}, {w.xa, w.yb, B10}});
+        ShadedQuad(list, {{w.xa, w.ya, B12}, {w.xb, w.ya, B10}, {w.xb, w.yb, B08}, {w.xa, w.yb, B10}});
         break;
     case 4:
-        ShadedQuad({{w.xb, w.ya, B08}, {w.xb, w.yb, B08}, {w.xa, w.yb, B12}, {w.xa, w.ya, B12}});
+        ShadedQuad(list, {{w.xb, w.ya, B08}, {w.xb, w.yb, B08}, {w.xa, w.yb, B12}, {w.xa, w.ya, B12}});
         break;
     case 5:
-        ShadedQuad({{w.xb, w.ya, B12}, {w.xb, w.yb, B12}, {w.xa, w.yb, B08}, {w.xa, w.ya, B08}});
+        ShadedQuad(list, {{w.xb, w.ya, B12}, {w.xb, w.yb, B12}, {w.xa, w.yb, B08}, {w.xa, w.ya, B08}});
         break;
     case 6:
-        ShadedQuad({{w.xa, w.ya, B12}, {w.xb, w.ya, B12}, {w.xb, w.yb, B08}, {w.xa, w.yb, B08}});
+        ShadedQuad(list, {{w.xa, w.ya, B12}, {w.xb, w.ya, B12}, {w.xb, w.yb, B08}, {w.xa, w.yb, B08}});
         break;
     case 7:
-        ShadedQuad({{w.xa, w.ya, B08}, {w.xb, w.ya, B08}, {w.xb, w.yb, B12}, {w.xa, w.yb, B12}});
+        ShadedQuad(list, {{w.xa, w.ya, B08}, {w.xb, w.ya, B08}, {w.xb, w.yb, B12}, {w.xa, w.yb, B12}});
         break;
     case 8:
-        ShadedQuad({{w.xa, w.ya, B08}, {w.xb, w.ya, B08}, {w.xb, w.ym, B12}, {w.xa, w.ym, B12}});
-        ShadedQuad({{w.xa, w.ym, B12}, {w.xb, w.ym, B12}, {w.xb, w.yb, B08}, {w.xa, w.yb, B08}});
+        ShadedQuad(list, {{w.xa, w.ya, B08}, {w.xb, w.ya, B08}, {w.xb, w.ym, B12}, {w.xa, w.ym, B12}});
+        ShadedQuad(list, {{w.xa, w.ym, B12}, {w.xb, w.ym, B12}, {w.xb, w.yb, B08}, {w.xa, w.yb, B08}});
         break;
     case 9:
-        ShadedQuad({{w.xa, w.yb, B08}, {w.xa, w.ya, B08}, {w.xm, w.ya, B12}, {w.xm, w.yb, B12}});
-        ShadedQuad({{w.xm, w.yb, B12}, {w.xm, w.ya, B12}, {w.xb, w.ya, B08}, {w.xb, w.yb, B08}});
+        ShadedQuad(list, {{w.xa, w.yb, B08}, {w.xa, w.ya, B08}, {w.xm, w.ya, B12}, {w.xm, w.yb, B12}});
+        ShadedQuad(list, {{w.xm, w.yb, B12}, {w.xm, w.ya, B12}, {w.xb, w.ya, B08}, {w.xb, w.yb, B08}});
         break;
     case 12:
-        FilledRect(base, w.xa, w.ya, w.xb, w.yb);
+        FilledRect(list, base, w.xa, w.ya, w.xb, w.yb);
         break;
     default:
         break;
@@ -229,21 +227,23 @@ void DrawFill(int fill, const Geometry& w, const uiColorTable& colours) {
 
 // ==== Outlines ====
 
-void DrawBorder(const Geometry& w, const uiColorTable& colours) {
-    Primitive(GL_LINE_LOOP, colours.GetEntry(UICOLOR_BORDER),
-              {{w.x1, w.y1}, {w.x2 + 1.0f, w.y1}, {w.x2 + 1.0f, w.y2 + 1.0f}, {w.x1, w.y2 + 1.0f}});
+void DrawBorder(uiDrawList& list, const Geometry& w, const uiColorTable& colours) {
+    Outline(list, colours.GetEntry(UICOLOR_BORDER),
+            {{w.x1, w.y1}, {w.x2 + 1.0f, w.y1}, {w.x2 + 1.0f, w.y2 + 1.0f}, {w.x1, w.y2 + 1.0f}});
 }
 
-void DrawContour(const Geometry& w, const uiColorTable& colours) {
+// The dashes run on around the corners, so the contour stays one stippled loop.
+void DrawContour(uiDrawList& list, const Geometry& w, const uiColorTable& colours) {
     const float left = w.xa + CONTOUR_INSET;
     const float top = w.ya + CONTOUR_INSET;
     const float right = w.xb - CONTOUR_INSET;
     const float bottom = w.yb - CONTOUR_INSET;
-    glLineStipple(1, CONTOUR_PATTERN);
-    glEnable(GL_LINE_STIPPLE);
-    Primitive(GL_LINE_LOOP, colours.GetEntry(UICOLOR_CONTOUR),
-              {{left, top}, {right, top}, {right, bottom}, {left, bottom}});
-    glDisable(GL_LINE_STIPPLE);
+    const uiColor color = colours.GetEntry(UICOLOR_CONTOUR);
+    const uiDrawVertex loop[4] = {Corner({left, top}, color), Corner({right, top}, color),
+                                  Corner({right, bottom}, color), Corner({left, bottom}, color)};
+    list.SetLineStipple(1, CONTOUR_PATTERN);
+    list.AddLineLoop(loop, 4);
+    list.ClearLineStipple();
 }
 
 // ==== Text placement ====
@@ -306,21 +306,20 @@ uiWidgetBoxes ComputeWidgetBoxes(const uiRectF& rect, float ox, float oy, float 
     return boxes;
 }
 
-void DrawWidget(const uiRectF& rect, float ox, float oy, float sx, float sy, float rx, float ry,
-                const uiStyle& style, const uiColorTable& colours, float g) {
-    glShadeModel(GL_SMOOTH);
+void DrawWidget(uiDrawList& list, const uiRectF& rect, float ox, float oy, float sx, float sy, float rx,
+                float ry, const uiStyle& style, const uiColorTable& colours, float g) {
     const Geometry w = ToGeometry(ComputeWidgetBoxes(rect, ox, oy, sx, sy, rx, ry, style.Aspect, g));
-    DrawFrame(style.Aspect, w, colours);
-    DrawFill(style.Fill, w, colours);
+    DrawFrame(list, style.Aspect, w, colours);
+    DrawFill(list, style.Fill, w, colours);
     if (style.Border) {
-        DrawBorder(w, colours);
+        DrawBorder(list, w, colours);
     }
     if (style.Contour) {
-        DrawContour(w, colours);
+        DrawContour(list, w, colours);
     }
 }
 
-void DrawCaptionText(uiFont* font, const std::string& caption, const uiRectI& screenBox, int captionAlign,
+void DrawCaptionText(uiDrawList& list, uiFont* font, const std::string& caption, const uiRectI& screenBox, int captionAlign,
                      const uiColor& textColor) {
     if (font == nullptr) {
         return;
@@ -330,7 +329,7 @@ void DrawCaptionText(uiFont* font, const std::string& caption, const uiRectI& sc
     const float x = PlaceColumn(screenBox, column, font->GetTextWidth(caption));
     const float y = static_cast<float>(TruncateToInt(screenBox.y1 - height));
     lentTextColor = textColor;
-    font->Bind();
+    font->Bind(list);
     font->SetColor(&CAPTION_SHADOW);
     font->DrawText(caption, x, y);
     font->SetColor(&lentTextColor);
@@ -338,7 +337,7 @@ void DrawCaptionText(uiFont* font, const std::string& caption, const uiRectI& sc
     font->Unbind();
 }
 
-void DrawValueTextAligned(uiFont* font, const std::string& text, const uiRectI& screenBox, int valueAlign,
+void DrawValueTextAligned(uiDrawList& list, uiFont* font, const std::string& text, const uiRectI& screenBox, int valueAlign,
                           const uiColor& textColor) {
     if (font == nullptr) {
         return;
@@ -347,7 +346,7 @@ void DrawValueTextAligned(uiFont* font, const std::string& text, const uiRectI& 
     const float x = PlaceColumn(screenBox, cell % 3, font->GetTextWidth(text));
     const float y = PlaceRow(screenBox, cell / 3, font->GetHeight());
     lentTextColor = textColor;
-    font->Bind();
+    font->Bind(list);
     font->SetColor(&lentTextColor);
     font->DrawText(text, x, y);
     font->Unbind();

@@ -1,15 +1,16 @@
-// Drawing of one widget in OpenGL immediate mode. The style's Aspect selects a frame, Fill a
+// Drawing of one widget into a frame's draw list. The style's Aspect selects a frame, Fill a
 // shaded fill of the Base colour, Border a solid outline and Contour a dashed inner outline;
 // every colour comes from the working colour set the caller has just refreshed for the widget.
 // The same routine shrinks a widget about its centre (stretch) or cuts it from the right and
 // bottom (roll) for the animations. Two text operations put a widget's caption above it and its
 // value text inside it with a texture font.
 //
-// Coordinates are window pixels, y growing downwards. Blending is the caller's business;
-// DrawWidget selects smooth shading and leaves it selected.
+// Coordinates are window pixels, y growing downwards. Gradients are per-vertex colours, which
+// the backend draws with smooth shading (the GL's default).
 #pragma once
 
 #include <vanui/uiColor.h>
+#include <vanui/uiDrawList.h>
 #include <vanui/uiColorTable.h>
 #include <vanui/uiRect.h>
 #include <vanui/uiStyle.h>
@@ -39,21 +40,22 @@ uiWidgetBoxes ComputeWidgetBoxes(const uiRectF& rect, float ox, float oy, float 
                                  float ry, int aspect, float g);
 
 // Frame, fill, border and contour, in that order, so the fill lies on top of the frame.
-void DrawWidget(const uiRectF& rect, float ox, float oy, float sx, float sy, float rx, float ry,
-                const uiStyle& style, const uiColorTable& colours, float g);
+void DrawWidget(uiDrawList& list, const uiRectF& rect, float ox, float oy, float sx, float sy, float rx,
+                float ry, const uiStyle& style, const uiColorTable& colours, float g);
 
-inline void Draw(const uiRectF& rect, float ox, float oy, const uiStyle& style, const uiColorTable& colours) {
-    DrawWidget(rect, ox, oy, 1.0f, 1.0f, 1.0f, 1.0f, style, colours, UI_BEVEL_WIDTH);
+inline void Draw(uiDrawList& list, const uiRectF& rect, float ox, float oy, const uiStyle& style,
+                 const uiColorTable& colours) {
+    DrawWidget(list, rect, ox, oy, 1.0f, 1.0f, 1.0f, 1.0f, style, colours, UI_BEVEL_WIDTH);
 }
 
-inline void DrawStretch(const uiRectF& rect, float ox, float oy, float ex, float ey, const uiStyle& style,
-                        const uiColorTable& colours) {
-    DrawWidget(rect, ox, oy, ex, ey, 1.0f, 1.0f, style, colours, UI_BEVEL_WIDTH);
+inline void DrawStretch(uiDrawList& list, const uiRectF& rect, float ox, float oy, float ex, float ey,
+                        const uiStyle& style, const uiColorTable& colours) {
+    DrawWidget(list, rect, ox, oy, ex, ey, 1.0f, 1.0f, style, colours, UI_BEVEL_WIDTH);
 }
 
-inline void DrawRoll(const uiRectF& rect, float ox, float oy, float ex, float ey, const uiStyle& style,
-                     const uiColorTable& colours) {
-    DrawWidget(rect, ox, oy, 1.0f, 1.0f, ex, ey, style, colours, UI_BEVEL_WIDTH);
+inline void DrawRoll(uiDrawList& list, const uiRectF& rect, float ox, float oy, float ex, float ey,
+                     const uiStyle& style, const uiColorTable& colours) {
+    DrawWidget(list, rect, ox, oy, 1.0f, 1.0f, ex, ey, style, colours, UI_BEVEL_WIDTH);
 }
 
 // The caption of a widget whose drawn edges are screenBox: an opaque black copy, then a copy in
@@ -63,14 +65,14 @@ inline void DrawRoll(const uiRectF& rect, float ox, float oy, float ex, float ey
 //
 // The font keeps the colours it is given, so both are held in storage of this unit that
 // outlives the call; textColor itself may be a temporary.
-void DrawCaptionText(uiFont* font, const std::string& caption, const uiRectI& screenBox, int captionAlign,
+void DrawCaptionText(uiDrawList& list, uiFont* font, const std::string& caption, const uiRectI& screenBox, int captionAlign,
                      const uiColor& textColor);
 
 // The value text inside screenBox, in textColor. valueAlign picks a cell of a three-by-three
 // grid in reading order: 1 top left, 2 top centre, 3 top right, 4 middle left, 5 centred,
 // 6 middle right, 7 bottom left, 8 bottom centre, 9 bottom right; any other code is taken as 5.
 // A null font draws nothing; the colour is kept as for the caption.
-void DrawValueTextAligned(uiFont* font, const std::string& text, const uiRectI& screenBox, int valueAlign,
+void DrawValueTextAligned(uiDrawList& list, uiFont* font, const std::string& text, const uiRectI& screenBox, int valueAlign,
                           const uiColor& textColor);
 
 } // namespace vanui

@@ -9,7 +9,17 @@
 #include <memory>
 
 struct uiWidgetInternals {
-    static void Update(uiWidget& widget, double clock) { widget.Update(clock); }
+    // One update of the widget alone, drawing into the list as a Tick of its context would.
+    static void Update(uiWidget& widget, double clock, uiDrawList& list) {
+        uiDrawList* const ticking = widget.context != nullptr ? widget.context->drawList : nullptr;
+        if (widget.context != nullptr) {
+            widget.context->drawList = &list;
+        }
+        widget.Update(clock);
+        if (widget.context != nullptr) {
+            widget.context->drawList = ticking;
+        }
+    }
     static uiWidget* AddChild(uiGroup& window, std::unique_ptr<uiWidget> child) {
         return window.AddChild(std::move(child));
     }

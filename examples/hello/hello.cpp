@@ -2,6 +2,7 @@
 // shows in the label a counter it increments every frame, and resets the counter when the
 // button is clicked (the button's focus hook, slot 0).
 #include <vanui/uiContext.h>
+#include <vanui/uiGLBackend.h>
 
 #include <GL/glut.h>
 
@@ -11,6 +12,7 @@
 namespace {
 
 std::unique_ptr<uiContext> context;
+uiDrawList frame;
 int32_t frames = 0;
 uiWidget* label = nullptr;
 
@@ -20,11 +22,11 @@ void Display() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, 800, 600, 0, -1, 1);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     ++frames;
     label->valueText.Refresh();
-    context->Tick();
+    frame.Clear();
+    context->Tick(frame);
+    uiGLBackend::Submit(frame);
     glutSwapBuffers();
     glutPostRedisplay();
 }

@@ -5,14 +5,36 @@
 
 namespace {
 
+// A client array as glVertexPointer, glTexCoordPointer or glColorPointer set it: floats only,
+// which is all the toolkit's backend sends.
+struct ClientArray {
+    GLint size = 0;
+    GLsizei stride = 0;
+    const GLvoid* pointer = nullptr;
+
+    const float* At(GLint index) const {
+        const size_t step = stride != 0 ? static_cast<size_t>(stride) : static_cast<size_t>(size) * sizeof(float);
+        return reinterpret_cast<const float*>(static_cast<const char*>(pointer) + step * static_cast<size_t>(index));
+    }
+};
+
+// What glPushAttrib and glPushClientAttrib keep of the recorded state.
+struct SavedState {
+    std::set<GLenum> enabled;
+    GLuint texture = 0;
+};
+
 struct State {
     std::vector<RecordingGL::Call> calls;
     std::vector<RecordingGL::Batch> batches;
-    bool inBatch = false;
-    float color[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    float s = 0.0f;
-    float t = 0.0f;
     std::set<GLenum> enabled;
+    std::set<GLenum> clientArrays;
+    ClientArray vertexArray;
+    ClientArray texCoordArray;
+    ClientArray colorArray;
+    GLuint boundTexture = 0;
+    std::vector<SavedState> savedAttributes;
+    std::vector<std::set<GLenum>> savedClientArrays;
     GLint unpackAlignment = 4;
     GLuint nextTexture = 1;
     bool textureNameZero = false;
@@ -33,27 +55,37 @@ template <typename... Args> void Record(const char* name, Args... args) {
     }
 }
 
-void SetColor(float r, float g, float b, float a) {
-    State& gl = Gl();
-    gl.color[0] = r;
-    gl.color[1] = g;
-    gl.color[2] = b;
-    gl.color[3] = a;
+// Vertices per primitive of a mode whose primitives stand apart; 0 for one primitive of all the
+// vertices (strips, loops, fans, polygons).
+GLsizei VerticesPerPrimitive(GLenum mode) {
+    switch (mode) {
+    case GL_POINTS:
+        return 1;
+    case GL_LINES:
+        return 2;
+    case GL_TRIANGLES:
+        return 3;
+    case GL_QUADS:
+        return 4;
+    default:
+        return 0;
+    }
 }
 
-void AddVertex(float x, float y, float z) {
-    State& gl = Gl();
-    if (gl.discard || !gl.inBatch) {
-        return;
-    }
+RecordingGL::Vertex ArrayVertex(const State& gl, GLint index) {
     RecordingGL::Vertex vertex;
-    vertex.x = x;
-    vertex.y = y;
-    vertex.z = z;
-    std::memcpy(vertex.color, gl.color, sizeof vertex.color);
-    vertex.s = gl.s;
-    vertex.t = gl.t;
-    gl.batches.back().vertices.push_back(vertex);
+    const float* position = gl.vertexArray.At(index);
+    vertex.x = position[0];
+    vertex.y = position[1];
+    vertex.z = gl.vertexArray.size > 2 ? position[2] : 0.0f;
+    if (gl.clientArrays.count(GL_COLOR_ARRAY) != 0) {
+        std::memcpy(vertex.color, gl.colorArray.At(index), sizeof vertex.color);
+    }
+    if (gl.clientArrays.count(GL_TEXTURE_COORD_ARRAY) != 0) {
+        vertex.s = gl.texCoordArray.At(index)[0];
+        vertex.t = gl.texCoordArray.At(index)[1];
+    }
+    return vertex;
 }
 
 size_t BytesPerPixel(GLenum format) {
@@ -139,81 +171,128 @@ bool IsEnabled(GLenum capability) {
     return Gl().enabled.count(capability) != 0;
 }
 
-const float* CurrentColor() {
-    return Gl().color;
+bool IsClientArrayEnabled(GLenum array) {
+    return Gl().clientArrays.count(array) != 0;
+}
+
+GLuint BoundTexture() {
+    return Gl().boundTexture;
 }
 
 } // namespace RecordingGL
 
 extern "C" {
 
-void glBegin(GLenum mode) {
-    Record("glBegin", mode);
-    State& gl = Gl();
-    gl.inBatch = true;
-    if (!gl.discard) {
-        gl.batches.push_back({mode, {}});
-    }
-}
 
-void glEnd(void) {
-    Record("glEnd");
-    Gl().inBatch = false;
-}
 
-void glVertex2f(GLfloat x, GLfloat y) {
-    Record("glVertex2f", x, y);
-    AddVertex(x, y, 0.0f);
-}
 
-void glVertex2i(GLint x, GLint y) {
-    Record("glVertex2i", x, y);
-    AddVertex(static_cast<float>(x), static_cast<float>(y), 0.0f);
-}
 
-void glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
-    Record("glVertex3f", x, y, z);
-    AddVertex(x, y, z);
-}
 
-void glTexCoord2f(GLfloat s, GLfloat t) {
-    Record("glTexCoord2f", s, t);
-    Gl().s = s;
-    Gl().t = t;
-}
 
-void glColor3f(GLfloat red, GLfloat green, GLfloat blue) {
-    Record("glColor3f", red, green, blue);
-    SetColor(red, green, blue, 1.0f);
-}
 
-void glColor3ub(GLubyte red, GLubyte green, GLubyte blue) {
-    Record("glColor3ub", red, green, blue);
-    SetColor(red / 255.0f, green / 255.0f, blue / 255.0f, 1.0f);
-}
 
-void glColor4f(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) {
-    Record("glColor4f", red, green, blue, alpha);
-    SetColor(red, green, blue, alpha);
-}
 
-void glColor4fv(const GLfloat* v) {
-    Record("glColor4fv", v[0], v[1], v[2], v[3]);
-    SetColor(v[0], v[1], v[2], v[3]);
-}
 
 void glEnable(GLenum cap) {
     Record("glEnable", cap);
-    Gl().enabled.insert(cap);
+    if (!Gl().discard) {
+        Gl().enabled.insert(cap);
+    }
 }
 
 void glDisable(GLenum cap) {
     Record("glDisable", cap);
-    Gl().enabled.erase(cap);
+    if (!Gl().discard) {
+        Gl().enabled.erase(cap);
+    }
 }
 
 void glBindTexture(GLenum target, GLuint texture) {
     Record("glBindTexture", target, texture);
+    Gl().boundTexture = texture;
+}
+
+void glEnableClientState(GLenum array) {
+    Record("glEnableClientState", array);
+    if (!Gl().discard) {
+        Gl().clientArrays.insert(array);
+    }
+}
+
+void glDisableClientState(GLenum array) {
+    Record("glDisableClientState", array);
+    if (!Gl().discard) {
+        Gl().clientArrays.erase(array);
+    }
+}
+
+void glVertexPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
+    Record("glVertexPointer", size, type, stride);
+    Gl().vertexArray = {size, stride, pointer};
+}
+
+void glTexCoordPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
+    Record("glTexCoordPointer", size, type, stride);
+    Gl().texCoordArray = {size, stride, pointer};
+}
+
+void glColorPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
+    Record("glColorPointer", size, type, stride);
+    Gl().colorArray = {size, stride, pointer};
+}
+
+// Recorded as the primitives it draws, each with the texture and stipple it is drawn with.
+void glDrawArrays(GLenum mode, GLint first, GLsizei count) {
+    Record("glDrawArrays", mode, first, count);
+    State& gl = Gl();
+    if (gl.discard || gl.clientArrays.count(GL_VERTEX_ARRAY) == 0) {
+        return;
+    }
+    const GLsizei each = VerticesPerPrimitive(mode);
+    const GLsizei size = each != 0 ? each : count;
+    for (GLsizei start = 0; size > 0 && start + size <= count; start += size) {
+        RecordingGL::Batch batch;
+        batch.mode = mode;
+        batch.texture = gl.enabled.count(GL_TEXTURE_2D) != 0 ? gl.boundTexture : 0;
+        batch.stippled = gl.enabled.count(GL_LINE_STIPPLE) != 0;
+        for (GLsizei i = 0; i < size; ++i) {
+            batch.vertices.push_back(ArrayVertex(gl, first + start + i));
+        }
+        gl.batches.push_back(batch);
+    }
+}
+
+void glPushAttrib(GLbitfield mask) {
+    Record("glPushAttrib", mask);
+    if (!Gl().discard) {
+        Gl().savedAttributes.push_back({Gl().enabled, Gl().boundTexture});
+    }
+}
+
+void glPopAttrib(void) {
+    Record("glPopAttrib");
+    State& gl = Gl();
+    if (!gl.savedAttributes.empty()) {
+        gl.enabled = gl.savedAttributes.back().enabled;
+        gl.boundTexture = gl.savedAttributes.back().texture;
+        gl.savedAttributes.pop_back();
+    }
+}
+
+void glPushClientAttrib(GLbitfield mask) {
+    Record("glPushClientAttrib", mask);
+    if (!Gl().discard) {
+        Gl().savedClientArrays.push_back(Gl().clientArrays);
+    }
+}
+
+void glPopClientAttrib(void) {
+    Record("glPopClientAttrib");
+    State& gl = Gl();
+    if (!gl.savedClientArrays.empty()) {
+        gl.clientArrays = gl.savedClientArrays.back();
+        gl.savedClientArrays.pop_back();
+    }
 }
 
 // Records the count and the first name handed out.
@@ -274,25 +353,13 @@ GLenum glGetError() {
     return error;
 }
 
-void glShadeModel(GLenum mode) {
-    Record("glShadeModel", mode);
-}
 
 void glLineStipple(GLint factor, GLushort pattern) {
     Record("glLineStipple", factor, pattern);
 }
 
-void glLineWidth(GLfloat width) {
-    Record("glLineWidth", width);
-}
 
-void glRecti(GLint x1, GLint y1, GLint x2, GLint y2) {
-    Record("glRecti", x1, y1, x2, y2);
-}
 
-void glRectf(GLfloat x1, GLfloat y1, GLfloat x2, GLfloat y2) {
-    Record("glRectf", x1, y1, x2, y2);
-}
 
 void glClear(GLbitfield mask) {
     Record("glClear", mask);

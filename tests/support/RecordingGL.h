@@ -1,7 +1,10 @@
 // A recording stand-in for OpenGL 1.1, linked into unit tests in place of libGL. Every entry
-// point the toolkit and the demo windows call is defined here with C linkage; each call is
-// recorded with its name and numeric arguments, and glBegin/glEnd batches are collected as
-// vertices carrying the colour and texture coordinate current when they were sent. Queries
+// point the toolkit's backend and the demo windows call is defined here with C linkage; each call
+// is recorded with its name and numeric arguments, and every glDrawArrays is recorded as the
+// primitives it draws (Batches): each quad, triangle or line on its own, a loop or strip whole,
+// with its vertices' positions, colours and texture coordinates read from the client arrays and
+// the texture and stipple it is drawn with. The immediate-mode entry points are not defined, so
+// code that bypasses the draw list does not link. Queries
 // (glGetIntegerv, glGetError) are answered, not recorded. Like a real GL, an upload larger than
 // the largest texture is refused with GL_INVALID_VALUE. The recorder is process-wide: tests call
 // Reset before the code under test.
@@ -33,13 +36,18 @@ struct Vertex {
 struct Batch {
     GLenum mode = 0;
     std::vector<Vertex> vertices;
+    // The texture bound while GL_TEXTURE_2D was enabled, else 0.
+    GLuint texture = 0;
+    bool stippled = false;
 };
 
 // Forgets every call and batch and restores the initial GL state: colour white, texture
-// coordinate 0, nothing enabled, unpack alignment 4, texture names counting from 1, no error,
+// coordinate 0, nothing enabled, no client array, unpack alignment 4, texture names counting
+// from 1, no error,
 // a largest texture of DEFAULT_MAX_TEXTURE_SIZE, recording on.
 void Reset();
-// When on, nothing is recorded (for benchmarks); texture names are still handed out.
+// When on, nothing is recorded and no state is kept (for benchmarks, as a GL that does nothing);
+// texture names are still handed out.
 void SetDiscard(bool on);
 // When on, glGenTextures gives the name 0, as a GL that can't create a texture.
 void SetTextureNameZero(bool on);
@@ -56,6 +64,7 @@ std::vector<std::string> CallNames();
 std::vector<Call> CallsNamed(const std::string& name);
 const std::vector<Batch>& Batches();
 bool IsEnabled(GLenum capability);
-const float* CurrentColor();
+bool IsClientArrayEnabled(GLenum array);
+GLuint BoundTexture();
 
 } // namespace RecordingGL

@@ -1,6 +1,7 @@
 // Damaged and unusual font files a user might hand over (tests/data/bad-inputs/font/): each one
 // loads or is refused as its sidecar says, with exactly the log lines it lists, and a font that
 // loads draws every glyph, its sheet and a line of text without reading outside its buffers.
+#include <vanui/uiGLBackend.h>
 #include "BadInputCases.h"
 #include "FontTestSupport.h"
 #include <vanui/uiFont.h>
@@ -13,17 +14,20 @@ namespace {
 
 class BadFontFilesTest : public FontTestBase {};
 
+// Draws every kind of thing a font draws and submits it.
 void DrawEverything(uiFont& font) {
     const uiColor white(1.0f, 1.0f, 1.0f, 1.0f);
+    uiDrawList list;
     font.SetColors(&white, &white);
     font.SetItalic(true);
     font.SetUnderline(true);
-    font.Bind();
+    font.Bind(list);
     font.DrawText("AB\xE9 missing \x01\xFF", 0.0f, 0.0f);
     font.DrawCharRange(0, 300, 0.0f, 0.0f);
     font.DrawCharRange(0xFF00, 0xFFFF, 0.0f, 0.0f);
     font.DrawSheet(0.0f, 0.0f, 1.0f, true);
     font.Unbind();
+    uiGLBackend::Submit(list);
 }
 
 TEST_F(BadFontFilesTest, EachFileGivesItsOutcome) {

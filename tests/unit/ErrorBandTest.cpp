@@ -1,4 +1,5 @@
 #include "ErrorBand.h"
+#include <vanui/uiGLBackend.h>
 #include "KrfWriter.h"
 #include "Log.h"
 #include "RecordingGL.h"
@@ -14,17 +15,29 @@ using namespace drev;
 
 namespace {
 
-// The band's rectangle: glRectf's four arguments.
+// Draws the band and submits it to a fresh recording.
+void DrawBand(uiFont* font, const std::string& text) {
+    uiDrawList list;
+    DrawErrorBand(list, font, text);
+    RecordingGL::Reset();
+    uiGLBackend::Submit(list);
+}
+
+// The band's rectangle: the first quad's top-left and bottom-right corners.
 std::vector<double> BandRect() {
-    const auto rects = RecordingGL::CallsNamed("glRectf");
-    return rects.size() == 1 ? rects[0].args : std::vector<double>();
+    const auto& batches = RecordingGL::Batches();
+    if (batches.empty() || batches[0].mode != GL_QUADS) {
+        return {};
+    }
+    const auto& v = batches[0].vertices;
+    return {v[0].x, v[0].y, v[2].x, v[2].y};
 }
 
 // The top edge of each line of glyphs, in drawing order.
 std::vector<float> LineTops() {
     std::vector<float> tops;
     for (const auto& batch : RecordingGL::Batches()) {
-        if (batch.mode == GL_QUADS && (tops.empty() || tops.back() != batch.vertices[0].y)) {
+        if (batch.mode == GL_QUADS && batch.texture != 0 && (tops.empty() || tops.back() != batch.vertices[0].y)) {
             tops.push_back(batch.vertices[0].y);
         }
     }
@@ -45,24 +58,21 @@ TEST(ErrorBandTest, LongTextWrapsAtBlanksAndTheBandGrowsWithIt) {
     for (int word = 0; word < 15; ++word) {
         text += (word > 0 ? " " : "") + std::string("abcdefghi");
     }
-    RecordingGL::Reset();
-    DrawErrorBand(&font, text);
+    DrawBand(&font, text);
     // Two lines of 16 pixels and a margin of 4 above and below.
     EXPECT_EQ(BandRect(), (std::vector<double>{0, 560, 800, 600}));
     EXPECT_EQ(LineTops(), (std::vector<float>{564, 580}));
-    EXPECT_EQ(RecordingGL::CallsNamed("glBegin").size(), text.size() - 1);
+    EXPECT_EQ(RecordingGL::Batches().size(), 1 + text.size() - 1);
 
-    RecordingGL::Reset();
-    DrawErrorBand(&font, "short");
+    DrawBand(&font, "short");
     EXPECT_EQ(BandRect(), (std::vector<double>{0, 576, 800, 600}));
     EXPECT_EQ(LineTops(), (std::vector<float>{580}));
 }
 
 TEST(ErrorBandTest, WithoutAFontOnlyAThinBand) {
-    RecordingGL::Reset();
-    DrawErrorBand(nullptr, "FILE:1: error: anything");
+    DrawBand(nullptr, "FILE:1: error: anything");
     EXPECT_EQ(BandRect(), (std::vector<double>{0, 592, 800, 600}));
-    EXPECT_TRUE(RecordingGL::Batches().empty());
+    EXPECT_EQ(RecordingGL::Batches().size(), 1u);
 }
 
 } // namespace

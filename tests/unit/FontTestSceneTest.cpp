@@ -1,4 +1,5 @@
 #include "FontTestScene.h"
+#include <vanui/uiGLBackend.h>
 #include "KrfWriter.h"
 #include "Log.h"
 #include "RecordingGL.h"
@@ -27,6 +28,14 @@ std::vector<float> LineTops() {
     return tops;
 }
 
+// One frame of the scene, submitted to the recording GL.
+void DrawAndSubmit(uiFont& font) {
+    uiDrawList list;
+    DrawFontTestScene(list, font);
+    RecordingGL::Reset();
+    uiGLBackend::Submit(list);
+}
+
 TEST(FontTestSceneTest, LinesAndRowsStandWhereTheLineHeightPutsThem) {
     TempDir dir;
     InitLog();
@@ -36,8 +45,7 @@ TEST(FontTestSceneTest, LinesAndRowsStandWhereTheLineHeightPutsThem) {
     ASSERT_TRUE(font.IsLoaded());
 
     for (int frame = 0; frame < 2; ++frame) {
-        RecordingGL::Reset();
-        DrawFontTestScene(font);
+        DrawAndSubmit(font);
         // Background, name, sheet, eight sample lines, five code rows; every frame the same.
         std::vector<float> expected = {0, 10, 50, 250, 271, 292, 325, 342, 359, 392, 422, 456, 473, 490, 507, 524};
         EXPECT_EQ(LineTops(), expected) << "frame " << frame;
@@ -54,8 +62,7 @@ TEST(FontTestSceneTest, SheetAndBackgroundAreDrawnAsDescribed) {
     WriteKrf("Default.KRF", KrfEveryCodeFont());
     RecordingGL::Reset();
     uiFont font("Default.KRF");
-    RecordingGL::Reset();
-    DrawFontTestScene(font);
+    DrawAndSubmit(font);
 
     const auto& batches = RecordingGL::Batches();
     ASSERT_FALSE(batches.empty());
@@ -85,8 +92,7 @@ TEST(FontTestSceneTest, UnloadedFontLeavesTheBackgroundOnly) {
     InitLog();
     RecordingGL::Reset();
     uiFont font("Default.KRF");
-    RecordingGL::Reset();
-    DrawFontTestScene(font);
+    DrawAndSubmit(font);
     ASSERT_EQ(RecordingGL::Batches().size(), 1u);
     EXPECT_EQ(RecordingGL::CallsNamed("glBindTexture").size(), 0u);
 }

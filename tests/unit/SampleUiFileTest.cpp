@@ -150,9 +150,11 @@ TEST_F(SampleUiFileTest, EveryWidgetHasRoomForItsTexts) {
 // Frames at 0, 1.5 and 3 seconds: nothing is pulled back (no line in the log), and at 3 s
 // every animation has ended, so every widget stands in its place and can be hit.
 TEST_F(SampleUiFileTest, AnimationsEndWithinThreeSecondsWithoutCorrections) {
+    uiDrawList frame;
     for (double seconds : {0.0, 1.5, 3.0}) {
         now = seconds;
-        context->Tick();
+        frame.Clear();
+        context->Tick(frame);
     }
     EXPECT_EQ(ErrorLines(), std::vector<std::string>());
     for (const auto& window : context->Windows()) {

@@ -39,8 +39,9 @@ TEST_F(UiLoaderStructureTest, ConstructionGivesDefaultsAndTheDefaultFontInEveryS
 
     // Without a clock the animation time stays at 0.
     context->SetClock(nullptr);
-    context->Tick();
-    context->Tick();
+    uiDrawList list;
+    context->Tick(list);
+    context->Tick(list);
     EXPECT_EQ(context->ClockMs(), 0.0);
 }
 

@@ -5,6 +5,9 @@
 
 #include "UiLoaderTestSupport.h"
 #include "uiWidgetInternals.h"
+#include <vanui/uiGLBackend.h>
+
+#include <algorithm>
 
 #include <memory>
 #include <vector>
@@ -19,7 +22,8 @@ private:
     const long double& seconds;
 };
 
-// A filled rectangle as drawn (glRectf) with the colour last sent before it.
+// A filled rectangle as drawn: an untextured quad of one colour with axis-aligned sides, from its
+// top-left corner clockwise.
 struct DrawnRect {
     float x1, y1, x2, y2;
     float color[4];
@@ -27,31 +31,39 @@ struct DrawnRect {
 
 inline std::vector<DrawnRect> DrawnRects() {
     std::vector<DrawnRect> rects;
-    float color[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    for (const RecordingGL::Call& call : RecordingGL::Calls()) {
-        if (call.name == "glColor4fv") {
-            for (int i = 0; i < 4; ++i) {
-                color[i] = static_cast<float>(call.args[static_cast<size_t>(i)]);
-            }
-        } else if (call.name == "glRectf") {
-            rects.push_back({static_cast<float>(call.args[0]),
-                             static_cast<float>(call.args[1]),
-                             static_cast<float>(call.args[2]),
-                             static_cast<float>(call.args[3]),
-                             {color[0], color[1], color[2], color[3]}});
+    for (const RecordingGL::Batch& batch : RecordingGL::Batches()) {
+        const std::vector<RecordingGL::Vertex>& v = batch.vertices;
+        if (batch.mode != GL_QUADS || batch.texture != 0 || v[0].y != v[1].y || v[1].x != v[2].x ||
+            v[2].y != v[3].y || v[3].x != v[0].x || !std::equal(v[0].color, v[0].color + 4, v[2].color)) {
+            continue;
         }
+        rects.push_back({v[0].x, v[0].y, v[2].x, v[2].y, {v[0].color[0], v[0].color[1], v[0].color[2], v[0].color[3]}});
     }
     return rects;
 }
 
-// Every text drawing binds its font's texture once.
+// The lines of text drawn: runs of textured glyph quads that share their top edge. A caption is
+// two (its shadow and itself), a value text one.
 inline size_t TextsDrawn() {
-    return RecordingGL::CallsNamed("glBindTexture").size();
+    size_t texts = 0;
+    const RecordingGL::Batch* previous = nullptr;
+    for (const RecordingGL::Batch& batch : RecordingGL::Batches()) {
+        const bool glyph = batch.mode == GL_QUADS && batch.texture != 0;
+        if (glyph && (previous == nullptr || previous->vertices[0].y != batch.vertices[0].y)) {
+            ++texts;
+        }
+        previous = glyph ? &batch : nullptr;
+    }
+    return texts;
 }
 
 class UiRuntimeTestBase : public UiLoaderTestBase {
 protected:
-    UiRuntimeTestBase() { FreshContext(); }
+    // Text draws as glyph quads: the default font has a glyph for every code 0 to 255.
+    UiRuntimeTestBase() {
+        WriteKrf("default.krf", KrfEveryCodeFont());
+        FreshContext();
+    }
 
     // A new context on the test's clock, with a drawing area of 800 x 600.
     void FreshContext() {
@@ -64,15 +76,24 @@ protected:
     // start or a ResetClock makes the clock 0 whatever the timer reads.
     void TickAt(double ms) {
         seconds = 100.0L + static_cast<long double>(ms) / 1000.0L;
-        RecordingGL::Reset();
-        context->Tick();
+        frame.Clear();
+        context->Tick(frame);
+        Submit();
     }
 
-    // One update of a single widget with the given clock, on a fresh recording.
-    static void UpdateAt(uiWidget& widget, double clock) {
+    // One update of a single widget with the given clock, submitted on a fresh recording.
+    void UpdateAt(uiWidget& widget, double clock) {
+        frame.Clear();
+        uiWidgetInternals::Update(widget, clock, frame);
+        Submit();
+    }
+
+    void Submit() {
         RecordingGL::Reset();
-        uiWidgetInternals::Update(widget, clock);
+        uiGLBackend::Submit(frame);
     }
 
     long double seconds = 100.0L;
+    // The last frame's draw list, as submitted.
+    uiDrawList frame;
 };

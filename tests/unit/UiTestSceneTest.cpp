@@ -1,4 +1,5 @@
 #include "UiTestScene.h"
+#include <vanui/uiGLBackend.h>
 #include "uiWidgetInternals.h"
 
 #include "FileText.h"
@@ -46,14 +47,22 @@ protected:
         return false;
     }
 
+    // Submits the list to a fresh recording and starts a new list.
+    void Submit() {
+        RecordingGL::Reset();
+        uiGLBackend::Submit(list);
+        list.Clear();
+    }
+
     TempDir dir;
     std::unique_ptr<uiFont> sampleFont;
     std::unique_ptr<uiContext> context;
+    uiDrawList list;
 };
 
 TEST_F(UiTestSceneTest, BackdropIsOneTriangleRedGreenBlue) {
-    RecordingGL::Reset();
-    DrawUiTestBackdrop();
+    DrawUiTestBackdrop(list);
+    Submit();
 
     const auto& batches = RecordingGL::Batches();
     ASSERT_EQ(batches.size(), 1u);
@@ -75,8 +84,8 @@ TEST_F(UiTestSceneTest, BackdropIsOneTriangleRedGreenBlue) {
 TEST_F(UiTestSceneTest, SampleLineFollowsTheOffsetAndTheSheetStandsAt50And500InWhite) {
     ASSERT_TRUE(sampleFont->IsLoaded());
     for (float offset : {0.0f, 37.0f}) {
-        RecordingGL::Reset();
-        DrawUiTestSample(*sampleFont, offset);
+        DrawUiTestSample(list, *sampleFont, offset);
+        Submit();
 
         float top = 0;
         ASSERT_TRUE(FindSampleLine(top)) << "offset " << offset;
@@ -107,23 +116,21 @@ TEST_F(UiTestSceneTest, FrameDrawsBackdropThenWidgetsThenSampleText) {
                               "Style { Aspect 1 Fill 12 } }\n");
     ASSERT_TRUE(context->LoadUiFile("scene.ui"));
 
-    RecordingGL::Reset();
     UiTestFrameState state;
     state.textOffset = 5;
-    DrawUiTestScene(*context, sampleFont.get(), state);
+    DrawUiTestScene(list, *context, sampleFont.get(), state);
+    Submit();
 
-    const auto& calls = RecordingGL::Calls();
-    auto position = [&calls](auto predicate) {
-        return std::find_if(calls.begin(), calls.end(), predicate) - calls.begin();
+    // The panel's fill: a quad from (100, 120) to (160, 160).
+    const auto isPanel = [](const RecordingGL::Batch& b) {
+        return b.mode == GL_QUADS && b.texture == 0 && b.vertices[0].x == 100 && b.vertices[0].y == 120 &&
+               b.vertices[2].x == 160 && b.vertices[2].y == 160;
     };
-    const long triangle =
-        position([](const RecordingGL::Call& c) { return c.name == "glBegin" && c.args[0] == GL_TRIANGLES; });
-    const long panel = position([](const RecordingGL::Call& c) {
-        return c.name == "glRectf" && c.args == std::vector<double>{100, 120, 160, 160};
-    });
-    ASSERT_LT(triangle, static_cast<long>(calls.size()));
-    ASSERT_LT(panel, static_cast<long>(calls.size()));
-    EXPECT_LT(triangle, panel);
+    const auto& batches = RecordingGL::Batches();
+    ASSERT_FALSE(batches.empty());
+    EXPECT_EQ(batches[0].mode, static_cast<GLenum>(GL_TRIANGLES));
+    ASSERT_EQ(std::count_if(batches.begin(), batches.end(), isPanel), 1);
+    EXPECT_FALSE(isPanel(batches[0]));
     EXPECT_TRUE(uiWidgetInternals::ClockStarted(*context));
 
     float top = 0;
@@ -135,10 +142,10 @@ TEST_F(UiTestSceneTest, FrameDrawsBackdropThenWidgetsThenSampleText) {
     EXPECT_EQ(last.vertices[0].y, 500);
 
     // Without a sample font the frame still shows the backdrop and the widgets.
-    RecordingGL::Reset();
-    DrawUiTestScene(*context, nullptr, state);
+    DrawUiTestScene(list, *context, nullptr, state);
+    Submit();
     EXPECT_FALSE(FindSampleLine(top));
-    EXPECT_EQ(RecordingGL::CallsNamed("glRectf").size(), 1u);
+    EXPECT_EQ(std::count_if(RecordingGL::Batches().begin(), RecordingGL::Batches().end(), isPanel), 1);
 }
 
 // The text moves down one pixel a frame; the frame after the 200th advance puts it back at
@@ -150,7 +157,8 @@ TEST_F(UiTestSceneTest, TextJumpsBackWithAClockRestartEvery200Frames) {
     std::vector<float> offsets;
     for (int frame = 1; frame <= 402; ++frame) {
         offsets.push_back(state.textOffset);
-        context->Tick();
+        list.Clear();
+        context->Tick(list);
         AdvanceUiTestFrame(*context, state);
         if (!uiWidgetInternals::ClockStarted(*context)) {
             restartFrames.push_back(frame);

@@ -73,7 +73,8 @@ TEST_F(UiWidgetTreeTest, WindowUpdatesItsVisibleChildrenInOrderWithItsClock) {
         child->SetVisible(std::string(name) != "hidden");
         EXPECT_EQ(uiWidgetInternals::AddChild(window, std::move(child))->Parent(), &window);
     }
-    uiWidgetInternals::Update(window, 250.0);
+    uiDrawList list;
+    uiWidgetInternals::Update(window, 250.0, list);
     EXPECT_EQ(steps, (std::vector<std::string>{"first@250.000000", "last@250.000000"}));
 }
 

@@ -137,7 +137,7 @@ TEST_F(AnimationTest, WaitRunAndFinishWithFade) {
         ExpectRect(rects[0], 10.0f, 20.0f, 110.0f, 60.0f);
         const float alpha = frame.texts ? 0.8f : 0.8f * frame.progress;
         EXPECT_NEAR(rects[0].color[3], alpha, 1e-6);
-        EXPECT_EQ(TextsDrawn(), frame.texts ? 2u : 0u);
+        EXPECT_EQ(TextsDrawn(), frame.texts ? 3u : 0u);
         EXPECT_EQ(widget.IsPlaced(), frame.texts);
         if (frame.texts) {
             ExpectBox(widget.ScreenBox(), 10, 20, 110, 60);
@@ -239,7 +239,7 @@ TEST_F(AnimationTest, DurationOfZeroOrLessSkipsTheRunningPhase) {
         EXPECT_TRUE(RecordingGL::Calls().empty());
         UpdateAt(widget, 101.0);
         EXPECT_TRUE(widget.IsPlaced());
-        EXPECT_EQ(TextsDrawn(), 2u);
+        EXPECT_EQ(TextsDrawn(), 3u);
         ExpectRect(DrawnRects()[0], 0, 0, 100, 40);
         EXPECT_NEAR(DrawnRects()[0].color[3], 0.8f, 1e-6);
         EXPECT_EQ(uiWidgetInternals::Progress(widget), 0.0f);
@@ -313,7 +313,7 @@ TEST_F(AnimationTest, StaticWidgetShowsItsTextsInTheTextColour) {
     UpdateAt(widget, 0.0);
     EXPECT_TRUE(widget.IsPlaced());
     ExpectBox(widget.ScreenBox(), 10, 200, 110, 240);
-    EXPECT_EQ(TextsDrawn(), 2u);
+    EXPECT_EQ(TextsDrawn(), 3u);
     // Caption shadow, caption, value text: one quad each for the one letter.
     const std::vector<RecordingGL::Batch>& batches = RecordingGL::Batches();
     ASSERT_EQ(batches.size(), 3u);
@@ -334,8 +334,9 @@ TEST_F(AnimationTest, EmptyFontSlotsDrawNoText) {
     uiContext bare;
     bare.SetDrawingArea(800, 600);
     ASSERT_TRUE(bare.LoadUiFile("test.ui"));
-    RecordingGL::Reset();
-    bare.Tick();
+    frame.Clear();
+    bare.Tick(frame);
+    Submit();
     EXPECT_EQ(DrawnRects().size(), 1u);
     EXPECT_EQ(TextsDrawn(), 0u);
     EXPECT_TRUE(bare.Windows()[0]->IsPlaced());

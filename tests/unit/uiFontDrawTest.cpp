@@ -1,5 +1,6 @@
 #include "FontTestSupport.h"
 #include <vanui/uiFont.h>
+#include <vanui/uiGLBackend.h>
 
 #include <GL/gl.h>
 
@@ -7,7 +8,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
 using RecordingGL::Batch;
 using RecordingGL::Vertex;
 
@@ -31,30 +31,47 @@ const char* WriteSampleFont() {
     return "f.krf";
 }
 
-// The font is loaded in the fixture's directory; the recording starts after its texture.
+// The four sides of an outline, as the lines the GL draws.
+void ExpectOutline(const std::vector<Batch>& lines, const float (&corners)[4][2]) {
+    ASSERT_EQ(lines.size(), 4u);
+    for (size_t side = 0; side < 4; ++side) {
+        EXPECT_EQ(lines[side].mode, static_cast<GLenum>(GL_LINES));
+        EXPECT_EQ(lines[side].texture, 0u);
+        ExpectVertex(lines[side].vertices[0], corners[side][0], corners[side][1]);
+        ExpectVertex(lines[side].vertices[1], corners[(side + 1) % 4][0], corners[(side + 1) % 4][1]);
+    }
+}
+
+// The font is loaded in the fixture's directory and bound to the fixture's draw list; Drawn
+// submits the list to the recording GL, gives the primitives it drew and starts a new list.
 class UiFontDrawTest : public FontTestBase {
 protected:
-    UiFontDrawTest() { RecordingGL::Reset(); }
+    UiFontDrawTest() { font.Bind(list); }
+
+    const std::vector<Batch>& Drawn() {
+        RecordingGL::Reset();
+        uiGLBackend::Submit(list);
+        list.Clear();
+        font.Bind(list);
+        return RecordingGL::Batches();
+    }
 
     uiFont font{WriteSampleFont()};
+    uiDrawList list;
 };
 
 // ==== Glyph quads ====
 
 TEST_F(UiFontDrawTest, GlyphQuadWithGradient) {
     font.SetColors(&WHITE, &RED);
-    font.Bind();
     EXPECT_FLOAT_EQ(font.DrawText("A", 100.0f, 50.0f), 10.0f);
     font.Unbind();
 
-    EXPECT_EQ(RecordingGL::CallNames(),
-              (Lines{"glEnable", "glBindTexture", "glBegin", "glColor4fv", "glTexCoord2f", "glVertex2f",
-                     "glTexCoord2f", "glVertex2f", "glColor4fv", "glTexCoord2f", "glVertex2f", "glTexCoord2f",
-                     "glVertex2f", "glEnd", "glDisable"}));
-    EXPECT_EQ(RecordingGL::Calls()[1].args, (std::vector<double>{GL_TEXTURE_2D, 1}));
-    ASSERT_EQ(RecordingGL::Batches().size(), 1u);
-    const Batch& quad = RecordingGL::Batches()[0];
+    const std::vector<Batch> drawn = Drawn();
+    ASSERT_EQ(drawn.size(), 1u);
+    const Batch& quad = drawn[0];
     EXPECT_EQ(quad.mode, static_cast<GLenum>(GL_QUADS));
+    EXPECT_EQ(quad.texture, static_cast<GLuint>(font.GetTexture()));
     ASSERT_EQ(quad.vertices.size(), 4u);
     const float right = 10.0f / 256.0f;
     const float coords[4][4] = {
@@ -65,14 +82,16 @@ TEST_F(UiFontDrawTest, GlyphQuadWithGradient) {
         EXPECT_FLOAT_EQ(quad.vertices[i].t, coords[i][3]);
         ExpectColor(quad.vertices[i], i < 2 ? WHITE : RED);
     }
+    // The backend leaves the GL as it found it.
     EXPECT_FALSE(RecordingGL::IsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(RecordingGL::IsClientArrayEnabled(GL_VERTEX_ARRAY));
 }
 
 TEST_F(UiFontDrawTest, ItalicShearsTheTopEdge) {
     font.SetItalic(true);
     font.SetColor(&WHITE);
     font.DrawTextStyled("A", 100.0f, 50.0f, 2.0f, nullptr, nullptr);
-    const Batch& quad = RecordingGL::Batches()[0];
+    const Batch quad = Drawn()[0];
     ExpectVertex(quad.vertices[0], 104.0f, 50.0f);
     ExpectVertex(quad.vertices[1], 124.0f, 50.0f);
     ExpectVertex(quad.vertices[2], 120.0f, 82.0f);
@@ -82,18 +101,20 @@ TEST_F(UiFontDrawTest, ItalicShearsTheTopEdge) {
 TEST_F(UiFontDrawTest, ColourSettingsAndCallColours) {
     font.SetColor(&RED);
     font.DrawText("AB", 0.0f, 0.0f);
-    EXPECT_EQ(RecordingGL::CallsNamed("glColor4fv").size(), 2u);
+    for (const Batch& quad : Drawn()) {
+        for (const Vertex& vertex : quad.vertices) {
+            ExpectColor(vertex, RED);
+        }
+    }
 
     font.SetColors(nullptr, &WHITE);
-    RecordingGL::Reset();
     font.DrawText("A", 0.0f, 0.0f);
-    for (const Vertex& vertex : RecordingGL::Batches()[0].vertices) {
+    for (const Vertex& vertex : Drawn()[0].vertices) {
         ExpectColor(vertex, RED);
     }
 
-    RecordingGL::Reset();
     font.DrawTextStyled("A", 0.0f, 0.0f, 1.0f, &WHITE, nullptr);
-    const Batch& quad = RecordingGL::Batches()[0];
+    const Batch quad = Drawn()[0];
     ExpectColor(quad.vertices[0], WHITE);
     ExpectColor(quad.vertices[3], RED);
 }
@@ -102,9 +123,10 @@ TEST_F(UiFontDrawTest, AdvanceIncludesSpacing) {
     font.SetColor(&WHITE);
     font.SetSpacing(0.2f);
     EXPECT_FLOAT_EQ(font.DrawText("AB", 100.0f, 50.0f), 26.0f);
-    ASSERT_EQ(RecordingGL::Batches().size(), 2u);
-    ExpectVertex(RecordingGL::Batches()[0].vertices[3], 100.0f, 66.0f);
-    ExpectVertex(RecordingGL::Batches()[1].vertices[3], 112.0f, 66.0f);
+    const std::vector<Batch> drawn = Drawn();
+    ASSERT_EQ(drawn.size(), 2u);
+    ExpectVertex(drawn[0].vertices[3], 100.0f, 66.0f);
+    ExpectVertex(drawn[1].vertices[3], 112.0f, 66.0f);
     EXPECT_EQ(font.GetTextWidth("AB"), 22);
 }
 
@@ -113,18 +135,22 @@ TEST_F(UiFontDrawTest, UnderlineReachesOverSpacingAndSlant) {
     font.SetSpacing(0.2f);
     font.SetUnderline(true);
     font.DrawText("A", 100.0f, 50.0f);
-    ASSERT_EQ(RecordingGL::Batches().size(), 2u);
-    const Batch& line = RecordingGL::Batches()[1];
+    const std::vector<Batch> drawn = Drawn();
+    ASSERT_EQ(drawn.size(), 2u);
+    const Batch& line = drawn[1];
     EXPECT_EQ(line.mode, static_cast<GLenum>(GL_LINES));
+    EXPECT_EQ(line.texture, 0u);
     ExpectVertex(line.vertices[0], 100.0f, 66.0f);
     ExpectVertex(line.vertices[1], 112.0f, 66.0f);
     ExpectColor(line.vertices[0], RED);
 
-    RecordingGL::Reset();
     font.SetItalic(true);
     font.DrawText("A", 100.0f, 50.0f);
-    ExpectVertex(RecordingGL::Batches()[1].vertices[1], 116.0f, 66.0f);
-    EXPECT_TRUE(RecordingGL::IsEnabled(GL_TEXTURE_2D));
+    font.DrawText("A", 100.0f, 50.0f);
+    const std::vector<Batch> twice = Drawn();
+    ExpectVertex(twice[1].vertices[1], 116.0f, 66.0f);
+    // The glyph after an underline is textured again.
+    EXPECT_EQ(twice[2].texture, static_cast<GLuint>(font.GetTexture()));
 }
 
 // ==== Codes without glyph and code ranges ====
@@ -133,17 +159,10 @@ TEST_F(UiFontDrawTest, MissingGlyphIsAnOutlineBox) {
     font.SetColors(&WHITE, &RED);
     font.SetUnderline(true);
     EXPECT_FLOAT_EQ(font.DrawText("Z", 100.0f, 50.0f), 8.0f);
-    EXPECT_EQ(RecordingGL::CallNames().front(), "glDisable");
-    EXPECT_EQ(RecordingGL::CallNames().back(), "glEnable");
-    ASSERT_EQ(RecordingGL::Batches().size(), 1u);
-    const Batch& box = RecordingGL::Batches()[0];
-    EXPECT_EQ(box.mode, static_cast<GLenum>(GL_LINE_LOOP));
-    ExpectVertex(box.vertices[0], 101.0f, 51.0f);
-    ExpectVertex(box.vertices[1], 107.0f, 51.0f);
-    ExpectVertex(box.vertices[2], 107.0f, 65.0f);
-    ExpectVertex(box.vertices[3], 101.0f, 65.0f);
-    ExpectColor(box.vertices[1], WHITE);
-    ExpectColor(box.vertices[2], RED);
+    const std::vector<Batch> box = Drawn();
+    ExpectOutline(box, {{101.0f, 51.0f}, {107.0f, 51.0f}, {107.0f, 65.0f}, {101.0f, 65.0f}});
+    ExpectColor(box[0].vertices[1], WHITE);
+    ExpectColor(box[1].vertices[1], RED);
     EXPECT_EQ(font.GetTextWidth("AZ"), 10);
     EXPECT_EQ(font.GetGlyphWidth('Z'), 0);
 }
@@ -152,7 +171,7 @@ TEST_F(UiFontDrawTest, MissingGlyphIsAnOutlineBox) {
 TEST_F(UiFontDrawTest, Latin1BytesAreCodesUpTo255) {
     font.SetColor(&WHITE);
     EXPECT_FLOAT_EQ(font.DrawText("\xE9", 0.0f, 0.0f), 9.0f);
-    EXPECT_EQ(RecordingGL::Batches()[0].mode, static_cast<GLenum>(GL_QUADS));
+    EXPECT_EQ(Drawn()[0].mode, static_cast<GLenum>(GL_QUADS));
     EXPECT_EQ(font.GetTextWidth("\xE9\xE9"), 18);
     EXPECT_FLOAT_EQ(font.DrawCharRange(0xE9, 0xE9, 0.0f, 0.0f), 9.0f);
 }
@@ -173,46 +192,44 @@ TEST_F(UiFontDrawTest, LookupsAboveAndBelow255Alternate) {
 TEST_F(UiFontDrawTest, CharRanges) {
     font.SetColor(&WHITE);
     EXPECT_EQ(font.DrawCharRange(5, 4, 10.0f, 10.0f), 0.0f);
-    EXPECT_TRUE(RecordingGL::Calls().empty());
+    EXPECT_TRUE(list.Vertices().empty());
 
+    // Codes 0 to 50 have no glyph: 51 boxes of four lines each.
     font.SetSpacing(0.2f);
     EXPECT_FLOAT_EQ(font.DrawCharRange(0, 50, 10.0f, 10.0f), 51 * 10.0f);
-    EXPECT_EQ(RecordingGL::Batches().size(), 51u);
+    EXPECT_EQ(Drawn().size(), 51u * 4u);
 
-    RecordingGL::Reset();
     EXPECT_FLOAT_EQ(font.DrawCharRange(65, 66, 10.0f, 10.0f), 26.0f);
-    EXPECT_EQ(RecordingGL::Batches()[1].vertices[3].x, 22.0f);
+    EXPECT_EQ(Drawn()[1].vertices[3].x, 22.0f);
 
     // The range stops after the last 16-bit code, however large last is.
-    RecordingGL::Reset();
     font.DrawCharRange(65530, UINT_MAX, 0.0f, 0.0f);
-    EXPECT_EQ(RecordingGL::Batches().size(), 6u);
+    EXPECT_EQ(Drawn().size(), 6u * 4u);
 }
 
 // ==== The glyph sheet ====
 
 TEST_F(UiFontDrawTest, SheetAndFrame) {
+    // The sheet takes the list's current colour, as it took the GL's.
+    list.SetCurrentColor(0.5f, 0.25f, 1.0f, 1.0f);
     font.DrawSheet(10.0f, 50.0f, 1.0f, false);
-    EXPECT_EQ(RecordingGL::Batches().size(), 1u);
-    EXPECT_TRUE(RecordingGL::CallsNamed("glColor4fv").empty());
+    const std::vector<Batch> plain = Drawn();
+    ASSERT_EQ(plain.size(), 1u);
+    ExpectColor(plain[0].vertices[2], uiColor(0.5f, 0.25f, 1.0f, 1.0f));
 
-    RecordingGL::Reset();
     font.DrawSheet(10.0f, 50.0f, 0.5f, true);
-    ASSERT_EQ(RecordingGL::Batches().size(), 2u);
-    const Batch& sheet = RecordingGL::Batches()[0];
+    const std::vector<Batch> framed = Drawn();
+    ASSERT_EQ(framed.size(), 5u);
+    const Batch& sheet = framed[0];
+    EXPECT_EQ(sheet.texture, static_cast<GLuint>(font.GetTexture()));
     const float corners[4][4] = {{10, 50, 0, 0}, {138, 50, 1, 0}, {138, 114, 1, 1}, {10, 114, 0, 1}};
     for (int i = 0; i < 4; ++i) {
         ExpectVertex(sheet.vertices[i], corners[i][0], corners[i][1]);
         EXPECT_EQ(sheet.vertices[i].s, corners[i][2]);
         EXPECT_EQ(sheet.vertices[i].t, corners[i][3]);
     }
-    const Batch& frame = RecordingGL::Batches()[1];
-    EXPECT_EQ(frame.mode, static_cast<GLenum>(GL_LINE_LOOP));
-    ExpectVertex(frame.vertices[0], 9.0f, 49.0f);
-    ExpectVertex(frame.vertices[1], 139.0f, 49.0f);
-    ExpectVertex(frame.vertices[2], 139.0f, 115.0f);
-    ExpectVertex(frame.vertices[3], 9.0f, 115.0f);
-    EXPECT_TRUE(RecordingGL::IsEnabled(GL_TEXTURE_2D));
+    ExpectOutline(std::vector<Batch>(framed.begin() + 1, framed.end()),
+                  {{9.0f, 49.0f}, {139.0f, 49.0f}, {139.0f, 115.0f}, {9.0f, 115.0f}});
 }
 
 // ==== Style state ====
@@ -233,16 +250,16 @@ TEST_F(UiFontDrawTest, SlantAndSpacingInWholePixels) {
     float y = 250.0f;
     font.NextLine(y);
     EXPECT_EQ(y, 271.0f);
-    EXPECT_TRUE(RecordingGL::Calls().empty());
+    EXPECT_TRUE(list.Vertices().empty());
 }
 
 // ==== A font that failed to load ====
 
-TEST_F(UiFontDrawTest, UnloadedFontIssuesNoGlCall) {
+TEST_F(UiFontDrawTest, UnloadedFontDrawsNothing) {
     uiFont missing("nofile.krf");
     missing.SetColor(&WHITE);
     missing.SetUnderline(true);
-    missing.Bind();
+    missing.Bind(list);
     EXPECT_EQ(missing.DrawText("AB", 0.0f, 0.0f), 0.0f);
     EXPECT_EQ(missing.DrawTextStyled("AB", 0.0f, 0.0f, 2.0f, &RED, &RED), 0.0f);
     EXPECT_EQ(missing.DrawCharRange(0, 50, 0.0f, 0.0f), 0.0f);
@@ -256,7 +273,26 @@ TEST_F(UiFontDrawTest, UnloadedFontIssuesNoGlCall) {
     EXPECT_EQ(y, 41.0f);
 
     EXPECT_EQ(font.DrawText("", 0.0f, 0.0f), 0.0f);
-    EXPECT_TRUE(RecordingGL::Calls().empty());
+    EXPECT_TRUE(list.Vertices().empty());
+    EXPECT_TRUE(list.Commands().empty());
+}
+
+// Glyphs of one font join one command; a box or an underline between them breaks it, and the
+// texture comes back after it.
+TEST_F(UiFontDrawTest, GlyphsJoinOneTexturedCommand) {
+    font.SetColor(&WHITE);
+    font.DrawText("ABAB", 0.0f, 0.0f);
+    ASSERT_EQ(list.Commands().size(), 1u);
+    EXPECT_EQ(list.Commands()[0].vertexCount, 16u);
+    EXPECT_EQ(list.Commands()[0].state.texture, static_cast<uint32_t>(font.GetTexture()));
+
+    list.Clear();
+    font.Bind(list);
+    font.DrawText("AZA", 0.0f, 0.0f);
+    ASSERT_EQ(list.Commands().size(), 3u);
+    EXPECT_EQ(list.Commands()[1].primitive, uiPrimitive::Lines);
+    EXPECT_EQ(list.Commands()[1].state.texture, 0u);
+    EXPECT_EQ(list.Commands()[2].state.texture, static_cast<uint32_t>(font.GetTexture()));
 }
 
 } // namespace

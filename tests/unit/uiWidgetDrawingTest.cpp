@@ -4,6 +4,7 @@
 #include "RecordingGL.h"
 #include "TempDir.h"
 #include <vanui/uiFont.h>
+#include <vanui/uiGLBackend.h>
 
 #include <gtest/gtest.h>
 
@@ -34,10 +35,30 @@ uiStyle StyleOf(int aspect, int fill, bool border = false, bool contour = false)
     return style;
 }
 
-void DrawPlain(const uiStyle& style, const uiColorTable& colours = uiColorTable(),
-               const uiRectF& rect = WIDGET) {
+// Submits the list to the recording GL and empties it; what the GL drew is in its Batches.
+void Submit(uiDrawList& list) {
     RecordingGL::Reset();
-    Draw(rect, 0.0f, 0.0f, style, colours);
+    uiGLBackend::Submit(list);
+    list.Clear();
+}
+
+// Draws one widget at rect's place and records it; the list holds what the widget appended.
+uiDrawList DrawPlain(const uiStyle& style, const uiColorTable& colours = uiColorTable(),
+                     const uiRectF& rect = WIDGET) {
+    uiDrawList list;
+    Draw(list, rect, 0.0f, 0.0f, style, colours);
+    uiDrawList kept = list;
+    Submit(list);
+    return kept;
+}
+
+// The quads a quad strip through the points covers, each in drawing order.
+std::vector<std::vector<Pt>> StripQuads(const std::vector<Pt>& strip) {
+    std::vector<std::vector<Pt>> quads;
+    for (size_t i = 0; i + 3 < strip.size(); i += 2) {
+        quads.push_back({strip[i], strip[i + 1], strip[i + 3], strip[i + 2]});
+    }
+    return quads;
 }
 
 void ExpectColor(const float* rgba, const uiColor& expected) {
@@ -58,7 +79,17 @@ void ExpectBatch(const Batch& batch, GLenum mode, const std::vector<Pt>& points,
     }
 }
 
-// Every glRectf with the colour last sent before it.
+void ExpectStrip(const std::vector<Batch>& batches, size_t first, const std::vector<Pt>& strip,
+                 const uiColor& color) {
+    const std::vector<std::vector<Pt>> quads = StripQuads(strip);
+    ASSERT_GE(batches.size(), first + quads.size());
+    for (size_t q = 0; q < quads.size(); ++q) {
+        ExpectBatch(batches[first + q], GL_QUADS, quads[q], color);
+    }
+}
+
+// Every filled axis-aligned rectangle drawn (a quad of one colour from its top-left corner
+// clockwise), with its corners and colour.
 struct RectCall {
     std::vector<double> corners;
     float color[4];
@@ -66,13 +97,13 @@ struct RectCall {
 
 std::vector<RectCall> Rects() {
     std::vector<RectCall> rects;
-    float color[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    for (const RecordingGL::Call& call : RecordingGL::Calls()) {
-        if (call.name == "glColor4fv") {
-            std::copy(call.args.begin(), call.args.end(), color);
-        } else if (call.name == "glRectf") {
-            rects.push_back({call.args, {color[0], color[1], color[2], color[3]}});
+    for (const Batch& batch : RecordingGL::Batches()) {
+        const std::vector<RecordingGL::Vertex>& v = batch.vertices;
+        if (batch.mode != GL_QUADS || v[0].y != v[1].y || v[1].x != v[2].x || v[2].y != v[3].y ||
+            v[3].x != v[0].x || !std::equal(v[0].color, v[0].color + 4, v[2].color)) {
+            continue;
         }
+        rects.push_back({{v[0].x, v[0].y, v[2].x, v[2].y}, {v[0].color[0], v[0].color[1], v[0].color[2], v[0].color[3]}});
     }
     return rects;
 }
@@ -122,16 +153,26 @@ TEST(uiWidgetDrawingTest, BoxesFollowOriginStretchRollAndAspect) {
 TEST(uiWidgetDrawingTest, WrappersPassOriginStretchAndRoll) {
     const uiStyle bordered = StyleOf(1, 1, true);
     const uiColorTable colours;
-    RecordingGL::Reset();
-    Draw(WIDGET, 5.0f, 7.0f, bordered, colours);
-    DrawStretch(WIDGET, 0.0f, 0.0f, 0.5f, 1.0f, bordered, colours);
-    DrawRoll(WIDGET, 0.0f, 0.0f, 0.5f, 1.0f, bordered, colours);
+    uiDrawList list;
+    Draw(list, WIDGET, 5.0f, 7.0f, bordered, colours);
+    DrawStretch(list, WIDGET, 0.0f, 0.0f, 0.5f, 1.0f, bordered, colours);
+    DrawRoll(list, WIDGET, 0.0f, 0.0f, 0.5f, 1.0f, bordered, colours);
+    // Three borders of four sides each, as one command of lines.
+    EXPECT_EQ(list.Commands().size(), 1u);
+    Submit(list);
     const uiColor border = Entry(UICOLOR_BORDER);
     const std::vector<Batch>& batches = RecordingGL::Batches();
-    ASSERT_EQ(batches.size(), 3u);
-    ExpectBatch(batches[0], GL_LINE_LOOP, {{15, 27}, {116, 27}, {116, 68}, {15, 68}}, border);
-    ExpectBatch(batches[1], GL_LINE_LOOP, {{35, 20}, {86, 20}, {86, 61}, {35, 61}}, border);
-    ExpectBatch(batches[2], GL_LINE_LOOP, {{10, 20}, {61, 20}, {61, 61}, {10, 61}}, border);
+    ASSERT_EQ(batches.size(), 12u);
+    const float corners[3][4][2] = {{{15, 27}, {116, 27}, {116, 68}, {15, 68}},
+                                    {{35, 20}, {86, 20}, {86, 61}, {35, 61}},
+                                    {{10, 20}, {61, 20}, {61, 61}, {10, 61}}};
+    for (size_t loop = 0; loop < 3; ++loop) {
+        for (size_t side = 0; side < 4; ++side) {
+            const auto& from = corners[loop][side];
+            const auto& to = corners[loop][(side + 1) % 4];
+            ExpectBatch(batches[loop * 4 + side], GL_LINES, {{from[0], from[1]}, {to[0], to[1]}}, border);
+        }
+    }
 }
 
 TEST(uiWidgetDrawingTest, StripFramesOfEachAspect) {
@@ -142,21 +183,22 @@ TEST(uiWidgetDrawingTest, StripFramesOfEachAspect) {
     const std::vector<Pt> bottomRight(ring.begin(), ring.begin() + 6);
     const std::vector<Pt> topLeft(ring.begin() + 4, ring.end());
 
+    // Strips are drawn as the quads they are made of: a ring of 10 points is 4 quads.
     DrawPlain(StyleOf(2, 1));
-    ASSERT_EQ(RecordingGL::Batches().size(), 1u);
-    ExpectBatch(RecordingGL::Batches()[0], GL_QUAD_STRIP, ring, light);
+    ASSERT_EQ(RecordingGL::Batches().size(), 4u);
+    ExpectStrip(RecordingGL::Batches(), 0, ring, light);
 
     for (int aspect : {3, 4}) {
         SCOPED_TRACE("aspect " + std::to_string(aspect));
         DrawPlain(StyleOf(aspect, 1));
-        ASSERT_EQ(RecordingGL::Batches().size(), 2u);
-        ExpectBatch(RecordingGL::Batches()[0], GL_QUAD_STRIP, bottomRight, aspect == 3 ? dark : light);
-        ExpectBatch(RecordingGL::Batches()[1], GL_QUAD_STRIP, topLeft, aspect == 3 ? light : dark);
+        ASSERT_EQ(RecordingGL::Batches().size(), 4u);
+        ExpectStrip(RecordingGL::Batches(), 0, bottomRight, aspect == 3 ? dark : light);
+        ExpectStrip(RecordingGL::Batches(), 2, topLeft, aspect == 3 ? light : dark);
     }
 
     DrawPlain(StyleOf(7, 1));
-    ASSERT_EQ(RecordingGL::Batches().size(), 3u);
-    ExpectBatch(RecordingGL::Batches()[0], GL_QUAD_STRIP,
+    ASSERT_EQ(RecordingGL::Batches().size(), 8u);
+    ExpectStrip(RecordingGL::Batches(), 0,
                 {{12, 59},
                  {11, 60},
                  {109, 59},
@@ -168,10 +210,8 @@ TEST(uiWidgetDrawingTest, StripFramesOfEachAspect) {
                  {12, 59},
                  {11, 60}},
                 light);
-    ExpectBatch(RecordingGL::Batches()[1], GL_QUAD_STRIP,
-                {{110, 21}, {110, 20}, {11, 21}, {10, 20}, {11, 60}, {10, 60}}, dark);
-    ExpectBatch(RecordingGL::Batches()[2], GL_QUAD_STRIP,
-                {{12, 58}, {12, 59}, {108, 58}, {109, 59}, {108, 22}, {109, 22}}, dark);
+    ExpectStrip(RecordingGL::Batches(), 4, {{110, 21}, {110, 20}, {11, 21}, {10, 20}, {11, 60}, {10, 60}}, dark);
+    ExpectStrip(RecordingGL::Batches(), 6, {{12, 58}, {12, 59}, {108, 58}, {109, 59}, {108, 22}, {109, 22}}, dark);
     EXPECT_TRUE(Rects().empty());
 }
 
@@ -190,13 +230,11 @@ TEST(uiWidgetDrawingTest, ShadowUnderlineAndFlatLooks) {
     ExpectColor(rects[0].color, Entry(UICOLOR_LIGHT));
     EXPECT_EQ(rects[1].corners, std::vector<double>({10, 59, 110, 60}));
     ExpectColor(rects[1].color, Entry(UICOLOR_DARK));
-    EXPECT_TRUE(RecordingGL::Batches().empty());
+    EXPECT_EQ(RecordingGL::Batches().size(), 2u);
 
     for (int aspect : {1, 0, 8}) {
-        DrawPlain(StyleOf(aspect, 1));
-        EXPECT_EQ(RecordingGL::CallNames(), std::vector<std::string>({"glShadeModel"}))
-            << "aspect " << aspect;
-        EXPECT_EQ(RecordingGL::Calls()[0].args, std::vector<double>({GL_SMOOTH}));
+        EXPECT_TRUE(DrawPlain(StyleOf(aspect, 1)).Vertices().empty()) << "aspect " << aspect;
+        EXPECT_TRUE(RecordingGL::Calls().empty()) << "aspect " << aspect;
     }
 }
 
@@ -235,9 +273,9 @@ TEST(uiWidgetDrawingTest, FillsShadeTheBaseColour) {
         SCOPED_TRACE("fill " + std::to_string(c.fill));
         DrawPlain(StyleOf(1, c.fill), uiColorTable(), odd);
         const std::vector<Batch>& batches = RecordingGL::Batches();
-        ASSERT_EQ(batches.size(), c.quads.size());
+        ASSERT_EQ(batches.size(), c.fill == 12 ? 1u : c.quads.size());
         for (size_t q = 0; q < c.quads.size(); ++q) {
-            EXPECT_EQ(batches[q].mode, static_cast<GLenum>(GL_POLYGON));
+            EXPECT_EQ(batches[q].mode, static_cast<GLenum>(GL_QUADS));
             ASSERT_EQ(batches[q].vertices.size(), 4u);
             for (size_t i = 0; i < 4; ++i) {
                 const V& v = c.quads[q][i];
@@ -269,23 +307,22 @@ TEST(uiWidgetDrawingTest, HighlightedFillSaturates) {
 }
 
 TEST(uiWidgetDrawingTest, BorderAndStippledContourComeLast) {
-    DrawPlain(StyleOf(3, 2, true, true));
+    // Bevel (4 quads), fill (1), border (4 lines), then the contour: one stippled loop, whose
+    // dashes run on around its corners.
+    const uiDrawList list = DrawPlain(StyleOf(3, 2, true, true));
     const std::vector<Batch>& batches = RecordingGL::Batches();
-    ASSERT_EQ(batches.size(), 5u);
-    EXPECT_EQ(batches[2].mode, static_cast<GLenum>(GL_POLYGON));
-    ExpectBatch(batches[3], GL_LINE_LOOP, {{10, 20}, {111, 20}, {111, 61}, {10, 61}}, Entry(UICOLOR_BORDER));
-    ExpectBatch(batches[4], GL_LINE_LOOP, {{18, 28}, {102, 28}, {102, 52}, {18, 52}}, Entry(UICOLOR_CONTOUR));
-
-    DrawPlain(StyleOf(1, 1, false, true));
-    const std::vector<std::string> vertex(4, "glVertex2f");
-    std::vector<std::string> expected = {"glShadeModel", "glLineStipple", "glEnable", "glColor4fv",
-                                         "glBegin"};
-    expected.insert(expected.end(), vertex.begin(), vertex.end());
-    expected.insert(expected.end(), {"glEnd", "glDisable"});
-    EXPECT_EQ(RecordingGL::CallNames(), expected);
-    EXPECT_EQ(RecordingGL::CallsNamed("glLineStipple")[0].args, std::vector<double>({1, 0xCCCC}));
-    EXPECT_EQ(RecordingGL::CallsNamed("glEnable")[0].args, std::vector<double>({GL_LINE_STIPPLE}));
+    ASSERT_EQ(batches.size(), 10u);
+    EXPECT_EQ(batches[4].mode, static_cast<GLenum>(GL_QUADS));
+    ExpectBatch(batches[5], GL_LINES, {{10, 20}, {111, 20}}, Entry(UICOLOR_BORDER));
+    ExpectBatch(batches[8], GL_LINES, {{10, 61}, {10, 20}}, Entry(UICOLOR_BORDER));
+    EXPECT_FALSE(batches[8].stippled);
+    ExpectBatch(batches[9], GL_LINE_LOOP, {{18, 28}, {102, 28}, {102, 52}, {18, 52}}, Entry(UICOLOR_CONTOUR));
+    EXPECT_TRUE(batches[9].stippled);
+    EXPECT_EQ(RecordingGL::CallsNamed("glLineStipple").at(0).args, std::vector<double>({1, 0xCCCC}));
     EXPECT_FALSE(RecordingGL::IsEnabled(GL_LINE_STIPPLE));
+    ASSERT_EQ(list.Commands().size(), 3u);
+    EXPECT_EQ(list.Commands()[2].state.stipplePattern, 0xCCCC);
+    EXPECT_EQ(list.Commands()[0].state.stipplePattern, 0);
 }
 
 class uiWidgetTextTest : public ::testing::Test {
@@ -305,6 +342,8 @@ protected:
         RecordingGL::Reset();
     }
 
+    void Submit() { ::Submit(list); }
+
     // The top-left corner of the first glyph of each text drawn, with its top colour.
     std::vector<RecordingGL::Vertex> TextStarts(size_t glyphsPerText) const {
         std::vector<RecordingGL::Vertex> starts;
@@ -317,12 +356,18 @@ protected:
 
     TempDir dir;
     std::unique_ptr<uiFont> font;
+    uiDrawList list;
     const uiRectI box{50, 100, 150, 141};
     const uiColor text{0.9f, 0.8f, 0.7f, 0.6f};
 };
 
 TEST_F(uiWidgetTextTest, CaptionSitsAboveWithShadowFirst) {
-    DrawCaptionText(font.get(), "AB", box, 1, uiColor(text));
+    DrawCaptionText(list, font.get(), "AB", box, 1, uiColor(text));
+    // Both copies of the caption are textured glyphs of one command; the font is unbound after.
+    ASSERT_EQ(list.Commands().size(), 1u);
+    EXPECT_EQ(list.Commands()[0].state.texture, static_cast<uint32_t>(font->GetTexture()));
+    EXPECT_EQ(list.Texture(), 0u);
+    Submit();
     const std::vector<RecordingGL::Vertex> starts = TextStarts(2);
     ASSERT_EQ(starts.size(), 2u);
     EXPECT_FLOAT_EQ(starts[0].x, 50);
@@ -331,12 +376,11 @@ TEST_F(uiWidgetTextTest, CaptionSitsAboveWithShadowFirst) {
     EXPECT_FLOAT_EQ(starts[1].x, 49);
     EXPECT_FLOAT_EQ(starts[1].y, 86);
     ExpectColor(starts[1].color, text);
-    EXPECT_EQ(RecordingGL::CallNames().front(), "glEnable");
-    EXPECT_EQ(RecordingGL::CallNames().back(), "glDisable");
 
     // The colour was a temporary; the font still draws with a live copy of it.
-    RecordingGL::Reset();
+    font->Bind(list);
     font->DrawText("A", 0, 0);
+    Submit();
     ExpectColor(RecordingGL::Batches().at(0).vertices[0].color, text);
 }
 
@@ -359,12 +403,12 @@ TEST_F(uiWidgetTextTest, TextPlacementByAlignCode) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE((c.caption ? "caption " : "value ") + std::to_string(c.align));
-        RecordingGL::Reset();
         if (c.caption) {
-            DrawCaptionText(font.get(), "AB", c.box, c.align, text);
+            DrawCaptionText(list, font.get(), "AB", c.box, c.align, text);
         } else {
-            DrawValueTextAligned(font.get(), "AB", c.box, c.align, text);
+            DrawValueTextAligned(list, font.get(), "AB", c.box, c.align, text);
         }
+        Submit();
         const std::vector<RecordingGL::Vertex> starts = TextStarts(2);
         ASSERT_EQ(starts.size(), c.caption ? 2u : 1u);
         EXPECT_FLOAT_EQ(starts[0].x, c.x);
@@ -374,7 +418,7 @@ TEST_F(uiWidgetTextTest, TextPlacementByAlignCode) {
 }
 
 TEST_F(uiWidgetTextTest, NullFontDrawsNothing) {
-    DrawCaptionText(nullptr, "AB", box, 1, text);
-    DrawValueTextAligned(nullptr, "AB", box, 5, text);
-    EXPECT_TRUE(RecordingGL::Calls().empty());
+    DrawCaptionText(list, nullptr, "AB", box, 1, text);
+    DrawValueTextAligned(list, nullptr, "AB", box, 5, text);
+    EXPECT_TRUE(list.Vertices().empty());
 }

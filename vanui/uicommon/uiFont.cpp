@@ -24,13 +24,20 @@ float Ratio(int part, int whole) {
     return whole == 0 ? 0.0f : static_cast<float>(part) / static_cast<float>(whole);
 }
 
-// A null colour leaves the current GL colour as it is.
-void SendColor(const uiColor* color) {
-    if (color == nullptr) {
-        return;
-    }
-    const GLfloat rgba[4] = {color->r, color->g, color->b, color->a};
-    glColor4fv(rgba);
+// A size in whole pixels at the scale, rounded down; at scale 1, the common case of text in
+// widgets, the size itself without the rounding's cost.
+float Scaled(int size, float drawScale) {
+    const float exact = static_cast<float>(size) * drawScale;
+    return drawScale == 1.0f ? exact : std::floor(exact);
+}
+
+// A null colour is the list's current colour, as a GL's current colour stays when none is sent.
+uiDrawColor ColorOr(const uiColor* color, const uiDrawColor& current) {
+    return color != nullptr ? uiDrawColor{color->r, color->g, color->b, color->a} : current;
+}
+
+uiDrawVertex Vertex(float x, float y, float s, float t, const uiDrawColor& color) {
+    return uiDrawVertex{x, y, s, t, color.r, color.g, color.b, color.a};
 }
 
 } // namespace
@@ -195,18 +202,19 @@ void uiFont::SetColor(const uiColor* color) {
 
 // ==== Drawing ====
 
-void uiFont::Bind() {
+void uiFont::Bind(uiDrawList& list) {
     if (!loaded) {
         return;
     }
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
+    target = &list;
+    target->SetTexture(texture > 0 ? static_cast<uint32_t>(texture) : 0);
 }
 
 void uiFont::Unbind() {
-    if (loaded) {
-        glDisable(GL_TEXTURE_2D);
+    if (loaded && target != nullptr) {
+        target->SetTexture(0);
     }
+    target = nullptr;
 }
 
 float uiFont::DrawText(const std::string& text, float x, float y) {
@@ -250,51 +258,41 @@ float uiFont::DrawGlyph(uint16_t code, float x, float y, float drawScale, const 
     if (!GetGlyph(code, glyph)) {
         return DrawMissingGlyph(x, y, drawScale, top, bottom);
     }
-    const float w = std::floor(static_cast<float>(glyph.width) * drawScale);
-    const float h = std::floor(static_cast<float>(lineHeight) * drawScale);
+    const float w = Scaled(glyph.width, drawScale);
+    const float h = Scaled(lineHeight, drawScale);
     top = top != nullptr ? top : topColor;
     bottom = bottom != nullptr ? bottom : bottomColor;
-
-    glBegin(GL_QUADS);
-    SendColor(top);
-    glTexCoord2f(glyph.texLeft, glyph.texTop);
-    glVertex2f(x + slant, y);
-    glTexCoord2f(glyph.texRight, glyph.texTop);
-    glVertex2f(x + slant + w, y);
-    if (bottom != top) {
-        SendColor(bottom);
+    if (target == nullptr) {
+        return w;
     }
-    glTexCoord2f(glyph.texRight, glyph.texBottom);
-    glVertex2f(x + w, y + h);
-    glTexCoord2f(glyph.texLeft, glyph.texBottom);
-    glVertex2f(x, y + h);
-    glEnd();
-
+    const uiDrawColor upper = ColorOr(top, target->CurrentColor());
+    const uiDrawColor lower = ColorOr(bottom, upper);
+    target->AddQuad(Vertex(x + slant, y, glyph.texLeft, glyph.texTop, upper),
+                    Vertex(x + slant + w, y, glyph.texRight, glyph.texTop, upper),
+                    Vertex(x + w, y + h, glyph.texRight, glyph.texBottom, lower),
+                    Vertex(x, y + h, glyph.texLeft, glyph.texBottom, lower));
     if (underline) {
         DrawUnderline(x, y, w, h, bottom);
     }
     return w;
 }
 
-// The box of a code without glyph; its width is the advance.
+// The box of a code without glyph, untextured; its width is the advance.
 float uiFont::DrawMissingGlyph(float x, float y, float drawScale, const uiColor* top, const uiColor* bottom) {
     const float b = std::floor(static_cast<float>(nominalWidth) * drawScale * MISSING_BOX_FACTOR);
     const float h = std::floor(static_cast<float>(lineHeight) * drawScale);
     top = top != nullptr ? top : topColor;
     bottom = bottom != nullptr ? bottom : bottomColor;
-
-    glDisable(GL_TEXTURE_2D);
-    glBegin(GL_LINE_LOOP);
-    SendColor(top);
-    glVertex2f(x + slant + 1.0f, y + 1.0f);
-    glVertex2f(x + slant + b - 1.0f, y + 1.0f);
-    if (bottom != top) {
-        SendColor(bottom);
+    if (target == nullptr) {
+        return b;
     }
-    glVertex2f(x + b - 1.0f, y + h - 1.0f);
-    glVertex2f(x + 1.0f, y + h - 1.0f);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
+    const uiDrawColor upper = ColorOr(top, target->CurrentColor());
+    const uiDrawColor lower = ColorOr(bottom, upper);
+    const uiDrawVertex corners[4] = {Vertex(x + slant + 1.0f, y + 1.0f, 0.0f, 0.0f, upper),
+                                     Vertex(x + slant + b - 1.0f, y + 1.0f, 0.0f, 0.0f, upper),
+                                     Vertex(x + b - 1.0f, y + h - 1.0f, 0.0f, 0.0f, lower),
+                                     Vertex(x + 1.0f, y + h - 1.0f, 0.0f, 0.0f, lower)};
+    DrawUntexturedOutline(corners);
     return b;
 }
 
@@ -302,42 +300,40 @@ float uiFont::DrawMissingGlyph(float x, float y, float drawScale, const uiColor*
 void uiFont::DrawUnderline(float x, float y, float width, float height, const uiColor* color) {
     const float length = std::floor(width + spacing + slant);
     const float lineY = y + std::floor(height);
-    glDisable(GL_TEXTURE_2D);
-    SendColor(color != nullptr ? color : bottomColor);
-    glBegin(GL_LINES);
-    glVertex2f(x, lineY);
-    glVertex2f(x + length, lineY);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
+    const uiDrawColor colour = ColorOr(color != nullptr ? color : bottomColor, target->CurrentColor());
+    const uint32_t texture = target->Texture();
+    target->SetTexture(0);
+    target->AddLine(Vertex(x, lineY, 0.0f, 0.0f, colour), Vertex(x + length, lineY, 0.0f, 0.0f, colour));
+    target->SetTexture(texture);
 }
 
 void uiFont::DrawSheet(float x, float y, float drawScale, bool framed) {
-    if (!loaded) {
+    if (!loaded || target == nullptr) {
         return;
     }
     const float right = x + static_cast<float>(texWidth) * drawScale;
     const float bottom = y + static_cast<float>(texHeight) * drawScale;
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(x, y);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(right, y);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(right, bottom);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(x, bottom);
-    glEnd();
+    const uiDrawColor colour = target->CurrentColor();
+    target->AddQuad(Vertex(x, y, 0.0f, 0.0f, colour), Vertex(right, y, 1.0f, 0.0f, colour),
+                    Vertex(right, bottom, 1.0f, 1.0f, colour), Vertex(x, bottom, 0.0f, 1.0f, colour));
     if (!framed) {
         return;
     }
-    glDisable(GL_TEXTURE_2D);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(x - 1.0f, y - 1.0f);
-    glVertex2f(right + 1.0f, y - 1.0f);
-    glVertex2f(right + 1.0f, bottom + 1.0f);
-    glVertex2f(x - 1.0f, bottom + 1.0f);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
+    const uiDrawVertex corners[4] = {Vertex(x - 1.0f, y - 1.0f, 0.0f, 0.0f, colour),
+                                     Vertex(right + 1.0f, y - 1.0f, 0.0f, 0.0f, colour),
+                                     Vertex(right + 1.0f, bottom + 1.0f, 0.0f, 0.0f, colour),
+                                     Vertex(x - 1.0f, bottom + 1.0f, 0.0f, 0.0f, colour)};
+    DrawUntexturedOutline(corners);
+}
+
+// A closed outline as its four sides, untextured, between the glyphs of the text around it.
+void uiFont::DrawUntexturedOutline(const uiDrawVertex (&corners)[4]) {
+    const uint32_t texture = target->Texture();
+    target->SetTexture(0);
+    for (int side = 0; side < 4; ++side) {
+        target->AddLine(corners[side], corners[(side + 1) % 4]);
+    }
+    target->SetTexture(texture);
 }
 
 // ==== Measuring ====

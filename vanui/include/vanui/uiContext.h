@@ -11,14 +11,16 @@
 //   2. Construct, then LoadUiFile once (a failed load keeps what was built before the error;
 //      LoadError says why it stopped).
 //   3. SetDrawingArea to the area the picture is laid out for (the widgets are kept inside it).
-//   4. Every frame, with a projection of one unit a pixel and y growing downwards and blending
-//      with source alpha set: Tick, which advances the clock and draws every visible widget.
+//   4. Every frame: Tick into the frame's draw list, which advances the clock and appends every
+//      visible widget in painting order; then submit the list (uiGLBackend::Submit) with a
+//      projection of one unit a pixel and y growing downwards.
 //   5. Between frames, pass the window's mouse and keyboard events, in picture coordinates.
 //   6. Destroy the context while the GL context is still current (fonts delete their textures).
 // One thread: everything above happens on the thread that owns the GL context.
 #pragma once
 
 #include <vanui/uiColorTable.h>
+#include <vanui/uiDrawList.h>
 #include <vanui/uiFontTable.h>
 #include <vanui/uiGroup.h>
 
@@ -90,8 +92,9 @@ public:
     // Replaces the clock (null: the clock stays at 0).
     void SetClock(std::unique_ptr<uiClock> newClock);
     // Advances the animation clock (0 on the first tick after construction or ResetClock, then
-    // the milliseconds since) and updates, and so draws, every visible top-level window in order.
-    void Tick();
+    // the milliseconds since) and updates every visible top-level window in order, appending
+    // what they draw to the list.
+    void Tick(uiDrawList& list);
     // Makes the next Tick restart the clock at 0, so that every animation waits and plays again.
     void ResetClock();
     // The animation time of the last Tick, in milliseconds.
@@ -149,4 +152,6 @@ private:
     uiWidget* focus = nullptr;
     bool quietLexicalErrors = false;
     uiLoadError loadError;
+    // The list the widgets draw into during a Tick; null between frames.
+    uiDrawList* drawList = nullptr;
 };

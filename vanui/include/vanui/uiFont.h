@@ -6,8 +6,9 @@
 // valid object on which every drawing and measuring operation does nothing, issues no GL call
 // and returns 0. Each failure is logged once, naming the file.
 //
-// Drawing: set the colours (and any style), Bind, draw any number of strings, Unbind. The
-// caller keeps blending on with source alpha / one minus source alpha. Positions are window
+// Drawing: set the colours (and any style), Bind to a draw list, draw any number of strings,
+// Unbind. What is drawn is appended to that list (glyph quads with the font's texture, boxes and
+// underlines untextured), which the caller submits with blending on, as uiGLBackend does. Positions are window
 // pixels, y growing downwards; a text position is the top-left corner of its first cell.
 // Text bytes are character codes 0..255. The style (scale, italic, underline, spacing,
 // colours) persists until changed; slant and spacing are whole pixels computed at the scale
@@ -15,6 +16,7 @@
 #pragma once
 
 #include <vanui/uiColor.h>
+#include <vanui/uiDrawList.h>
 #include <vanui/uiGlyph.h>
 
 #include <array>
@@ -40,7 +42,9 @@ public:
     // The display name: the header's font name, then " <size> <W>x<H>".
     const std::string& Name() const { return name; }
 
-    void Bind();
+    // Draws into the list from now on, with the font's texture; the list must outlive the
+    // drawing until Unbind. A font that is not loaded binds nothing and draws nothing.
+    void Bind(uiDrawList& list);
     void Unbind();
 
     void SetScale(float newScale);
@@ -58,7 +62,8 @@ public:
                          const uiColor* bottom);
     // Codes first to last inclusive on one line; codes above 65535 are never drawn.
     float DrawCharRange(unsigned first, unsigned last, float x, float y);
-    // The whole glyph sheet in the current GL colour, optionally with a frame one pixel outside.
+    // The whole glyph sheet in the list's current colour, optionally with a frame one pixel
+    // outside.
     void DrawSheet(float x, float y, float drawScale, bool framed);
 
     // Sum of glyph widths at scale 1; codes without a glyph count 0.
@@ -95,6 +100,7 @@ private:
                     const uiColor* bottom);
     float DrawMissingGlyph(float x, float y, float drawScale, const uiColor* top, const uiColor* bottom);
     void DrawUnderline(float x, float y, float width, float height, const uiColor* color);
+    void DrawUntexturedOutline(const uiDrawVertex (&corners)[4]);
 
     std::string name;
     bool loaded = false;
@@ -108,6 +114,7 @@ private:
     float slant = 0.0f;
     bool underline = false;
     float spacing = 0.0f;
+    uiDrawList* target = nullptr;
     const uiColor* topColor = nullptr;
     const uiColor* bottomColor = nullptr;
     GlyphMap glyphs;

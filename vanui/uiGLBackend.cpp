@@ -1,0 +1,79 @@
+#include <vanui/uiGLBackend.h>
+
+#include <GL/gl.h>
+
+#include <cstddef>
+
+namespace {
+
+GLenum ModeOf(uiPrimitive primitive) {
+    switch (primitive) {
+    case uiPrimitive::Lines:
+        return GL_LINES;
+    case uiPrimitive::LineLoop:
+        return GL_LINE_LOOP;
+    case uiPrimitive::Triangles:
+        return GL_TRIANGLES;
+    case uiPrimitive::Quads:
+        break;
+    }
+    return GL_QUADS;
+}
+
+void Enable(GLenum capability, bool on) {
+    if (on) {
+        glEnable(capability);
+    } else {
+        glDisable(capability);
+    }
+}
+
+// Makes the GL's state the command's, touching only what differs from the state before.
+void ChangeState(const uiDrawState& from, const uiDrawState& to, bool first) {
+    if (first || (from.texture != 0) != (to.texture != 0)) {
+        Enable(GL_TEXTURE_2D, to.texture != 0);
+    }
+    if (to.texture != 0 && (first || from.texture != to.texture)) {
+        glBindTexture(GL_TEXTURE_2D, to.texture);
+    }
+    if (first || (from.stipplePattern != 0) != (to.stipplePattern != 0)) {
+        Enable(GL_LINE_STIPPLE, to.stipplePattern != 0);
+    }
+    if (to.stipplePattern != 0 &&
+        (first || from.stipplePattern != to.stipplePattern || from.stippleFactor != to.stippleFactor)) {
+        glLineStipple(to.stippleFactor, to.stipplePattern);
+    }
+    if (first || from.blend != to.blend) {
+        Enable(GL_BLEND, to.blend);
+    }
+}
+
+} // namespace
+
+void uiGLBackend::Submit(const uiDrawList& list) {
+    const std::vector<uiDrawCommand>& commands = list.Commands();
+    if (commands.empty()) {
+        return;
+    }
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_LINE_BIT | GL_COLOR_BUFFER_BIT);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    const uiDrawVertex* vertices = list.Vertices().data();
+    const GLsizei stride = sizeof(uiDrawVertex);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(2, GL_FLOAT, stride, &vertices->x);
+    glTexCoordPointer(2, GL_FLOAT, stride, &vertices->s);
+    glColorPointer(4, GL_FLOAT, stride, &vertices->r);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    const uiDrawState* previous = nullptr;
+    for (const uiDrawCommand& command : commands) {
+        ChangeState(previous != nullptr ? *previous : command.state, command.state, previous == nullptr);
+        glDrawArrays(ModeOf(command.primitive), static_cast<GLint>(command.firstVertex),
+                     static_cast<GLsizei>(command.vertexCount));
+        previous = &command.state;
+    }
+    glPopClientAttrib();
+    glPopAttrib();
+}
