@@ -5,3 +5,8 @@ add_drev_test(uiFontFileReaderTest SOURCES unit/uiFontFileReaderTest.cpp LIBS va
 add_drev_test(uiFontFileTest SOURCES unit/uiFontFileTest.cpp LIBS vanui_internals drev_gl_recorder drev_allocation)
 add_drev_test(uiFontDrawTest SOURCES unit/uiFontDrawTest.cpp LIBS vanui_internals drev_gl_recorder)
 add_drev_test(uiFontTableTest SOURCES unit/uiFontTableTest.cpp LIBS vanui_internals drev_gl_recorder)
+# Reading text as UTF-8 or Latin-1; the stored fuzz inputs are checked against krfmake's decoder.
+add_drev_test(uiTextCodesTest SOURCES unit/uiTextCodesTest.cpp ${PROJECT_SOURCE_DIR}/fuzz/TextCodesChecks.cpp
+    ${PROJECT_SOURCE_DIR}/tools/krfmake/Utf8.cpp LIBS vanui_internals)
+target_include_directories(uiTextCodesTest PRIVATE ${PROJECT_SOURCE_DIR}/fuzz ${PROJECT_SOURCE_DIR}/tools/krfmake)
+target_compile_definitions(uiTextCodesTest PRIVATE DREV_FUZZ_DIR="${PROJECT_SOURCE_DIR}/fuzz")
