@@ -189,6 +189,71 @@ TEST_F(UiFontDrawTest, LookupsAboveAndBelow255Alternate) {
     EXPECT_EQ(font.GetTextWidth("AB\xE9"), 31);
 }
 
+// A UTF-8 text is drawn and measured character by character: é (two bytes) is the 9-pixel
+// glyph 0xE9, U+FFE9 (three bytes) the 7-pixel one, and each underline is one glyph's long.
+TEST_F(UiFontDrawTest, Utf8TextDrawsOneGlyphPerCharacter) {
+    font.SetColor(&WHITE);
+    font.SetUnderline(true);
+    EXPECT_FLOAT_EQ(font.DrawText("A\xC3\xA9\xEF\xBF\xA9"
+                                  "B",
+                                  100.0f, 50.0f),
+                    38.0f);
+    const std::vector<Batch>& batches = RecordingGL::Batches();
+    ASSERT_EQ(batches.size(), 8u);
+    const float starts[4] = {100.0f, 110.0f, 119.0f, 126.0f};
+    const float widths[4] = {10.0f, 9.0f, 7.0f, 12.0f};
+    for (size_t i = 0; i < 4; ++i) {
+        const Batch& quad = batches[2 * i];
+        const Batch& underline = batches[2 * i + 1];
+        EXPECT_EQ(quad.mode, static_cast<GLenum>(GL_QUADS));
+        ExpectVertex(quad.vertices[3], starts[i], 66.0f);
+        ExpectVertex(quad.vertices[2], starts[i] + widths[i], 66.0f);
+        EXPECT_EQ(underline.mode, static_cast<GLenum>(GL_LINES));
+        ExpectVertex(underline.vertices[1], starts[i] + widths[i], 66.0f);
+    }
+    EXPECT_EQ(font.GetTextWidth("A\xC3\xA9\xEF\xBF\xA9"
+                                "B"),
+              38);
+}
+
+// A font holds 16-bit codes: U+1FFE9 must not find the glyph of 0xFFE9, its low 16 bits, but
+// draw the 8-pixel box that is its advance, and measure 0.
+TEST_F(UiFontDrawTest, CodesAboveTheFontsCodesDrawTheMissingGlyphBox) {
+    font.SetColor(&WHITE);
+    EXPECT_FLOAT_EQ(font.DrawText("A\xF0\x9F\xBF\xA9"
+                                  "B",
+                                  100.0f, 50.0f),
+                    30.0f);
+    const std::vector<Batch>& batches = RecordingGL::Batches();
+    ASSERT_EQ(batches.size(), 3u);
+    EXPECT_EQ(batches[1].mode, static_cast<GLenum>(GL_LINE_LOOP));
+    ExpectVertex(batches[1].vertices[0], 111.0f, 51.0f);
+    ExpectVertex(batches[1].vertices[1], 117.0f, 51.0f);
+    ExpectVertex(batches[2].vertices[3], 118.0f, 66.0f);
+    EXPECT_EQ(font.GetTextWidth("A\xF0\x9F\xBF\xA9"
+                                "B"),
+              22);
+    EXPECT_EQ(font.GetGlyphWidth(0x1FFE9), 0);
+    EXPECT_EQ(font.GetGlyphWidth(0x100E9), 0);
+    EXPECT_EQ(font.GetGlyphWidth(0xFFE9), 7);
+}
+
+// A sequence cut short makes the whole text Latin-1: the valid é before it is two bytes,
+// 0xC3 and 0xA9, which this font has no glyphs for.
+TEST_F(UiFontDrawTest, TextThatIsNotUtf8KeepsOneCodePerByte) {
+    font.SetColor(&WHITE);
+    EXPECT_FLOAT_EQ(font.DrawText("\xC3\xA9"
+                                  "A\xE2\x82",
+                                  0.0f, 0.0f),
+                    4 * 8.0f + 10.0f);
+    const std::vector<Batch>& batches = RecordingGL::Batches();
+    ASSERT_EQ(batches.size(), 5u);
+    EXPECT_EQ(batches[2].mode, static_cast<GLenum>(GL_QUADS));
+    EXPECT_EQ(font.GetTextWidth("\xC3\xA9"
+                                "A\xE9"),
+              19);
+}
+
 TEST_F(UiFontDrawTest, CharRanges) {
     font.SetColor(&WHITE);
     EXPECT_EQ(font.DrawCharRange(5, 4, 10.0f, 10.0f), 0.0f);

@@ -327,13 +327,14 @@ TEST(uiWidgetDrawingTest, BorderAndStippledContourComeLast) {
 
 class uiWidgetTextTest : public ::testing::Test {
 protected:
-    // Glyphs A (10 wide) and B (11 wide), cells 15 high: "AB" measures 21 x 15.
+    // Glyphs A (10 wide), B (11 wide) and the euro sign (12 wide), cells 15 high: "AB"
+    // measures 21 x 15.
     void SetUp() override {
         KrfFont file;
         file.width = 64;
         file.height = 32;
         file.lineHeight = 15;
-        file.entries = {{'A', 1, 1, 10}, {'B', 12, 1, 11}};
+        file.entries = {{'A', 1, 1, 10}, {'B', 12, 1, 11}, {0x20AC, 24, 1, 12}};
         file.image = KrfPattern(64 * 32);
         WriteKrf("test.krf", file);
         RecordingGL::Reset();
@@ -415,6 +416,25 @@ TEST_F(uiWidgetTextTest, TextPlacementByAlignCode) {
         EXPECT_FLOAT_EQ(starts[0].y, c.y);
         ExpectColor(starts.back().color, text);
     }
+}
+
+// "A€B" in UTF-8 is five bytes but three characters, 33 pixels wide: centred in the 100-pixel
+// box it starts at 50 + (100 - 33) / 2, truncated.
+TEST_F(uiWidgetTextTest, Utf8TextIsPlacedByItsCharacters) {
+    const std::string text = "A\xE2\x82\xAC"
+                             "B";
+    DrawValueTextAligned(font.get(), text, box, 5, this->text);
+    std::vector<RecordingGL::Vertex> starts = TextStarts(3);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_FLOAT_EQ(starts[0].x, 83);
+    EXPECT_EQ(RecordingGL::Batches().back().vertices.at(1).x, 83 + 33);
+
+    RecordingGL::Reset();
+    DrawCaptionText(font.get(), text, box, 3, this->text);
+    starts = TextStarts(3);
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_FLOAT_EQ(starts[0].x, 150 - 33);
+    EXPECT_FLOAT_EQ(starts[1].x, 150 - 33 - 1);
 }
 
 TEST_F(uiWidgetTextTest, NullFontDrawsNothing) {

@@ -3,6 +3,7 @@
 #include "InputFile.h"
 #include "Log.h"
 #include "uiFontFileReader.h"
+#include "uiTextCodes.h"
 
 #include <GL/gl.h>
 
@@ -221,16 +222,15 @@ float uiFont::DrawText(const std::string& text, float x, float y) {
     return DrawTextStyled(text, x, y, scale, topColor, bottomColor);
 }
 
-// Bytes are codes 0..255: widening a char with its sign would turn Latin-1 letters into
-// codes 0xFF80..0xFFFF.
+// The codes of a UTF-8 text, or of a Latin-1 text its bytes 0..255 (uiTextCodes.h).
 float uiFont::DrawTextStyled(const std::string& text, float x, float y, float drawScale, const uiColor* top,
                              const uiColor* bottom) {
     if (!loaded) {
         return 0.0f;
     }
     float pen = x;
-    for (unsigned char byte : text) {
-        pen = pen + DrawGlyph(byte, pen, y, drawScale, top, bottom);
+    for (const uint32_t code : vanui::uiTextCodes(text)) {
+        pen = pen + DrawGlyph(code, pen, y, drawScale, top, bottom);
         pen = pen + spacing;
     }
     return pen - x;
@@ -252,7 +252,7 @@ float uiFont::DrawCharRange(unsigned first, unsigned last, float x, float y) {
 }
 
 // One quad per glyph; the top edge moves slant pixels to the right, the bottom edge stays.
-float uiFont::DrawGlyph(uint16_t code, float x, float y, float drawScale, const uiColor* top,
+float uiFont::DrawGlyph(uint32_t code, float x, float y, float drawScale, const uiColor* top,
                         const uiColor* bottom) {
     uiGlyph glyph;
     if (!GetGlyph(code, glyph)) {
@@ -343,13 +343,13 @@ int uiFont::GetTextWidth(const std::string& text) {
         return 0;
     }
     int width = 0;
-    for (unsigned char byte : text) {
-        width += GetGlyphWidth(byte);
+    for (const uint32_t code : vanui::uiTextCodes(text)) {
+        width += GetGlyphWidth(code);
     }
     return width;
 }
 
-int uiFont::GetGlyphWidth(uint16_t code) {
+int uiFont::GetGlyphWidth(uint32_t code) {
     uiGlyph glyph;
     return (loaded && GetGlyph(code, glyph)) ? glyph.width : 0;
 }
@@ -362,8 +362,12 @@ int uiFont::GetHeight() const {
     return loaded ? lineHeight : 0;
 }
 
-// Codes of text bytes come from the index; for other codes the latest lookup is tried first.
-bool uiFont::GetGlyph(uint16_t code, uiGlyph& glyph) {
+// Codes 0..255 come from the index; for other codes the latest lookup is tried first. A code
+// above the font's 16-bit codes has no glyph.
+bool uiFont::GetGlyph(uint32_t code, uiGlyph& glyph) {
+    if (code > LAST_CODE) {
+        return false;
+    }
     if (code < byteGlyphs.size()) {
         lastGlyph = byteGlyphs[code];
     } else if (lastGlyph == glyphs.end() || lastGlyph->first != code) {

@@ -10,9 +10,12 @@
 // Unbind. What is drawn is appended to that list (glyph quads with the font's texture, boxes and
 // underlines untextured), which the caller submits with blending on, as uiGLBackend does. Positions are window
 // pixels, y growing downwards; a text position is the top-left corner of its first cell.
-// Text bytes are character codes 0..255. The style (scale, italic, underline, spacing,
-// colours) persists until changed; slant and spacing are whole pixels computed at the scale
-// current when they were set. Colours are borrowed and must outlive their use on the font.
+// A text is read as UTF-8 when it is valid UTF-8 holding a byte above 127, and otherwise as
+// Latin-1, each byte one code 0..255; either way it is drawn and measured character by
+// character. Codes the font has no glyph for, those above 65535 included, draw as
+// missing-glyph boxes and measure 0. The style (scale, italic, underline, spacing, colours)
+// persists until changed; slant and spacing are whole pixels computed at the scale current
+// when they were set. Colours are borrowed and must outlive their use on the font.
 #pragma once
 
 #include <vanui/uiColor.h>
@@ -68,12 +71,12 @@ public:
 
     // Sum of glyph widths at scale 1; codes without a glyph count 0.
     int GetTextWidth(const std::string& text);
-    int GetGlyphWidth(uint16_t code);
+    int GetGlyphWidth(uint32_t code);
     // Moves y down by one line at the current scale (by 1 on a font that is not loaded).
     void NextLine(float& y) const;
     int GetHeight() const;
 
-    bool GetGlyph(uint16_t code, uiGlyph& glyph);
+    bool GetGlyph(uint32_t code, uiGlyph& glyph);
     size_t GetGlyphCount() const { return glyphs.size(); }
 
     int GetTexture() const { return texture; }
@@ -96,7 +99,7 @@ private:
     bool CreateTexture(const unsigned char* image);
     void BuildGlyphs(const uiFontFileReader& file);
 
-    float DrawGlyph(uint16_t code, float x, float y, float drawScale, const uiColor* top,
+    float DrawGlyph(uint32_t code, float x, float y, float drawScale, const uiColor* top,
                     const uiColor* bottom);
     float DrawMissingGlyph(float x, float y, float drawScale, const uiColor* top, const uiColor* bottom);
     void DrawUnderline(float x, float y, float width, float height, const uiColor* color);
@@ -119,7 +122,8 @@ private:
     const uiColor* bottomColor = nullptr;
     GlyphMap glyphs;
     GlyphMap::const_iterator lastGlyph = glyphs.end();
-    // The map position of every code 0..255, the codes text bytes give, so that drawing and
-    // measuring text does not search the map glyph after glyph; glyphs.end() where there is none.
+    // The map position of every code 0..255, the codes of Latin-1 text and of most Latin
+    // letters, so that drawing and measuring text does not search the map glyph after glyph;
+    // glyphs.end() where there is none.
     std::array<GlyphMap::const_iterator, 256> byteGlyphs;
 };
