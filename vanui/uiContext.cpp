@@ -8,6 +8,7 @@
 #include "Log.h"
 #include "PerformanceTimer.h"
 #include "uiLoader.h"
+#include "uiTextCodes.h"
 
 #include <new>
 #include <string>
@@ -35,14 +36,13 @@ private:
     PerformanceTimer timer;
 };
 
-// Key codes are bytes; a code outside 0..255 is no character and changes nothing.
+// Key codes are Latin-1 bytes; a code outside 0..255 is no character and changes nothing.
+// Characters are added and removed whole, in the form the text is in (uiTextCodes.h).
 void EditText(std::string& text, int key, int modifiers) {
     const bool shift = (modifiers & SHIFT_BIT) != 0;
     switch (key) {
     case KEY_BACKSPACE:
-        if (!text.empty()) {
-            text.pop_back();
-        }
+        vanui::RemoveLastCharacter(text);
         break;
     case KEY_TAB:
         if (shift) {
@@ -62,7 +62,7 @@ void EditText(std::string& text, int key, int modifiers) {
         break;
     default:
         if (key >= 0 && key <= 255) {
-            text += static_cast<char>(key);
+            vanui::AppendTypedCharacter(text, static_cast<unsigned char>(key));
         }
         break;
     }

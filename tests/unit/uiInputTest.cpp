@@ -1,4 +1,5 @@
 #include "UiRuntimeTestSupport.h"
+#include "uiTextCodes.h"
 
 #include <string>
 
@@ -226,6 +227,44 @@ TEST_F(InputTest, KeysEditTheFocusWidgetsValueText) {
     context->KeyPressed('x', 5);
     EXPECT_EQ(context->Modifiers(), 5);
     EXPECT_EQ(a->valueText.Text(), "ab");
+}
+
+// Typed keys are Latin-1 bytes. They are stored so that the text keeps the characters it shows
+// and gains the typed one: as UTF-8 in a UTF-8 text, as the byte in any other (pure ASCII
+// included), and Backspace removes a whole character. A Latin-1 text whose bytes an edit
+// would make valid UTF-8 is rewritten as UTF-8, since it would otherwise show other letters.
+TEST_F(InputTest, TypedCharactersKeepTheFormOfTheValueText) {
+    const struct {
+        const char* what;
+        int key;
+        std::string before;
+        std::string after;
+        std::vector<uint32_t> shown;
+    } cases[] = {
+        {"UTF-8, typed", 0xDF, "Gr\xC3\xB6", "Gr\xC3\xB6\xC3\x9F", {'G', 'r', 0xF6, 0xDF}},
+        {"UTF-8, ASCII typed", 'x', "\xC3\x9F", "\xC3\x9Fx", {0xDF, 'x'}},
+        {"UTF-8, Backspace", 8, "Gr\xC3\xB6\xC3\x9F", "Gr\xC3\xB6", {'G', 'r', 0xF6}},
+        {"UTF-8, Backspace on the euro sign", 8, "5 \xE2\x82\xAC", "5 ", {'5', ' '}},
+        {"UTF-8, Backspace above U+FFFF", 8, "\xCE\xA9\xF0\x9F\x98\x80", "\xCE\xA9", {0x3A9}},
+        {"UTF-8, Backspace to empty", 8, "\xD0\x96", "", {}},
+        {"ASCII, typed", 0xE9, "ab", "ab\xE9", {'a', 'b', 0xE9}},
+        {"Latin-1, typed", 0xDF, "Gr\xF6", "Gr\xF6\xDF", {'G', 'r', 0xF6, 0xDF}},
+        {"Latin-1, Backspace", 8, "Gr\xF6\xDF", "Gr\xF6", {'G', 'r', 0xF6}},
+        {"Latin-1 that typing would make UTF-8", 0xA9, "x\xC3", "x\xC3\x83\xC2\xA9", {'x', 0xC3, 0xA9}},
+        {"Latin-1 that Backspace would make UTF-8", 8, "\xDF\xB0\xFF", "\xC3\x9F\xC2\xB0", {0xDF, 0xB0}},
+    };
+    context->SetFocus(a);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        a->valueText.SetText(c.before);
+        context->KeyPressed(c.key, 0);
+        EXPECT_EQ(a->valueText.Text(), c.after);
+        std::vector<uint32_t> shown;
+        for (const uint32_t code : vanui::uiTextCodes(a->valueText.Text())) {
+            shown.push_back(code);
+        }
+        EXPECT_EQ(shown, c.shown);
+    }
 }
 
 // ---- Widgets not in their place ----

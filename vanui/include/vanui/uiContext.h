@@ -115,7 +115,8 @@ public:
     void MouseButton(int button, int state, int x, int y);
     // Edits the focus widget's value text; modifiers are GLUT's bits (1 is Shift). Backspace
     // removes a character, Delete clears, Escape writes "ESC", Shift+Tab and Shift+Enter add a
-    // tab or a line feed; other codes 0 to 255 are added as they are.
+    // tab or a line feed; other codes 0 to 255 are Latin-1 characters, added to a UTF-8 text
+    // as UTF-8 and to any other text as the byte, so the text keeps showing what was typed.
     void KeyPressed(int key, int modifiers);
     // The widgets this context's input has reached: under the mouse, last pressed, focused.
     uiWidget* Hovered() const { return hovered; }
