@@ -18,9 +18,10 @@ foreach(test CommandLineTest PngFileTest GoldenCompareTest AnimationScheduleTest
     target_include_directories(${test} PRIVATE ${COMMANDS_DIR})
 endforeach()
 
-# The real binary: check's diagnostics and statuses, render's pictures, files and failures, and
-# the off-screen render against the font test window's screenshot under Xvfb.
+# The real binary: check's diagnostics and statuses, render's pictures, files and failures, the
+# off-screen render against the font test window's screenshot under Xvfb, and UTF-8 UI files.
 add_drev_e2e_test(e2e_check check_test.py)
 add_drev_e2e_test(e2e_render render_test.py)
 add_drev_e2e_test(e2e_render_window render_window_test.py)
 add_drev_e2e_test(e2e_view view_test.py)
+add_drev_e2e_test(e2e_utf8_text utf8_text_test.py)

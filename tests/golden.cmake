@@ -21,6 +21,8 @@ add_golden_test(vantora-settled vantora.ui)
 add_golden_test(vantora-scene-at0 vantora.ui --scene --at 0)
 add_golden_test(vantora-scene-at1450 vantora.ui --scene --at 1450)
 add_golden_test(vantora-scene-settled vantora.ui --scene)
+# scripts.ui: UTF-8 captions and value texts in several scripts with european.krf, settled.
+add_golden_test(scripts-settled scripts.ui)
 # The font test window's picture with the font it shows and with a monospaced one.
 add_golden_test(font-Default Default.KRF)
 add_golden_test(font-mono mono.krf)
