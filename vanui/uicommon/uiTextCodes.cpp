@@ -92,12 +92,16 @@ bool IsUtf8Text(std::string_view text) {
     bool aboveAscii = false;
     size_t position = 0;
     while (position < text.size()) {
+        if (ByteAt(text, position) < 0x80) {
+            ++position;
+            continue;
+        }
         uint32_t code = 0;
         const size_t length = DecodeSequence(text, position, code);
         if (length == 0) {
             return false;
         }
-        aboveAscii = aboveAscii || length > 1;
+        aboveAscii = true;
         position += length;
     }
     return aboveAscii;
