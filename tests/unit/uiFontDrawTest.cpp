@@ -198,13 +198,13 @@ TEST_F(UiFontDrawTest, Utf8TextDrawsOneGlyphPerCharacter) {
                                   "B",
                                   100.0f, 50.0f),
                     38.0f);
-    const std::vector<Batch>& batches = RecordingGL::Batches();
-    ASSERT_EQ(batches.size(), 8u);
+    const std::vector<Batch> drawn = Drawn();
+    ASSERT_EQ(drawn.size(), 8u);
     const float starts[4] = {100.0f, 110.0f, 119.0f, 126.0f};
     const float widths[4] = {10.0f, 9.0f, 7.0f, 12.0f};
     for (size_t i = 0; i < 4; ++i) {
-        const Batch& quad = batches[2 * i];
-        const Batch& underline = batches[2 * i + 1];
+        const Batch& quad = drawn[2 * i];
+        const Batch& underline = drawn[2 * i + 1];
         EXPECT_EQ(quad.mode, static_cast<GLenum>(GL_QUADS));
         ExpectVertex(quad.vertices[3], starts[i], 66.0f);
         ExpectVertex(quad.vertices[2], starts[i] + widths[i], 66.0f);
@@ -224,12 +224,12 @@ TEST_F(UiFontDrawTest, CodesAboveTheFontsCodesDrawTheMissingGlyphBox) {
                                   "B",
                                   100.0f, 50.0f),
                     30.0f);
-    const std::vector<Batch>& batches = RecordingGL::Batches();
-    ASSERT_EQ(batches.size(), 3u);
-    EXPECT_EQ(batches[1].mode, static_cast<GLenum>(GL_LINE_LOOP));
-    ExpectVertex(batches[1].vertices[0], 111.0f, 51.0f);
-    ExpectVertex(batches[1].vertices[1], 117.0f, 51.0f);
-    ExpectVertex(batches[2].vertices[3], 118.0f, 66.0f);
+    const std::vector<Batch> drawn = Drawn();
+    ASSERT_EQ(drawn.size(), 6u);
+    EXPECT_EQ(drawn[0].mode, static_cast<GLenum>(GL_QUADS));
+    ExpectOutline({drawn.begin() + 1, drawn.begin() + 5},
+                  {{111.0f, 51.0f}, {117.0f, 51.0f}, {117.0f, 65.0f}, {111.0f, 65.0f}});
+    ExpectVertex(drawn[5].vertices[3], 118.0f, 66.0f);
     EXPECT_EQ(font.GetTextWidth("A\xF0\x9F\xBF\xA9"
                                 "B"),
               22);
@@ -246,9 +246,10 @@ TEST_F(UiFontDrawTest, TextThatIsNotUtf8KeepsOneCodePerByte) {
                                   "A\xE2\x82",
                                   0.0f, 0.0f),
                     4 * 8.0f + 10.0f);
-    const std::vector<Batch>& batches = RecordingGL::Batches();
-    ASSERT_EQ(batches.size(), 5u);
-    EXPECT_EQ(batches[2].mode, static_cast<GLenum>(GL_QUADS));
+    const std::vector<Batch> drawn = Drawn();
+    // Two boxes of four lines, the quad of A, two boxes more.
+    ASSERT_EQ(drawn.size(), 17u);
+    EXPECT_EQ(drawn[8].mode, static_cast<GLenum>(GL_QUADS));
     EXPECT_EQ(font.GetTextWidth("\xC3\xA9"
                                 "A\xE9"),
               19);

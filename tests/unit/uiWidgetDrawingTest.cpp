@@ -423,14 +423,15 @@ TEST_F(uiWidgetTextTest, TextPlacementByAlignCode) {
 TEST_F(uiWidgetTextTest, Utf8TextIsPlacedByItsCharacters) {
     const std::string text = "A\xE2\x82\xAC"
                              "B";
-    DrawValueTextAligned(font.get(), text, box, 5, this->text);
+    DrawValueTextAligned(list, font.get(), text, box, 5, this->text);
+    Submit();
     std::vector<RecordingGL::Vertex> starts = TextStarts(3);
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_FLOAT_EQ(starts[0].x, 83);
     EXPECT_EQ(RecordingGL::Batches().back().vertices.at(1).x, 83 + 33);
 
-    RecordingGL::Reset();
-    DrawCaptionText(font.get(), text, box, 3, this->text);
+    DrawCaptionText(list, font.get(), text, box, 3, this->text);
+    Submit();
     starts = TextStarts(3);
     ASSERT_EQ(starts.size(), 2u);
     EXPECT_FLOAT_EQ(starts[0].x, 150 - 33);
