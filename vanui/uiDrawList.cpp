@@ -5,6 +5,7 @@ void uiDrawList::Clear() {
     commands.clear();
     state = uiDrawState();
     current = uiDrawColor();
+    currentSetAt = 0;
 }
 
 void uiDrawList::SetLineStipple(uint16_t factor, uint16_t pattern) {
@@ -14,6 +15,7 @@ void uiDrawList::SetLineStipple(uint16_t factor, uint16_t pattern) {
 
 void uiDrawList::SetCurrentColor(float r, float g, float b, float a) {
     current = uiDrawColor{r, g, b, a};
+    currentSetAt = vertices.size();
 }
 
 void uiDrawList::StartCommand(uiPrimitive primitive, uint32_t count) {
@@ -25,27 +27,20 @@ void uiDrawList::StartCommand(uiPrimitive primitive, uint32_t count) {
     commands.push_back(command);
 }
 
-void uiDrawList::Append(const uiDrawVertex& vertex) {
-    vertices.push_back(vertex);
-    current = uiDrawColor{vertex.r, vertex.g, vertex.b, vertex.a};
-}
-
 void uiDrawList::AddTriangle(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2) {
     Extend(uiPrimitive::Triangles, 3, true);
-    Append(v0);
-    Append(v1);
-    Append(v2);
+    vertices.push_back(v0);
+    vertices.push_back(v1);
+    vertices.push_back(v2);
 }
 
 void uiDrawList::AddLine(const uiDrawVertex& from, const uiDrawVertex& to) {
     Extend(uiPrimitive::Lines, 2, true);
-    Append(from);
-    Append(to);
+    vertices.push_back(from);
+    vertices.push_back(to);
 }
 
 void uiDrawList::AddLineLoop(const uiDrawVertex* loop, size_t count) {
     Extend(uiPrimitive::LineLoop, static_cast<uint32_t>(count), false);
-    for (size_t i = 0; i < count; ++i) {
-        Append(loop[i]);
-    }
+    vertices.insert(vertices.end(), loop, loop + count);
 }

@@ -44,7 +44,6 @@ uiDrawVertex Vertex(float x, float y, float s, float t, const uiDrawColor& color
 } // namespace
 
 uiFont::uiFont(const std::string& fileName) {
-    byteGlyphs.fill(glyphs.end());
     loaded = Load(fileName);
 }
 
@@ -162,8 +161,11 @@ void uiFont::BuildGlyphs(const uiFontFileReader& file) {
         glyph.texBottom = glyph.texTop + Ratio(lineHeight, texHeight);
         glyphs.emplace(entry.code, glyph);
     }
-    for (size_t code = 0; code < byteGlyphs.size(); ++code) {
-        byteGlyphs[code] = glyphs.find(static_cast<uint16_t>(code));
+    for (const auto& [code, glyph] : glyphs) {
+        if (code < byteGlyphs.size()) {
+            byteGlyphs[code] = glyph;
+            hasByteGlyph[code] = true;
+        }
     }
 }
 
@@ -218,12 +220,12 @@ void uiFont::Unbind() {
     target = nullptr;
 }
 
-float uiFont::DrawText(const std::string& text, float x, float y) {
+float uiFont::DrawText(std::string_view text, float x, float y) {
     return DrawTextStyled(text, x, y, scale, topColor, bottomColor);
 }
 
 // The codes of a UTF-8 text, or of a Latin-1 text its bytes 0..255 (uiTextCodes.h).
-float uiFont::DrawTextStyled(const std::string& text, float x, float y, float drawScale, const uiColor* top,
+float uiFont::DrawTextStyled(std::string_view text, float x, float y, float drawScale, const uiColor* top,
                              const uiColor* bottom) {
     if (!loaded) {
         return 0.0f;
@@ -338,7 +340,7 @@ void uiFont::DrawUntexturedOutline(const uiDrawVertex (&corners)[4]) {
 
 // ==== Measuring ====
 
-int uiFont::GetTextWidth(const std::string& text) {
+int uiFont::GetTextWidth(std::string_view text) {
     if (!loaded) {
         return 0;
     }
@@ -362,15 +364,17 @@ int uiFont::GetHeight() const {
     return loaded ? lineHeight : 0;
 }
 
-// Codes 0..255 come from the index; for other codes the latest lookup is tried first. A code
-// above the font's 16-bit codes has no glyph.
+// Codes 0..255 come from their copies; for other codes the latest lookup is tried first. A
+// code above the font's 16-bit codes has no glyph.
 bool uiFont::GetGlyph(uint32_t code, uiGlyph& glyph) {
+    if (code < byteGlyphs.size()) {
+        glyph = byteGlyphs[code];
+        return hasByteGlyph[code];
+    }
     if (code > LAST_CODE) {
         return false;
     }
-    if (code < byteGlyphs.size()) {
-        lastGlyph = byteGlyphs[code];
-    } else if (lastGlyph == glyphs.end() || lastGlyph->first != code) {
+    if (lastGlyph == glyphs.end() || lastGlyph->first != code) {
         lastGlyph = glyphs.find(code);
     }
     if (lastGlyph == glyphs.end()) {

@@ -116,18 +116,15 @@ uiTextCodes::Iterator::Iterator(std::string_view text, size_t position, bool utf
     Read();
 }
 
-uiTextCodes::Iterator& uiTextCodes::Iterator::operator++() {
-    position += length;
-    Read();
-    return *this;
-}
-
 // A Latin-1 byte is its code. The text of a UTF-8 walk was found valid as a whole, so its
 // sequences decode; a byte that would not is taken alone all the same, so a walk always ends.
 void uiTextCodes::Iterator::Read() {
-    if (position >= text.size()) {
-        return;
+    if (position < text.size()) {
+        ReadSequence();
     }
+}
+
+void uiTextCodes::Iterator::ReadSequence() {
     length = utf8 ? DecodeSequence(text, position, code) : 0;
     if (length == 0) {
         code = ByteAt(text, position);

@@ -33,13 +33,27 @@ public:
         using reference = uint32_t;
 
         uint32_t operator*() const { return code; }
-        Iterator& operator++();
+        // Inline for the bytes that are their own code, the common case of every frame's texts.
+        Iterator& operator++() {
+            position += length;
+            if (position < text.size()) {
+                const unsigned char byte = static_cast<unsigned char>(text[position]);
+                if (byte < 0x80 || !utf8) {
+                    code = byte;
+                    length = 1;
+                } else {
+                    ReadSequence();
+                }
+            }
+            return *this;
+        }
         bool operator!=(const Iterator& other) const { return position != other.position; }
 
     private:
         friend class uiTextCodes;
         Iterator(std::string_view text, size_t position, bool utf8);
         void Read();
+        void ReadSequence();
 
         std::string_view text;
         size_t position;

@@ -71,16 +71,23 @@ public:
     void SetLineStipple(uint16_t factor, uint16_t pattern);
     void ClearLineStipple() { state.stipplePattern = 0; }
 
-    // The colour of the last vertex appended, or the one set here: what a primitive drawn "in
-    // the current colour" takes, as a GL's current colour would give it.
+    // The colour of the last vertex appended, or the one set here if set since: what a
+    // primitive drawn "in the current colour" takes, as a GL's current colour would give it.
     void SetCurrentColor(float r, float g, float b, float a);
-    const uiDrawColor& CurrentColor() const { return current; }
+    uiDrawColor CurrentColor() const {
+        if (vertices.size() > currentSetAt) {
+            const uiDrawVertex& last = vertices.back();
+            return uiDrawColor{last.r, last.g, last.b, last.a};
+        }
+        return current;
+    }
 
     void AddQuad(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2, const uiDrawVertex& v3) {
         Extend(uiPrimitive::Quads, 4, true);
-        const uiDrawVertex quad[4] = {v0, v1, v2, v3};
-        vertices.insert(vertices.end(), quad, quad + 4);
-        current = uiDrawColor{v3.r, v3.g, v3.b, v3.a};
+        vertices.push_back(v0);
+        vertices.push_back(v1);
+        vertices.push_back(v2);
+        vertices.push_back(v3);
     }
     void AddTriangle(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2);
     void AddLine(const uiDrawVertex& from, const uiDrawVertex& to);
@@ -101,10 +108,11 @@ private:
         }
     }
     void StartCommand(uiPrimitive primitive, uint32_t count);
-    void Append(const uiDrawVertex& vertex);
 
     std::vector<uiDrawVertex> vertices;
     std::vector<uiDrawCommand> commands;
     uiDrawState state;
     uiDrawColor current;
+    // The vertex count when the current colour was last set.
+    size_t currentSetAt = 0;
 };

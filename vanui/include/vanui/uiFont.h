@@ -27,6 +27,7 @@
 #include <iosfwd>
 #include <map>
 #include <string>
+#include <string_view>
 
 class uiFontFileReader;
 
@@ -59,9 +60,9 @@ public:
     void SetColor(const uiColor* color);
 
     // Each returns the pen advance, spacing after the last glyph included.
-    float DrawText(const std::string& text, float x, float y);
+    float DrawText(std::string_view text, float x, float y);
     // Null colours mean the font's own.
-    float DrawTextStyled(const std::string& text, float x, float y, float drawScale, const uiColor* top,
+    float DrawTextStyled(std::string_view text, float x, float y, float drawScale, const uiColor* top,
                          const uiColor* bottom);
     // Codes first to last inclusive on one line; codes above 65535 are never drawn.
     float DrawCharRange(unsigned first, unsigned last, float x, float y);
@@ -70,7 +71,7 @@ public:
     void DrawSheet(float x, float y, float drawScale, bool framed);
 
     // Sum of glyph widths at scale 1; codes without a glyph count 0.
-    int GetTextWidth(const std::string& text);
+    int GetTextWidth(std::string_view text);
     int GetGlyphWidth(uint32_t code);
     // Moves y down by one line at the current scale (by 1 on a font that is not loaded).
     void NextLine(float& y) const;
@@ -122,8 +123,9 @@ private:
     const uiColor* bottomColor = nullptr;
     GlyphMap glyphs;
     GlyphMap::const_iterator lastGlyph = glyphs.end();
-    // The map position of every code 0..255, the codes of Latin-1 text and of most Latin
-    // letters, so that drawing and measuring text does not search the map glyph after glyph;
-    // glyphs.end() where there is none.
-    std::array<GlyphMap::const_iterator, 256> byteGlyphs;
+    // A copy of the glyph of every code 0..255, the codes of Latin-1 text and of most Latin
+    // letters, so that drawing and measuring text neither searches the map nor follows a node
+    // glyph after glyph; hasByteGlyph tells the codes that have one.
+    std::array<uiGlyph, 256> byteGlyphs{};
+    std::array<bool, 256> hasByteGlyph{};
 };
