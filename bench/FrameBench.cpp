@@ -1,12 +1,15 @@
 // One frame of the UI test window on a real GLUT window (run under Xvfb, where Mesa draws in
 // software): clear, projection and blending, the backdrop triangle, Tick of the context loaded
-// from "vantora.ui", the sample line and glyph sheet of "default.krf", swap, and glFinish so
+// from "vantora.ui", the sample line and glyph sheet of "default.krf" recorded into the frame's
+// draw list, its submission by the GL backend, swap, and glFinish so
 // that the frame is complete when its time is taken. The 50 ms sleep of the window is left
 // out. The animation clock moves 55 ms a frame (the sleep plus a few milliseconds of drawing)
 // and restarts every 200 frames, as in the window, so the frames go through the same mix of
 // waiting, running and finished animations.
 #include "BenchSupport.h"
 #include "UiTestScene.h"
+
+#include <vanui/uiGLBackend.h>
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -24,6 +27,7 @@ struct Scene {
     std::unique_ptr<uiFont> font;
     ManualTimer* timer = nullptr;
     UiTestFrameState frame;
+    uiDrawList list;
 };
 
 Scene* scene = nullptr;
@@ -44,6 +48,7 @@ struct FrameParts {
     double setup = 0.0;
     double tick = 0.0;
     double sample = 0.0;
+    double submit = 0.0;
     double present = 0.0;
 };
 
@@ -58,12 +63,15 @@ void DrawFrame(FrameParts& parts) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    DrawUiTestBackdrop();
+    scene->list.Clear();
+    DrawUiTestBackdrop(scene->list);
     const Clock::time_point ticked = Clock::now();
-    scene->context->Tick();
+    scene->context->Tick(scene->list);
     const Clock::time_point drawn = Clock::now();
-    DrawUiTestSample(*scene->font, scene->frame.textOffset);
+    DrawUiTestSample(scene->list, *scene->font, scene->frame.textOffset);
     const Clock::time_point sampled = Clock::now();
+    uiGLBackend::Submit(scene->list);
+    const Clock::time_point submitted = Clock::now();
     glutSwapBuffers();
     glFinish();
     glutMainLoopEvent();
@@ -72,7 +80,8 @@ void DrawFrame(FrameParts& parts) {
     parts.setup += Seconds(start, ticked);
     parts.tick += Seconds(ticked, drawn);
     parts.sample += Seconds(drawn, sampled);
-    parts.present += Seconds(sampled, presented);
+    parts.submit += Seconds(sampled, submitted);
+    parts.present += Seconds(submitted, presented);
 }
 
 void BM_UiTestFrame(benchmark::State& state) {
@@ -84,6 +93,7 @@ void BM_UiTestFrame(benchmark::State& state) {
     state.counters["backdrop_ms"] = parts.setup / frames * 1000.0;
     state.counters["tick_ms"] = parts.tick / frames * 1000.0;
     state.counters["sample_ms"] = parts.sample / frames * 1000.0;
+    state.counters["submit_ms"] = parts.submit / frames * 1000.0;
     state.counters["swap_finish_ms"] = parts.present / frames * 1000.0;
     state.SetItemsProcessed(state.iterations());
     state.SetLabel(reinterpret_cast<const char*>(glGetString(GL_RENDERER)));

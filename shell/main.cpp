@@ -10,6 +10,7 @@
 #include "Configuration.h"
 #include "DisplayCheck.h"
 #include "Console.h"
+#include "FrameMemory.h"
 #include "Log.h"
 #include "Pages.h"
 #include "StopSignal.h"
@@ -18,6 +19,7 @@
 using namespace drev;
 
 int main(int argc, char** argv) {
+    KeepFrameMemory();
     if (argc > 1 && !IsGlutOption(argv[1])) {
         return RunAuthorCommand(argc, argv);
     }
