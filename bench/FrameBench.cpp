@@ -7,6 +7,7 @@
 // and restarts every 200 frames, as in the window, so the frames go through the same mix of
 // waiting, running and finished animations.
 #include "BenchSupport.h"
+#include "FrameMemory.h"
 #include "UiTestScene.h"
 
 #include <vanui/uiGLBackend.h>
@@ -133,7 +134,9 @@ bool OpenWindow(int& argc, char** argv) {
 
 } // namespace
 
+// As drev does, before the GL exists.
 int main(int argc, char** argv) {
+    KeepFrameMemory();
     benchmark::Initialize(&argc, argv);
     if (!EnterDataDirectory() || !OpenWindow(argc, argv)) {
         return 1;
