@@ -6,8 +6,8 @@
 
 namespace {
 
-// Window cells are 780 x 580 at (10, 10); children sit in a 10 x 10 grid of 77 x 57 cells,
-// so no placement needs a correction at run time.
+// Windows are 780 x 580 at (10, 10), or the whole 800 x 600 area; children sit in a 10 x 10
+// grid of 77 x 57 cells, so no placement needs a correction at run time.
 const int GRID_COLUMNS = 10;
 const int CELL_WIDTH = 77;
 const int CELL_HEIGHT = 57;
@@ -44,8 +44,10 @@ std::vector<Item> MakeItems(const LargeUiShape& shape) {
     items.reserve(static_cast<size_t>(LargeUiItemCount(shape)));
     for (int w = 0; w < shape.windows; ++w) {
         const std::string window = "W" + std::to_string(w);
-        items.push_back({"uiWindow", window, "Application", 10, 10, 780, 580, 3, 1, false, 6, shape.wait,
-                         shape.duration, true, false, 0.0, 0.0});
+        const int margin = shape.fullSizeWindows ? 0 : 10;
+        items.push_back({"uiWindow", window, "Application", margin, margin, 800 - 2 * margin,
+                         600 - 2 * margin, 3, 1, false, 6, shape.wait, shape.duration, true, false, 0.0,
+                         0.0});
         for (int c = 0; c < shape.childrenPerWindow; ++c) {
             const int cell = c % (GRID_COLUMNS * GRID_COLUMNS);
             items.push_back({CHILD_TYPES[c % 4], window + "I" + std::to_string(c), window,

@@ -12,6 +12,9 @@ struct LargeUiShape {
     // Wait and Duration of every animation, in milliseconds.
     int wait = 0;
     int duration = 600;
+    // Windows of the whole 800 x 600 drawing area at (0, 0), all stacked on one another, instead
+    // of the 780 x 580 cells at (10, 10); the children's grid is the same in both.
+    bool fullSizeWindows = false;
 };
 
 // The tree as a UI file: one item per line, a comment line before each window.

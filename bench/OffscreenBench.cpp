@@ -1,0 +1,263 @@
+// Frames of the UI test window drawn off-screen exactly as `drev render --scene` draws them:
+// Mesa's EGL surfaceless platform with llvmpipe (OffscreenGL, which keeps llvmpipe's linear
+// rasterizer off as render does), an 800 x 600 pbuffer, no X server. The file is loaded by
+// UiTestFile, moved to its settled moment by the frames render draws before it, and then the
+// settled frame is drawn again and again: BeginUiTestFrame, the scene recorded into a cleared
+// draw list, its submission by the GL backend, glFinish, so the frame is complete when its
+// time is taken. llvmpipe rasterizes on its own threads, so the time is wall time.
+//
+// Counters split a frame into recording (the toolkit's CPU work), submitting (the backend's
+// GL calls, which llvmpipe turns into binned triangles on the calling thread) and finishing
+// (rasterizing the bins). After the timed frames the picture is read back: its differing
+// pixels against the golden image show the benchmark draws what users see.
+//
+// Like drev, the benchmark keeps the renderer's freed memory for the next frame (KeepFrameMemory);
+// run it with --glibc-malloc-defaults to leave glibc's trim and mmap thresholds as they are.
+#include "BenchSupport.h"
+
+#include "AnimationSchedule.h"
+#include "FrameMemory.h"
+#include "ImageCompare.h"
+#include "OffscreenGL.h"
+#include "PngFile.h"
+#include "ProblemLog.h"
+#include "UiTestFile.h"
+#include "UiTestScene.h"
+#include <vanui/uiDrawList.h>
+#include <vanui/uiFont.h>
+#include <vanui/uiGLBackend.h>
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+const double FRAME_STEP_MS = 50.0;
+const double LAST_FRAME_BEFORE_REPLAY_MS = UI_TEST_REPLAY_FRAMES * FRAME_STEP_MS;
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// The process's resident high-water mark so far; Linux gives ru_maxrss in kilobytes.
+double PeakResidentMB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// Resident memory now, from the second field of /proc/self/statm (pages).
+double ResidentMB() {
+    std::ifstream statm("/proc/self/statm");
+    long long sizePages = 0;
+    long long residentPages = 0;
+    statm >> sizePages >> residentPages;
+    return static_cast<double>(residentPages) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+           (1024.0 * 1024.0);
+}
+
+// Milliseconds spent in each part of the frames drawn so far.
+struct FrameParts {
+    double record = 0.0;
+    double submit = 0.0;
+    double finish = 0.0;
+};
+
+// A UI file with the sample font, drawn as render draws it at its settled moment.
+class SettledScene {
+public:
+    explicit SettledScene(const std::string& fileName) : file(fileName) {
+        font = file.OpenSampleFont();
+        moment = std::min(SettledTime(file.Context()), LAST_FRAME_BEFORE_REPLAY_MS);
+    }
+
+    // False, with the reason in error, when the file or its sample font did not load or either
+    // reported a problem.
+    bool Ready(std::string& error) {
+        const std::vector<std::string> problems = TakeProblems();
+        if (!file.Loaded()) {
+            error = "the UI file did not load: " + file.ErrorLine();
+        } else if (!font || !font->IsLoaded()) {
+            error = "the sample font default.krf did not load";
+        } else if (!problems.empty()) {
+            error = "loading reported: " + problems.front();
+        }
+        return error.empty();
+    }
+
+    // The frames before the settled one, at render's 50 ms pace into an empty scissor box:
+    // they move the animations and the sample text to where render's picture has them.
+    void Settle() {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(0, 0, 0, 0);
+        for (long long frame = 0; frame * FRAME_STEP_MS < moment; ++frame) {
+            file.SetClock(static_cast<double>(frame) * FRAME_STEP_MS);
+            list.Clear();
+            DrawUiTestScene(list, file.Context(), font.get(), state);
+            BeginUiTestFrame();
+            uiGLBackend::Submit(list);
+            AdvanceUiTestFrame(file.Context(), state);
+        }
+        glDisable(GL_SCISSOR_TEST);
+        glFinish();
+    }
+
+    void DrawFrame(FrameParts& parts) {
+        const Clock::time_point start = Clock::now();
+        file.SetClock(moment);
+        list.Clear();
+        DrawUiTestScene(list, file.Context(), font.get(), state);
+        const Clock::time_point recorded = Clock::now();
+        BeginUiTestFrame();
+        uiGLBackend::Submit(list);
+        const Clock::time_point submitted = Clock::now();
+        glFinish();
+        const Clock::time_point finished = Clock::now();
+        parts.record += Milliseconds(start, recorded);
+        parts.submit += Milliseconds(recorded, submitted);
+        parts.finish += Milliseconds(submitted, finished);
+    }
+
+    size_t Vertices() const { return list.Vertices().size(); }
+    size_t Draws() const { return list.Commands().size(); }
+    double Moment() const { return moment; }
+
+private:
+    UiTestFile file;
+    std::unique_ptr<uiFont> font;
+    double moment = 0.0;
+    UiTestFrameState state;
+    uiDrawList list;
+};
+
+OffscreenGL* gl = nullptr;
+
+// Pixels of the last frame that differ from the golden image, or -1 without one.
+double GoldenDifference(const char* golden) {
+    RgbImage expected;
+    std::string error;
+    if (golden == nullptr || !ReadPng(golden, expected, error)) {
+        return -1.0;
+    }
+    const RgbImage picture = gl->ReadPixels();
+    if (picture.width != expected.width || picture.height != expected.height) {
+        return -1.0;
+    }
+    return static_cast<double>(CompareImages(picture, expected, 0).differingPixels);
+}
+
+void RunFrames(benchmark::State& state, SettledScene& scene, const char* golden) {
+    std::string error;
+    if (!scene.Ready(error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    scene.Settle();
+    FrameParts parts;
+    for (auto _ : state) {
+        scene.DrawFrame(parts);
+    }
+    const double frames = static_cast<double>(state.iterations());
+    state.counters["record_ms"] = parts.record / frames;
+    state.counters["submit_ms"] = parts.submit / frames;
+    state.counters["finish_ms"] = parts.finish / frames;
+    state.counters["vertices"] = static_cast<double>(scene.Vertices());
+    state.counters["draws"] = static_cast<double>(scene.Draws());
+    state.counters["settled_at_ms"] = scene.Moment();
+    state.counters["golden_diff_pixels"] = GoldenDifference(golden);
+    state.counters["peak_rss_MB"] = PeakResidentMB();
+    state.counters["rss_MB"] = ResidentMB();
+}
+
+// "vantora.ui" with the sample text and glyph sheet: the picture of the golden
+// "vantora-scene-settled.png".
+void BM_SceneSettled(benchmark::State& state) {
+    SettledScene scene("vantora.ui");
+    RunFrames(state, scene, DREV_GOLDEN_DIR "/vantora-scene-settled.png");
+    state.SetLabel(gl->Renderer());
+}
+BENCHMARK(BM_SceneSettled)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+// 5,000 widgets: 50 windows of 100 widgets each (the window and 99 children), every window the
+// whole 800 x 600 area and all of them stacked, written to a temporary folder and loaded from
+// there. Its sample font comes from DREV's shipped data/ folder, as render finds it.
+void BM_LargeFile(benchmark::State& state) {
+    LargeUiShape shape;
+    shape.windows = 50;
+    shape.childrenPerWindow = 99;
+    shape.fullSizeWindows = true;
+    char folder[] = "/tmp/drev-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        state.SkipWithError("cannot make a temporary folder");
+        return;
+    }
+    const std::string fileName = std::string(folder) + "/large.ui";
+    {
+        std::ofstream out(fileName, std::ios::binary);
+        out << MakeLargeUiText(shape);
+    }
+    {
+        SettledScene scene(fileName);
+        RunFrames(state, scene, nullptr);
+    }
+    std::remove(fileName.c_str());
+    rmdir(folder);
+    state.counters["widgets"] = LargeUiItemCount(shape);
+}
+BENCHMARK(BM_LargeFile)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// Takes --glibc-malloc-defaults out of the arguments; true when it was there.
+bool TakeMallocDefaultsFlag(int& argc, char** argv) {
+    bool found = false;
+    int kept = 0;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--glibc-malloc-defaults") == 0) {
+            found = true;
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    return found;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // As drev does at its start, before any GL exists.
+    const bool mallocDefaults = TakeMallocDefaultsFlag(argc, argv);
+    if (!mallocDefaults) {
+        KeepFrameMemory();
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::AddCustomContext("malloc_thresholds", mallocDefaults ? "glibc defaults" : "KeepFrameMemory");
+    if (!EnterDataDirectory() || !StartProblemLog(std::string())) {
+        return 1;
+    }
+    OffscreenGL offscreen;
+    std::string error;
+    if (!offscreen.Open(UI_TEST_WIDTH, UI_TEST_HEIGHT, error)) {
+        std::fprintf(stderr, "no off-screen GL: %s\n", error.c_str());
+        return 1;
+    }
+    gl = &offscreen;
+    glViewport(0, 0, UI_TEST_WIDTH, UI_TEST_HEIGHT);
+    benchmark::AddCustomContext("gl_renderer", offscreen.Renderer());
+    benchmark::AddCustomContext("LP_PERF", std::getenv("LP_PERF") != nullptr ? std::getenv("LP_PERF") : "");
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
