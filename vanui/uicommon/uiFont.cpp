@@ -230,9 +230,13 @@ float uiFont::DrawTextStyled(std::string_view text, float x, float y, float draw
     if (!loaded) {
         return 0.0f;
     }
+    top = top != nullptr ? top : topColor;
+    bottom = bottom != nullptr ? bottom : bottomColor;
     float pen = x;
     for (const uint32_t code : vanui::uiTextCodes(text)) {
-        pen = pen + DrawGlyph(code, pen, y, drawScale, top, bottom);
+        const uiGlyph* glyph = FindGlyph(code);
+        pen = pen + (glyph != nullptr ? DrawGlyphQuad(*glyph, pen, y, drawScale, top, bottom)
+                                      : DrawMissingGlyph(pen, y, drawScale, top, bottom));
         pen = pen + spacing;
     }
     return pen - x;
@@ -253,20 +257,24 @@ float uiFont::DrawCharRange(unsigned first, unsigned last, float x, float y) {
     return pen - x;
 }
 
-// One quad per glyph; the top edge moves slant pixels to the right, the bottom edge stays.
 float uiFont::DrawGlyph(uint32_t code, float x, float y, float drawScale, const uiColor* top,
                         const uiColor* bottom) {
-    uiGlyph glyph;
-    if (!GetGlyph(code, glyph)) {
-        return DrawMissingGlyph(x, y, drawScale, top, bottom);
-    }
-    const float w = Scaled(glyph.width, drawScale);
-    const float h = Scaled(lineHeight, drawScale);
     top = top != nullptr ? top : topColor;
     bottom = bottom != nullptr ? bottom : bottomColor;
+    const uiGlyph* glyph = FindGlyph(code);
+    return glyph != nullptr ? DrawGlyphQuad(*glyph, x, y, drawScale, top, bottom)
+                            : DrawMissingGlyph(x, y, drawScale, top, bottom);
+}
+
+// One quad per glyph; the top edge moves slant pixels to the right, the bottom edge stays. The
+// colours are the caller's, already resolved.
+inline float uiFont::DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float drawScale, const uiColor* top,
+                                   const uiColor* bottom) {
+    const float w = Scaled(glyph.width, drawScale);
     if (target == nullptr) {
         return w;
     }
+    const float h = Scaled(lineHeight, drawScale);
     const uiDrawColor upper = ColorOr(top, target->CurrentColor());
     const uiDrawColor lower = ColorOr(bottom, upper);
     target->AddQuad(Vertex(x + slant, y, glyph.texLeft, glyph.texTop, upper),
@@ -279,12 +287,11 @@ float uiFont::DrawGlyph(uint32_t code, float x, float y, float drawScale, const 
     return w;
 }
 
-// The box of a code without glyph, untextured; its width is the advance.
+// The box of a code without glyph, untextured; its width is the advance. The colours are the
+// caller's, already resolved.
 float uiFont::DrawMissingGlyph(float x, float y, float drawScale, const uiColor* top, const uiColor* bottom) {
     const float b = std::floor(static_cast<float>(nominalWidth) * drawScale * MISSING_BOX_FACTOR);
     const float h = std::floor(static_cast<float>(lineHeight) * drawScale);
-    top = top != nullptr ? top : topColor;
-    bottom = bottom != nullptr ? bottom : bottomColor;
     if (target == nullptr) {
         return b;
     }
@@ -346,14 +353,15 @@ int uiFont::GetTextWidth(std::string_view text) {
     }
     int width = 0;
     for (const uint32_t code : vanui::uiTextCodes(text)) {
-        width += GetGlyphWidth(code);
+        const uiGlyph* glyph = FindGlyph(code);
+        width += glyph != nullptr ? glyph->width : 0;
     }
     return width;
 }
 
 int uiFont::GetGlyphWidth(uint32_t code) {
-    uiGlyph glyph;
-    return (loaded && GetGlyph(code, glyph)) ? glyph.width : 0;
+    const uiGlyph* glyph = loaded ? FindGlyph(code) : nullptr;
+    return glyph != nullptr ? glyph->width : 0;
 }
 
 void uiFont::NextLine(float& y) const {
@@ -364,22 +372,22 @@ int uiFont::GetHeight() const {
     return loaded ? lineHeight : 0;
 }
 
-// Codes 0..255 come from their copies; for other codes the latest lookup is tried first. A
-// code above the font's 16-bit codes has no glyph.
 bool uiFont::GetGlyph(uint32_t code, uiGlyph& glyph) {
-    if (code < byteGlyphs.size()) {
-        glyph = byteGlyphs[code];
-        return hasByteGlyph[code];
-    }
-    if (code > LAST_CODE) {
+    const uiGlyph* found = FindGlyph(code);
+    if (found == nullptr) {
         return false;
+    }
+    glyph = *found;
+    return true;
+}
+
+// Above 255 the latest lookup is tried first. A code above the font's 16-bit codes has no glyph.
+const uiGlyph* uiFont::FindGlyphAbove255(uint32_t code) {
+    if (code > LAST_CODE) {
+        return nullptr;
     }
     if (lastGlyph == glyphs.end() || lastGlyph->first != code) {
         lastGlyph = glyphs.find(code);
     }
-    if (lastGlyph == glyphs.end()) {
-        return false;
-    }
-    glyph = lastGlyph->second;
-    return true;
+    return lastGlyph != glyphs.end() ? &lastGlyph->second : nullptr;
 }

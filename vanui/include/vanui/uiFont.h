@@ -100,8 +100,19 @@ private:
     bool CreateTexture(const unsigned char* image);
     void BuildGlyphs(const uiFontFileReader& file);
 
+    // The glyph of a code, or null; inline for codes 0..255, the codes of nearly every text.
+    const uiGlyph* FindGlyph(uint32_t code) {
+        if (code < byteGlyphs.size()) {
+            return hasByteGlyph[code] ? &byteGlyphs[code] : nullptr;
+        }
+        return FindGlyphAbove255(code);
+    }
+    const uiGlyph* FindGlyphAbove255(uint32_t code);
+    // Null colours mean the font's own.
     float DrawGlyph(uint32_t code, float x, float y, float drawScale, const uiColor* top,
                     const uiColor* bottom);
+    float DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float drawScale, const uiColor* top,
+                        const uiColor* bottom);
     float DrawMissingGlyph(float x, float y, float drawScale, const uiColor* top, const uiColor* bottom);
     void DrawUnderline(float x, float y, float width, float height, const uiColor* color);
     void DrawUntexturedOutline(const uiDrawVertex (&corners)[4]);
