@@ -4,11 +4,12 @@
 
 namespace {
 
-// Mesa's software renderer allocates and frees megabytes of scene and tile memory every frame.
-// With glibc's defaults a block that large is mapped and unmapped each time, and a heap top
-// that large is trimmed and grown again, so every frame faults the same pages in anew (about
-// 4.5 ms a frame of "vantora.ui" on llvmpipe). Above these thresholds the blocks stay in the
-// heap and are reused. 32 MB is the largest mmap threshold glibc takes on a 64-bit system.
+// Mesa's software renderer allocates and frees large blocks of scene and tile memory every
+// frame. With glibc's defaults a block that large is mapped and unmapped each time, and a heap
+// top that large is trimmed and grown again, so the frame faults the same pages in anew; on
+// machines where page faults are dear that costs milliseconds a frame. Below these thresholds
+// the blocks stay in the heap and are reused (docs/benchmarks.md has the fault counts). 32 MB
+// is the largest mmap threshold glibc takes on a 64-bit system.
 const int MMAP_THRESHOLD_BYTES = 32 * 1024 * 1024;
 const int TRIM_THRESHOLD_BYTES = 256 * 1024 * 1024;
 
