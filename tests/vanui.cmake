@@ -1,3 +1,4 @@
+add_drev_test(uiDrawListTest SOURCES unit/uiDrawListTest.cpp LIBS vanui_internals drev_gl_recorder)
 add_drev_test(uiColorTest SOURCES unit/uiColorTest.cpp LIBS vanui_internals drev_gl_recorder)
 add_drev_test(uiColorTableTest SOURCES unit/uiColorTableTest.cpp LIBS vanui_internals drev_gl_recorder)
 add_drev_test(uiValueTextTest SOURCES unit/uiValueTextTest.cpp LIBS vanui_internals drev_gl_recorder)
