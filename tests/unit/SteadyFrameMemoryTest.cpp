@@ -34,6 +34,12 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+// The toolkit makes the objects whose creation it checks with new (std::nothrow).
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    ++allocations;
+    return std::malloc(size == 0 ? 1 : size);
+}
+
 void operator delete(void* block) noexcept {
     std::free(block);
 }
