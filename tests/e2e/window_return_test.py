@@ -16,14 +16,24 @@ FONT_TITLE = "DREV GLFonts test"
 
 
 class WindowReturnTest(unittest.TestCase):
-    def test_windows_close_back_to_the_menu_and_the_run_ends_normally(self):
+    def work_and_server(self, extra_args=()):
+        """A working directory with every data file and a private X server, both removed after."""
         work = drevtest.WorkDir().copy_all_data()
         self.addCleanup(work.remove)
-        x = xserver.XServer()
+        x = xserver.XServer(extra_args=extra_args)
         self.addCleanup(x.stop)
+        return work, x
+
+    def start_bench(self):
+        """drev without arguments on the private display, its standard input a pipe."""
+        work, x = self.work_and_server()
         proc = subprocess.Popen([drevtest.DREV], cwd=work.path, env=x.env(), stdin=subprocess.PIPE,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.addCleanup(lambda: proc.poll() is None and proc.kill())
+        return work, x, proc
+
+    def test_windows_close_back_to_the_menu_and_the_run_ends_normally(self):
+        work, x, proc = self.start_bench()
         proc.stdin.write(b"\n\n")
         for command, title in [("8", FONT_TITLE), ("7", UI_TITLE), ("8", FONT_TITLE), ("7", UI_TITLE)]:
             proc.stdin.write(command.encode() + b"\n")
@@ -45,13 +55,7 @@ class WindowReturnTest(unittest.TestCase):
         self.assertEqual([l for l in lines if l.startswith(("ERROR", "CRITICAL"))], [])
 
     def test_a_stop_signal_while_a_window_is_open_ends_the_run_as_exit_does(self):
-        work = drevtest.WorkDir().copy_all_data()
-        self.addCleanup(work.remove)
-        x = xserver.XServer()
-        self.addCleanup(x.stop)
-        proc = subprocess.Popen([drevtest.DREV], cwd=work.path, env=x.env(), stdin=subprocess.PIPE,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.addCleanup(lambda: proc.poll() is None and proc.kill())
+        work, x, proc = self.start_bench()
         proc.stdin.write(b"\n\n801\n7\n")
         proc.stdin.flush()
         self.assertIsNotNone(x.wait_window(UI_TITLE))
@@ -63,10 +67,7 @@ class WindowReturnTest(unittest.TestCase):
         self.assertEqual(drevtest.strip_stamp(work.log_lines()[-1]), "RECORD  : Program end")
 
     def test_display_without_glx_is_refused_and_the_menu_goes_on(self):
-        work = drevtest.WorkDir().copy_all_data()
-        self.addCleanup(work.remove)
-        x = xserver.XServer(extra_args=("-extension", "GLX"))
-        self.addCleanup(x.stop)
+        work, x = self.work_and_server(extra_args=("-extension", "GLX"))
         code, out = drevtest.run_drev(work, "\n\n8\n7\n802\nexit\n", env={"DISPLAY": x.display})
         self.assertEqual(code, 0)
         for title in (FONT_TITLE, UI_TITLE):
@@ -78,10 +79,7 @@ class WindowReturnTest(unittest.TestCase):
         self.assertEqual(lines[-1], "RECORD  : Program end")
 
     def test_display_option_names_the_display_as_glut_takes_it(self):
-        work = drevtest.WorkDir().copy_all_data()
-        self.addCleanup(work.remove)
-        x = xserver.XServer(extra_args=("-extension", "GLX"))
-        self.addCleanup(x.stop)
+        work, x = self.work_and_server(extra_args=("-extension", "GLX"))
         proc = subprocess.run([drevtest.DREV, "-display", x.display], cwd=work.path, input=b"\n\n8\nexit\n",
                               stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=30,
                               env=dict(x.env(), DISPLAY=":999"))

@@ -23,3 +23,11 @@ void WriteFileText(const std::string& name, const std::string& text) {
     std::ofstream out(name, std::ios::binary | std::ios::trunc);
     out << text;
 }
+
+void CopyVantoraFiles(const std::string& dataFolder) {
+    for (const char* name : {"vantora.ui", "default.krf", "label.krf", "text.krf", "title.krf", "small.krf", "mono.krf"}) {
+        std::ifstream in(dataFolder + "/" + name, std::ios::binary);
+        std::ofstream out(name, std::ios::binary);
+        out << in.rdbuf();
+    }
+}

@@ -2,6 +2,7 @@
 // look, fill and animation it promises, fits the 800 x 600 area without corrections, leaves
 // room for captions and value texts, and has finished animating within three seconds.
 #include "FileText.h"
+#include "HandClock.h"
 #include "Log.h"
 #include "RecordingGL.h"
 #include "TempDir.h"
@@ -10,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <set>
 #include <string>
@@ -20,25 +20,6 @@
 using namespace drev;
 
 namespace {
-
-const char* const DATA_FILES[] = {"vantora.ui", "default.krf", "label.krf", "text.krf",
-                                  "title.krf",  "small.krf",   "mono.krf"};
-
-// A clock the test sets by hand, in seconds.
-class HandClock : public uiClock {
-public:
-    explicit HandClock(const double* now) : now(now) {}
-    double Seconds() override { return *now; }
-
-private:
-    const double* now;
-};
-
-void CopyDataFile(const std::string& name) {
-    std::ifstream in(std::string(DREV_DATA_DIR) + "/" + name, std::ios::binary);
-    std::ofstream out(name, std::ios::binary);
-    out << in.rdbuf();
-}
 
 std::vector<std::string> ErrorLines() {
     std::vector<std::string> errors;
@@ -53,15 +34,13 @@ std::vector<std::string> ErrorLines() {
 class SampleUiFileTest : public ::testing::Test {
 protected:
     SampleUiFileTest() {
-        for (const char* name : DATA_FILES) {
-            CopyDataFile(name);
-        }
+        CopyVantoraFiles(DREV_DATA_DIR);
         InitLog();
         SetLogThreshold(LOG_TYPE_DEBUG);
         RecordingGL::Reset();
         context = std::make_unique<uiContext>();
         context->SetDrawingArea(800, 600);
-        context->SetClock(std::make_unique<HandClock>(&now));
+        context->SetClock(std::make_unique<HandClock>(now));
         loaded = context->LoadUiFile("vantora.ui");
     }
 

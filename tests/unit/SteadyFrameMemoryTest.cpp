@@ -1,7 +1,9 @@
 // A frame like the last one allocates nothing: the draw list keeps its buffers, the widgets and
 // fonts reuse what they made. This executable replaces the global allocation operators with
 // counting ones, so every block the toolkit and the scene ask for is seen.
+#include "FileText.h"
 #include "FrameMemory.h"
+#include "HandClock.h"
 #include "RecordingGL.h"
 #include "TempDir.h"
 #include "UiTestScene.h"
@@ -15,10 +17,8 @@
 #include <malloc.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <new>
-#include <string>
 
 namespace {
 
@@ -50,32 +50,14 @@ void operator delete(void* block, std::size_t) noexcept {
 
 namespace {
 
-class SettableClock : public uiClock {
-public:
-    explicit SettableClock(const double& seconds) : seconds(seconds) {}
-    double Seconds() override { return seconds; }
-
-private:
-    const double& seconds;
-};
-
-void CopyDataFile(const std::string& name) {
-    std::ifstream in(std::string(DREV_DATA_DIR) + "/" + name, std::ios::binary);
-    std::ofstream out(name, std::ios::binary);
-    out << in.rdbuf();
-}
-
 // "vantora.ui" with the UI test window's sample font, drawn frame after frame as the window
 // draws it, 55 ms apart, into one list that a GL doing nothing takes.
 class SteadyFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"vantora.ui", "default.krf", "label.krf", "text.krf", "title.krf", "small.krf",
-                                 "mono.krf"}) {
-            CopyDataFile(name);
-        }
+        CopyVantoraFiles(DREV_DATA_DIR);
         RecordingGL::SetDiscard(true);
-        context.SetClock(std::make_unique<SettableClock>(seconds));
+        context.SetClock(std::make_unique<HandClock>(seconds));
         ASSERT_TRUE(context.LoadUiFile("vantora.ui"));
         font = std::make_unique<uiFont>("default.krf");
         ASSERT_TRUE(font->IsLoaded());
