@@ -234,9 +234,7 @@ float uiFont::DrawTextStyled(std::string_view text, float x, float y, float draw
     bottom = bottom != nullptr ? bottom : bottomColor;
     float pen = x;
     for (const uint32_t code : vanui::uiTextCodes(text)) {
-        const uiGlyph* glyph = FindGlyph(code);
-        pen = pen + (glyph != nullptr ? DrawGlyphQuad(*glyph, pen, y, drawScale, top, bottom)
-                                      : DrawMissingGlyph(pen, y, drawScale, top, bottom));
+        pen = pen + DrawGlyph(code, pen, y, drawScale, top, bottom);
         pen = pen + spacing;
     }
     return pen - x;
@@ -257,10 +255,10 @@ float uiFont::DrawCharRange(unsigned first, unsigned last, float x, float y) {
     return pen - x;
 }
 
-float uiFont::DrawGlyph(uint32_t code, float x, float y, float drawScale, const uiColor* top,
-                        const uiColor* bottom) {
-    top = top != nullptr ? top : topColor;
-    bottom = bottom != nullptr ? bottom : bottomColor;
+// The glyph's quad, or the box of a code without one. The colours are the caller's, already
+// resolved.
+inline float uiFont::DrawGlyph(uint32_t code, float x, float y, float drawScale, const uiColor* top,
+                               const uiColor* bottom) {
     const uiGlyph* glyph = FindGlyph(code);
     return glyph != nullptr ? DrawGlyphQuad(*glyph, x, y, drawScale, top, bottom)
                             : DrawMissingGlyph(x, y, drawScale, top, bottom);
