@@ -15,15 +15,14 @@
 // run it with --glibc-malloc-defaults to leave glibc's trim and mmap thresholds as they are.
 #include "BenchSupport.h"
 
-#include "AnimationSchedule.h"
 #include "FrameMemory.h"
 #include "ImageCompare.h"
 #include "OffscreenGL.h"
 #include "PngFile.h"
 #include "ProblemLog.h"
 #include "UiTestFile.h"
+#include "UiTestFrames.h"
 #include "UiTestScene.h"
-#include <vanui/uiDrawList.h>
 #include <vanui/uiFont.h>
 #include <vanui/uiGLBackend.h>
 
@@ -33,7 +32,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -42,9 +40,6 @@
 #include <string>
 
 namespace {
-
-const double FRAME_STEP_MS = 50.0;
-const double LAST_FRAME_BEFORE_REPLAY_MS = UI_TEST_REPLAY_FRAMES * FRAME_STEP_MS;
 
 using Clock = std::chrono::steady_clock;
 
@@ -79,10 +74,9 @@ struct FrameParts {
 // A UI file with the sample font, drawn as render draws it at its settled moment.
 class SettledScene {
 public:
-    explicit SettledScene(const std::string& fileName) : file(fileName) {
-        font = file.OpenSampleFont();
-        moment = std::min(SettledTime(file.Context()), LAST_FRAME_BEFORE_REPLAY_MS);
-    }
+    explicit SettledScene(const std::string& fileName)
+        : file(fileName), font(file.OpenSampleFont()), frames(file, font.get(), true),
+          moment(SettledFrameTime(file.Context())) {}
 
     // False, with the reason in error, when the file or its sample font did not load or either
     // reported a problem.
@@ -98,31 +92,19 @@ public:
         return error.empty();
     }
 
-    // The frames before the settled one, at render's 50 ms pace into an empty scissor box:
-    // they move the animations and the sample text to where render's picture has them.
+    // The frames render draws before the settled one: they move the animations and the sample
+    // text to where render's picture has them.
     void Settle() {
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(0, 0, 0, 0);
-        for (long long frame = 0; frame * FRAME_STEP_MS < moment; ++frame) {
-            file.SetClock(static_cast<double>(frame) * FRAME_STEP_MS);
-            list.Clear();
-            DrawUiTestScene(list, file.Context(), font.get(), state);
-            BeginUiTestFrame();
-            uiGLBackend::Submit(list);
-            AdvanceUiTestFrame(file.Context(), state);
-        }
-        glDisable(GL_SCISSOR_TEST);
+        frames.PlayUpTo(moment);
         glFinish();
     }
 
     void DrawFrame(FrameParts& parts) {
         const Clock::time_point start = Clock::now();
-        file.SetClock(moment);
-        list.Clear();
-        DrawUiTestScene(list, file.Context(), font.get(), state);
+        frames.Record(moment);
         const Clock::time_point recorded = Clock::now();
         BeginUiTestFrame();
-        uiGLBackend::Submit(list);
+        uiGLBackend::Submit(frames.List());
         const Clock::time_point submitted = Clock::now();
         glFinish();
         const Clock::time_point finished = Clock::now();
@@ -131,16 +113,15 @@ public:
         parts.finish += Milliseconds(submitted, finished);
     }
 
-    size_t Vertices() const { return list.Vertices().size(); }
-    size_t Draws() const { return list.Commands().size(); }
+    size_t Vertices() const { return frames.List().Vertices().size(); }
+    size_t Draws() const { return frames.List().Commands().size(); }
     double Moment() const { return moment; }
 
 private:
     UiTestFile file;
     std::unique_ptr<uiFont> font;
-    double moment = 0.0;
-    UiTestFrameState state;
-    uiDrawList list;
+    UiTestFrames frames;
+    double moment;
 };
 
 OffscreenGL* gl = nullptr;

@@ -1,6 +1,5 @@
 #include "RenderCommand.h"
 
-#include "AnimationSchedule.h"
 #include "FileChecks.h"
 #include "FontTestScene.h"
 #include "GoldenCompare.h"
@@ -8,24 +7,19 @@
 #include "PngFile.h"
 #include "ProblemLog.h"
 #include "UiTestFile.h"
+#include "UiTestFrames.h"
 #include "UiTestScene.h"
 #include <vanui/uiFont.h>
 #include <vanui/uiGLBackend.h>
 
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <new>
 
 namespace {
 
 enum RenderStatus { RENDER_DONE = 0, RENDER_INPUT_ERRORS = 1, RENDER_IO_ERROR = 2 };
-
-// The UI test window draws a frame, sleeps 50 ms and draws the next.
-const double FRAME_STEP_MS = 50.0;
-// The window restarts its animations after this frame: a settled picture is never taken later.
-const double LAST_FRAME_BEFORE_REPLAY_MS = UI_TEST_REPLAY_FRAMES * FRAME_STEP_MS;
 
 // The picture is written before the compare, so it must not land on the input or the golden;
 // the log file is emptied first, so it must land on none of the three.
@@ -65,43 +59,17 @@ int DrawFontPicture(const std::string& fileName) {
     return font && font->IsLoaded() ? RENDER_DONE : RENDER_INPUT_ERRORS;
 }
 
-// The UI test window's frames up to the moment asked for, at the window's pace: frames every
-// 50 ms below it, each followed by the window's step to the next frame, then the frame at the
-// moment itself, which stays in the pbuffer. Progress adds up frame-to-frame times, so the
-// picture depends on the frames before it, not only on the moment.
+// The UI test window's frame at the moment asked for, after the frames before it.
 int DrawUiPicture(const RenderOptions& options) {
     UiTestFile file(options.file);
     std::unique_ptr<uiFont> sampleFont = options.scene ? file.OpenSampleFont() : nullptr;
-    const double moment = options.atMs >= 0
-                              ? static_cast<double>(options.atMs)
-                              : std::min(SettledTime(file.Context()), LAST_FRAME_BEFORE_REPLAY_MS);
-    UiTestFrameState state;
-    uiDrawList list;
-    const auto recordFrame = [&](double time) {
-        file.SetClock(time);
-        list.Clear();
-        if (options.scene) {
-            DrawUiTestScene(list, file.Context(), sampleFont.get(), state);
-        } else {
-            file.Context().Tick(list);
-        }
-    };
-    // The frames before the last one move the animations on. They are submitted too, as a window
-    // submits them, but into an empty scissor box, which spares the rasterizer nearly all their
-    // cost: the software renderer draws a context's first textured frame a little differently
-    // (a colour channel off by one here and there) from the frames that follow it.
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(0, 0, 0, 0);
-    for (long long frame = 0; frame * FRAME_STEP_MS < moment; ++frame) {
-        recordFrame(static_cast<double>(frame) * FRAME_STEP_MS);
-        BeginUiTestFrame();
-        uiGLBackend::Submit(list);
-        AdvanceUiTestFrame(file.Context(), state);
-    }
-    glDisable(GL_SCISSOR_TEST);
-    recordFrame(moment);
+    const double moment =
+        options.atMs >= 0 ? static_cast<double>(options.atMs) : SettledFrameTime(file.Context());
+    UiTestFrames frames(file, sampleFont.get(), options.scene);
+    frames.PlayUpTo(moment);
+    frames.Record(moment);
     BeginUiTestFrame();
-    uiGLBackend::Submit(list);
+    uiGLBackend::Submit(frames.List());
     return file.PrintDiagnostics(false) ? RENDER_INPUT_ERRORS : RENDER_DONE;
 }
 
