@@ -4,8 +4,12 @@
 #include <climits>
 #include <cstdarg>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace drev {
 
 namespace {
 
@@ -19,7 +23,7 @@ mode_t NewFileMode() {
 
 // The file that path names once its links are followed, including a last link that names a file
 // not made yet. A loop of links stops being followed after a while.
-std::string LinkedFile(const char* path) {
+std::string LinkedFile(const std::string& path) {
     constexpr int MAX_LINKS = 40;
     std::string file = path;
     struct stat status;
@@ -37,9 +41,21 @@ std::string LinkedFile(const char* path) {
     return file;
 }
 
+// The rename is on disk once the folder that holds the name is; a folder that can't be synced
+// (some file systems refuse) leaves the rename as safe as the system makes it.
+void SyncFolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        fsync(descriptor);
+        close(descriptor);
+    }
+}
+
 } // namespace
 
-ReplacementFile::ReplacementFile(const char* path) : target(LinkedFile(path)) {
+ReplacementFile::ReplacementFile(const std::string& path) : target(LinkedFile(path)) {
     struct stat status;
     const bool exists = stat(target.c_str(), &status) == 0;
     if (exists && !S_ISREG(status.st_mode)) {
@@ -72,8 +88,17 @@ ReplacementFile::~ReplacementFile() {
     }
 }
 
+void ReplacementFile::Write(const void* bytes, size_t size) {
+    if (error != 0 || finished || size == 0) {
+        return;
+    }
+    if (std::fwrite(bytes, 1, size, file) != size) {
+        Fail(errno);
+    }
+}
+
 void ReplacementFile::Print(const char* format, ...) {
-    if (error != 0) {
+    if (error != 0 || finished) {
         return;
     }
     va_list args;
@@ -84,11 +109,11 @@ void ReplacementFile::Print(const char* format, ...) {
     va_end(args);
 }
 
-// A full disk shows only here on most systems: the text waits in the stream's buffer, and even a
+// A full disk shows only here on most systems: the bytes wait in the stream's buffer, and even a
 // successful write(2) may have its blocks refused when they reach the disk, which fsync reports.
-bool ReplacementFile::Commit() {
-    if (error != 0) {
-        return false;
+bool ReplacementFile::Finish() {
+    if (error != 0 || finished) {
+        return error == 0;
     }
     if (std::fflush(file) != 0 || (!temporary.empty() && fsync(fileno(file)) != 0)) {
         Fail(errno);
@@ -98,11 +123,28 @@ bool ReplacementFile::Commit() {
     if (closed != 0) {
         Fail(errno);
     }
-    if (error == 0 && !temporary.empty() && std::rename(temporary.c_str(), target.c_str()) != 0) {
-        Fail(errno);
+    finished = true;
+    return error == 0;
+}
+
+bool ReplacementFile::Commit() {
+    return Finish() && Rename();
+}
+
+bool ReplacementFile::Rename() {
+    if (!temporary.empty()) {
+        if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+            Fail(errno);
+            return false;
+        }
+        SyncFolderOf(target);
     }
-    committed = error == 0;
-    return committed;
+    committed = true;
+    return true;
+}
+
+std::string ReplacementFile::Reason() const {
+    return std::strerror(error);
 }
 
 void ReplacementFile::Fail(int reason) {
@@ -110,3 +152,31 @@ void ReplacementFile::Fail(int reason) {
         error = reason != 0 ? reason : EIO;
     }
 }
+
+bool CommitTogether(std::initializer_list<ReplacementFile*> files, ReplacementFile** failed) {
+    for (ReplacementFile* file : files) {
+        if (!file->Finish()) {
+            *failed = file;
+            return false;
+        }
+    }
+    for (ReplacementFile* file : files) {
+        if (!file->Commit()) {
+            *failed = file;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string& reason) {
+    ReplacementFile file(path);
+    file.Write(bytes);
+    if (!file.Commit()) {
+        reason = file.Reason();
+        return false;
+    }
+    return true;
+}
+
+} // namespace drev
