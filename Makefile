@@ -8,12 +8,16 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 180
 FUZZ_CHECK_RUNS ?= 3000
 
-.PHONY: all setup build build-sanitize build-fuzz run check fuzz bench clean
+.PHONY: all setup setup-check build build-sanitize build-fuzz run check fuzz bench clean
 
 all: build
 
 setup:
 	@scripts/setup.sh
+
+# Everything the tests need besides: GLFW, Neovim, the web toolchain and a headless browser.
+setup-check:
+	@scripts/setup.sh check
 
 build: setup
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -35,7 +39,7 @@ run: build
 # Every test of the release build, every test again under AddressSanitizer and
 # UndefinedBehaviorSanitizer (all but the valgrind run, which can't run a sanitizer build), and
 # a short run of every fuzz target.
-check: build build-sanitize build-fuzz
+check: setup-check build build-sanitize build-fuzz
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 	@cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS)
 	@scripts/fuzz.sh $(FUZZ_DIR) --runs $(FUZZ_CHECK_RUNS)

@@ -1,19 +1,39 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing DREV needs,
-# and nothing when all of them are there already. Safe to run any number of times.
+# Installs the Debian packages that building, running and testing DREV need, and nothing when all
+# of them are there already. Safe to run any number of times.
+#
+#   scripts/setup.sh          what building DREV and running the bench need (make run, make build)
+#   scripts/setup.sh check    that, and what every test needs: GLFW, Neovim, the web toolchain
+#                             and a headless browser (make check)
+#   scripts/setup.sh web      that, and the web toolchain (make web)
 set -euo pipefail
 
-packages=(
+tier=${1:-base}
+
+base=(
     cmake make g++ pkg-config
     libgl-dev libglu1-mesa-dev freeglut3-dev libgl1-mesa-dri
     libegl-dev libegl-mesa0 libpng-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev rapidjson-dev
     python3
     xvfb xdotool x11-apps x11-utils
-    libfreetype-dev fonts-dejavu-core libpng-dev libcli11-dev
+    libfreetype-dev fonts-dejavu-core
     clang-14 libclang-rt-14-dev
     valgrind
 )
+# The web toolchain is large: only make web and make check ask for it.
+web=(emscripten nodejs)
+check=(libglfw3-dev neovim chromium-headless-shell)
+
+case "$tier" in
+base) packages=("${base[@]}") ;;
+web) packages=("${base[@]}" "${web[@]}") ;;
+check) packages=("${base[@]}" "${web[@]}" "${check[@]}") ;;
+*)
+    echo "usage: scripts/setup.sh [base|web|check]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,7 +48,7 @@ fi
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "setup: these Debian packages are missing: ${missing[*]}" >&2
-    echo "setup: run 'sudo scripts/setup.sh' (or install them with apt-get) and try again." >&2
+    echo "setup: run 'sudo scripts/setup.sh $tier' (or install them with apt-get) and try again." >&2
     exit 1
 fi
 
