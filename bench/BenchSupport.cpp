@@ -1,6 +1,7 @@
 #include "BenchSupport.h"
 
 #include "MemoryStream.h"
+#include <vanui/uiGLBackend.h>
 
 #include <cstdio>
 #include <unistd.h>
@@ -13,8 +14,26 @@ bool EnterDataDirectory() {
     return true;
 }
 
+uiTextures& ToolkitTextures() {
+    static uiGLTextures textures;
+    return textures;
+}
+
+const uiMessageSink& Silence() {
+    static const uiMessageSink sink = [](const uiMessage&) {};
+    return sink;
+}
+
+uiContextSettings ToolkitSettings() {
+    uiContextSettings settings;
+    settings.textures = &ToolkitTextures();
+    settings.messages = Silence();
+    settings.echoInput = true;
+    return settings;
+}
+
 std::unique_ptr<uiContext> MakeGeneratedContext(const LargeUiShape& shape, ManualTimer*& timer) {
-    auto context = std::make_unique<uiContext>();
+    auto context = std::make_unique<uiContext>(ToolkitSettings());
     context->SetDrawingArea(800, 600);
     auto manual = std::make_unique<ManualTimer>();
     timer = manual.get();

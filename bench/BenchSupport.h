@@ -12,6 +12,13 @@
 // that the font table finds "default.krf". False (with a message) when it cannot.
 bool EnterDataDirectory();
 
+// The settings of every benchmark's context: textures of the GL 1.1 backend (the recording GL's
+// or the machine's, whichever the program links), messages dropped, input echoed as the bench
+// window echoes it. The fonts a benchmark makes itself use ToolkitTextures and Silence too.
+uiContextSettings ToolkitSettings();
+uiTextures& ToolkitTextures();
+const uiMessageSink& Silence();
+
 // A clock that reads whatever the benchmark last set.
 class ManualTimer : public uiClock {
 public:

@@ -14,7 +14,7 @@ const std::string SAMPLE = "The quick brown fox jumps over the lazy dog 01234567
 
 void BM_FontLoad(benchmark::State& state) {
     for (auto _ : state) {
-        uiFont font(FONT_FILE);
+        uiFont font(FONT_FILE, &ToolkitTextures(), &Silence());
         if (!font.IsLoaded()) {
             state.SkipWithError("default.krf did not load");
             return;
@@ -29,7 +29,7 @@ BENCHMARK(BM_FontLoad)->Unit(benchmark::kMicrosecond);
 void BM_DrawText(benchmark::State& state) {
     static const uiColor white(1.0f, 1.0f, 1.0f, 1.0f);
     static const uiColor red(1.0f, 0.0f, 0.0f, 1.0f);
-    uiFont font(FONT_FILE);
+    uiFont font(FONT_FILE, &ToolkitTextures(), &Silence());
     if (!font.IsLoaded()) {
         state.SkipWithError("default.krf did not load");
         return;

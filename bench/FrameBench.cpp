@@ -143,8 +143,8 @@ int main(int argc, char** argv) {
     }
     Scene frameScene;
     scene = &frameScene;
-    frameScene.font = std::make_unique<uiFont>("default.krf");
-    frameScene.context = std::make_unique<uiContext>();
+    frameScene.font = std::make_unique<uiFont>("default.krf", &ToolkitTextures(), &Silence());
+    frameScene.context = std::make_unique<uiContext>(ToolkitSettings());
     auto timer = std::make_unique<ManualTimer>();
     frameScene.timer = timer.get();
     frameScene.context->SetClock(std::move(timer));

@@ -64,7 +64,7 @@ struct HeapUse {
 HeapUse MeasureHeap(const std::string& path) {
     HeapUse use;
     HeapCounter::Start();
-    auto context = std::make_unique<uiContext>();
+    auto context = std::make_unique<uiContext>(ToolkitSettings());
     const size_t built = HeapCounter::CurrentBytes();
     HeapCounter::ResetPeak();
     const size_t mallinfoBefore = mallinfo2().uordblks;
@@ -86,11 +86,11 @@ void BM_LoadUiFile(benchmark::State& state) {
     }
     for (auto _ : state) {
         state.PauseTiming();
-        auto context = std::make_unique<uiContext>();
+        auto context = std::make_unique<uiContext>(ToolkitSettings());
         state.ResumeTiming();
         const bool loaded = context->LoadUiFile(file.path);
         state.PauseTiming();
-        if (!loaded || context->Windows().size() != static_cast<size_t>(SHAPE.windows)) {
+        if (!loaded || context->WindowCount() != static_cast<size_t>(SHAPE.windows)) {
             state.SkipWithError("the generated UI file did not load");
             return;
         }

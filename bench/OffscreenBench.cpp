@@ -75,7 +75,7 @@ struct FrameParts {
 class SettledScene {
 public:
     explicit SettledScene(const std::string& fileName)
-        : file(fileName), font(file.OpenSampleFont()), frames(file, font.get(), true),
+        : file(fileName, &ToolkitTextures()), font(file.OpenSampleFont()), frames(file, font.get(), true),
           moment(SettledFrameTime(file.Context())) {}
 
     // False, with the reason in error, when the file or its sample font did not load or either

@@ -65,7 +65,7 @@ BENCHMARK(BM_Tick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // window shows. One frame with everything finished is counted first: the GL calls and draws
 // (glDrawArrays) the real GL receives every frame, and the heap blocks the frame asks for.
 void BM_TickSampleUi(benchmark::State& state) {
-    auto context = std::make_unique<uiContext>();
+    auto context = std::make_unique<uiContext>(ToolkitSettings());
     auto timer = std::make_unique<ManualTimer>();
     ManualTimer* clock = timer.get();
     context->SetClock(std::move(timer));
@@ -99,8 +99,8 @@ void BM_TickSampleUi(benchmark::State& state) {
         }
     }
     int widgets = 0;
-    for (const std::unique_ptr<uiGroup>& window : context->Windows()) {
-        widgets += 1 + static_cast<int>(window->Children().size());
+    for (size_t window = 0; window < context->WindowCount(); ++window) {
+        widgets += 1 + static_cast<int>(context->Window(window)->ChildCount());
     }
     state.counters["widgets"] = widgets;
 }

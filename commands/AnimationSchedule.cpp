@@ -14,13 +14,14 @@ struct Phase {
 
 // Visits every animation of the tree, windows first, each before its children.
 template <typename Visit> void ForEachAnimation(const uiContext& context, Visit visit) {
-    for (const std::unique_ptr<uiGroup>& window : context.Windows()) {
-        if (window->Animation() != nullptr) {
-            visit(*window->Animation());
+    for (size_t w = 0; w < context.WindowCount(); ++w) {
+        const uiGroup& window = *context.Window(w);
+        if (window.Animation() != nullptr) {
+            visit(*window.Animation());
         }
-        for (const std::unique_ptr<uiWidget>& child : window->Children()) {
-            if (child->Animation() != nullptr) {
-                visit(*child->Animation());
+        for (size_t c = 0; c < window.ChildCount(); ++c) {
+            if (window.Child(c)->Animation() != nullptr) {
+                visit(*window.Child(c)->Animation());
             }
         }
     }

@@ -2,7 +2,6 @@
 
 #include "AnimationSchedule.h"
 #include "FileChecks.h"
-#include "OffscreenGL.h"
 #include "ProblemLog.h"
 #include "UiTestFile.h"
 
@@ -51,13 +50,6 @@ int RunCheckCommand(const CheckOptions& options) {
         }
     }
     if (!StartProblemLog(options.logFile)) {
-        return CHECK_IO_ERROR;
-    }
-    // The frames draw, and the fonts make textures, into a GL context of a single pixel.
-    OffscreenGL gl;
-    std::string error;
-    if (!gl.Open(1, 1, error)) {
-        std::fprintf(stderr, "drev: no off-screen GL: %s\n", error.c_str());
         return CHECK_IO_ERROR;
     }
     int status = CHECK_CLEAN;

@@ -1,7 +1,8 @@
-// The problems the toolkit reports while a command works on a file, caught from the process
-// log: every message of type LOG_TYPE_ERROR or LOG_TYPE_CRITICAL, and every record that calls
-// itself a warning (the font table's "Warning: invalid entries found ..."). Each keeps the log's
-// text, without the line end or blanks it may end with. Nothing is written to "app.log".
+// The problems the toolkit reports while a command works on a file, caught from the process log
+// (the toolkit's parts report there through QuietToolkitLog): every message of type
+// LOG_TYPE_ERROR or LOG_TYPE_CRITICAL, and every record that calls itself a warning (the font
+// table's "Warning: invalid entries found ..."). Each keeps the log's text, without the line end
+// or blanks it may end with. Nothing is written to "app.log".
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 #include "RenderCommand.h"
 
+#include "BenchToolkit.h"
 #include "FileChecks.h"
 #include "FontTestScene.h"
 #include "GoldenCompare.h"
@@ -45,8 +46,8 @@ bool OutputsAreFree(const RenderOptions& options) {
 
 // The font test window's picture. A font that fails to load leaves the background alone, as in
 // the window, and is an error of the input.
-int DrawFontPicture(const std::string& fileName) {
-    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(fileName));
+int DrawFontPicture(const std::string& fileName, uiTextures& textures) {
+    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(fileName, &textures, &QuietToolkitLog()));
     BeginFontTestFrame();
     if (font) {
         uiDrawList list;
@@ -60,8 +61,8 @@ int DrawFontPicture(const std::string& fileName) {
 }
 
 // The UI test window's frame at the moment asked for, after the frames before it.
-int DrawUiPicture(const RenderOptions& options) {
-    UiTestFile file(options.file);
+int DrawUiPicture(const RenderOptions& options, uiTextures& textures) {
+    UiTestFile file(options.file, &textures);
     std::unique_ptr<uiFont> sampleFont = options.scene ? file.OpenSampleFont() : nullptr;
     const double moment =
         options.atMs >= 0 ? static_cast<double>(options.atMs) : SettledFrameTime(file.Context());
@@ -104,7 +105,9 @@ int RunRenderCommand(const RenderOptions& options) {
     // scales a window's picture.
     glViewport(0, 0, options.width, options.height);
 
-    int status = options.input == InputKind::Font ? DrawFontPicture(options.file) : DrawUiPicture(options);
+    uiGLTextures textures;
+    int status = options.input == InputKind::Font ? DrawFontPicture(options.file, textures)
+                                                  : DrawUiPicture(options, textures);
     const RgbImage picture = gl.ReadPixels();
     std::string error;
     if (!WritePng(options.output, picture, error)) {

@@ -1,5 +1,6 @@
 #include "UiTestFile.h"
 
+#include "BenchToolkit.h"
 #include "DataFolders.h"
 #include "ProblemLog.h"
 #include "UiTestScene.h"
@@ -12,16 +13,19 @@ namespace {
 const char* const FOCUS_WIDGET = "Label6";
 const char* const SAMPLE_FONT = "default.krf";
 
-uiContextSettings SettingsFor(const std::string& fileName) {
+uiContextSettings SettingsFor(const std::string& fileName, uiTextures* textures) {
     uiContextSettings settings;
     settings.fontFolders = FontFoldersFor(fileName);
-    settings.quietLexicalErrors = true;
+    settings.textures = textures;
+    settings.messages = QuietToolkitLog();
+    settings.echoInput = true;
     return settings;
 }
 
 } // namespace
 
-UiTestFile::UiTestFile(const std::string& fileName) : fileName(fileName), context(SettingsFor(fileName)) {
+UiTestFile::UiTestFile(const std::string& fileName, uiTextures* textures)
+    : fileName(fileName), context(SettingsFor(fileName, textures)) {
     std::unique_ptr<VirtualTimer> timer(new (std::nothrow) VirtualTimer());
     clock = timer.get();
     context.SetClock(std::move(timer));

@@ -1,9 +1,11 @@
 // A UI file in a fresh context, loaded exactly as the UI test window loads it (the whole file
-// through LoadUiFile, a drawing area of 800 x 600, the focus on "Label6"), but with the fonts it
-// names and "default.krf" looked up in the file's own folder and then in DREV's shipped fonts,
-// lexical errors kept for the diagnostics instead of written raw, and a clock the caller moves.
-// The problems the load and the later frames log are collected; the error that stopped the load
-// is kept apart, with its line and cause. Needs a current GL context (fonts make textures).
+// through LoadUiFile, the input echoes on, a drawing area of 800 x 600, the focus on "Label6"),
+// but with the fonts it names and "default.krf" looked up in the file's own folder and then in
+// DREV's shipped fonts, lexical errors kept for the diagnostics instead of written raw, and a
+// clock the caller moves. The problems the load and the later frames report are collected; the
+// error that stopped the load is kept apart, with its line and cause. Fonts make their textures
+// through the texture interface given (with its GL context current); without one they only
+// measure, which is all the diagnostics need.
 #pragma once
 
 #include "VirtualTimer.h"
@@ -15,7 +17,7 @@
 
 class UiTestFile {
 public:
-    explicit UiTestFile(const std::string& fileName);
+    explicit UiTestFile(const std::string& fileName, uiTextures* textures = nullptr);
     UiTestFile(const UiTestFile&) = delete;
     UiTestFile& operator=(const UiTestFile&) = delete;
 

@@ -1,5 +1,6 @@
 #include "ViewCommand.h"
 
+#include "BenchToolkit.h"
 #include "DataFolders.h"
 #include "ErrorBand.h"
 #include "FileChecks.h"
@@ -35,6 +36,8 @@ using Clock = std::chrono::steady_clock;
 // Everything the window shows, made with its GL context current and released as it closes.
 struct View {
     ViewOptions options;
+    // First, so that it outlives every font below.
+    uiGLTextures textures;
     // The last file that loaded whole (or the first attempt, when none has yet), and what it shows.
     std::unique_ptr<UiTestFile> ui;
     std::unique_ptr<uiFont> font;
@@ -52,7 +55,7 @@ View* view = nullptr;
 // A UI file that fails to load keeps the last good one on screen; the first attempt is shown
 // whatever it built, as the UI test window does.
 void LoadUi() {
-    std::unique_ptr<UiTestFile> next(new (std::nothrow) UiTestFile(view->options.file));
+    std::unique_ptr<UiTestFile> next(new (std::nothrow) UiTestFile(view->options.file, &view->textures));
     if (!next) {
         return;
     }
@@ -70,7 +73,7 @@ void LoadUi() {
 
 // A font that fails to load keeps the last good one; its messages are errors of the file.
 void LoadFont() {
-    std::unique_ptr<uiFont> next(new (std::nothrow) uiFont(view->options.file));
+    std::unique_ptr<uiFont> next(new (std::nothrow) uiFont(view->options.file, &view->textures, &QuietToolkitLog()));
     view->error.clear();
     for (const std::string& problem : TakeProblems()) {
         PrintError(view->options.file, 0, problem);
@@ -144,7 +147,8 @@ void ViewClose() {
 
 std::unique_ptr<uiFont> OpenBandFont() {
     const std::string folder = ShippedDataFolder();
-    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(folder.empty() ? BAND_FONT : folder + "/" + BAND_FONT));
+    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(folder.empty() ? BAND_FONT : folder + "/" + BAND_FONT,
+                                                           &view->textures, &QuietToolkitLog()));
     TakeProblems();
     return font && font->IsLoaded() ? std::move(font) : nullptr;
 }

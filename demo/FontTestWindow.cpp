@@ -2,6 +2,7 @@
 
 #include "FontTestScene.h"
 #include "TestWindow.h"
+#include "BenchToolkit.h"
 #include <vanui/uiFont.h>
 #include <vanui/uiGLBackend.h>
 
@@ -13,6 +14,7 @@ namespace {
 const char* const TITLE = "DREV GLFonts test";
 
 // The test font lives as long as the window; the display callback reaches it here.
+uiGLTextures textures;
 uiFont* testFont = nullptr;
 // What each frame draws; it keeps its buffers from frame to frame.
 uiDrawList frameList;
@@ -41,6 +43,6 @@ void RunFontTest(int argc, char** argv) {
         return;
     }
     glutDisplayFunc(FontTestDisplay);
-    testFont = new (std::nothrow) uiFont("Default.KRF");
+    testFont = new (std::nothrow) uiFont("Default.KRF", &textures, &ToolkitLog());
     RunTestWindow(FontTestClose);
 }

@@ -3,6 +3,7 @@
 #include "Log.h"
 #include "Sleep.h"
 #include "TestWindow.h"
+#include "BenchToolkit.h"
 #include "UiTestScene.h"
 #include "WidgetInput.h"
 #include <vanui/uiContext.h>
@@ -20,6 +21,7 @@ const char* const TITLE = "DREV vanui test";
 const int FRAME_PAUSE_MS = 50;
 
 // Made at setup, used by every callback, released when the window closes.
+uiGLTextures textures;
 uiContext* context = nullptr;
 uiFont* sampleFont = nullptr;
 UiTestFrameState frameState;
@@ -65,11 +67,11 @@ void RunUiTestWindow(int argc, char** argv) {
     ForwardInputTo(CurrentContext);
 
     // Fonts and the context's font table create GL textures: the window's GL context exists now.
-    sampleFont = new (std::nothrow) uiFont("default.krf");
+    sampleFont = new (std::nothrow) uiFont("default.krf", &textures, &ToolkitLog());
     if (sampleFont == nullptr) {
         Log(LOG_TYPE_CRITICAL, "Memory allocation failure for the sample font of [%s]", TITLE);
     }
-    context = new (std::nothrow) uiContext();
+    context = new (std::nothrow) uiContext(BenchContextSettings(textures));
     if (context == nullptr) {
         Log(LOG_TYPE_CRITICAL, "Memory allocation failure for the uiContext of [%s]", TITLE);
     } else {

@@ -2,6 +2,7 @@
 
 #include "UiTestScene.h"
 #include <vanui/uiContext.h>
+#include <vanui/uiGlutInput.h>
 
 #include <GL/freeglut.h>
 
@@ -19,14 +20,14 @@ void ToPicture(int& x, int& y) {
 
 void Keyboard(unsigned char key, int /*x*/, int /*y*/) {
     if (uiContext* context = Target()) {
-        context->KeyPressed(key, glutGetModifiers());
+        uiGlutKeyboard(*context, key, glutGetModifiers());
     }
 }
 
 void Mouse(int button, int state, int x, int y) {
     ToPicture(x, y);
     if (uiContext* context = Target()) {
-        context->MouseButton(button, state, x, y);
+        uiGlutMouse(*context, button, state, x, y);
     }
 }
 

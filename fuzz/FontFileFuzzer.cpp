@@ -61,6 +61,9 @@ void Exercise(uiFont& font) {
     font.GetTextWidth(text);
 }
 
+uiGLTextures textures;
+const uiMessageSink silence = [](const uiMessage&) {};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -69,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    uiFont font(path);
+    uiFont font(path, &textures, &silence);
     if (font.IsLoaded()) {
         Exercise(font);
         return 0;

@@ -2,11 +2,11 @@
 // checks that the load ends and leaves a sound two-level tree: windows without parents, every
 // child linked to its window and every widget to the context. The recording GL runs in its
 // discard mode; the fonts come from "default.krf" in the working directory, which the target
-// writes when it is missing and then removes at exit. Nothing is logged.
-#include "uiWidgetInternals.h"
+// writes when it is missing and then removes at exit. Messages go nowhere.
 #include "KrfWriter.h"
 #include "RecordingGL.h"
-#include <vanui/uiContext.h>
+#include "uiInternal.h"
+#include <vanui/uiGLBackend.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,17 +40,21 @@ void WriteDefaultFont() {
 }
 
 void CheckTree(const uiContext& context) {
-    for (const std::unique_ptr<uiGroup>& window : context.Windows()) {
-        if (window->Parent() != nullptr || uiWidgetInternals::Context(*window) != &context) {
+    const uiContextState& state = StateOf(context);
+    for (const std::unique_ptr<uiWidgetNode>& window : state.windows) {
+        if (window->Parent() != nullptr || window->context != &state) {
             Fail("window wrongly linked");
         }
-        for (const std::unique_ptr<uiWidget>& child : window->Children()) {
-            if (child->Parent() != window.get() || uiWidgetInternals::Context(*child) != &context) {
+        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
+            if (child->Parent() != window.get() || child->context != &state) {
                 Fail("child wrongly linked");
             }
         }
     }
 }
+
+uiGLTextures textures;
+const uiMessageSink silence = [](const uiMessage&) {};
 
 } // namespace
 
@@ -61,7 +65,10 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    uiContext context;
+    uiContextSettings settings;
+    settings.textures = &textures;
+    settings.messages = silence;
+    uiContext context(settings);
     std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     context.Parse(input, "fuzz.ui");
     CheckTree(context);

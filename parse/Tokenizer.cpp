@@ -298,7 +298,9 @@ int Tokenizer::FinishNumber() {
 
 int Tokenizer::Fail(LexicalProblem problem) {
     lastError = LexicalError{problem, current, line};
-    if (!quiet) {
+    if (errorListener) {
+        errorListener(lastError);
+    } else {
         std::cerr << lastError.Message() << '\n';
     }
     return TOKEN_ERROR;

@@ -3,12 +3,13 @@
 // '#' comments are skipped and line feeds counted, so callers can say where a problem lies.
 // The stream is borrowed: the caller keeps it open for the Tokenizer's life. The value reader
 // and the loader's section loop share one Tokenizer and pull tokens from it in turn; one token
-// can be pushed back. Lexical errors are written to standard error, one line each, unless the
-// Tokenizer is quiet; the last one is kept either way.
+// can be pushed back. Each lexical error goes to the Tokenizer's error listener, or is written to
+// standard error as one line when it has none; the last one is kept either way.
 #pragma once
 
 #include "LexicalError.h"
 
+#include <functional>
 #include <istream>
 #include <string>
 
@@ -53,8 +54,8 @@ public:
     // The line of the current token's first character.
     int TokenLine() const { return tokenLine; }
 
-    // A quiet Tokenizer writes nothing to standard error; its callers report LastError.
-    void SetQuiet(bool on) { quiet = on; }
+    // Receives every lexical error in place of standard error.
+    void SetErrorListener(std::function<void(const LexicalError&)> listener) { errorListener = std::move(listener); }
     // The last lexical error, or one with LexicalProblem::None when there was none.
     const LexicalError& LastError() const { return lastError; }
 
@@ -83,7 +84,7 @@ private:
     std::string text;
     int line = 1;
     int tokenLine = 1;
-    bool quiet = false;
+    std::function<void(const LexicalError&)> errorListener;
     LexicalError lastError;
 };
 

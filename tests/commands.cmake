@@ -13,7 +13,7 @@ add_drev_test(GoldenCompareTest
         ${COMMANDS_DIR}/PngFile.cpp
     LIBS PNG::PNG)
 add_drev_test(AnimationScheduleTest SOURCES unit/AnimationScheduleTest.cpp ${COMMANDS_DIR}/AnimationSchedule.cpp
-    LIBS vanui_internals drev_gl_recorder)
+    LIBS vanui_internals drev_demo_scenes drev_gl_recorder)
 foreach(test CommandLineTest PngFileTest GoldenCompareTest AnimationScheduleTest)
     target_include_directories(${test} PRIVATE ${COMMANDS_DIR})
 endforeach()

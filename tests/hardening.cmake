@@ -1,7 +1,7 @@
 # Hardening: the files a user might hand over, one table-driven test per class of reader over
 # the folders of tests/data/bad-inputs/, and a memory check of real runs under valgrind.
-add_drev_test(BadFontFilesTest SOURCES unit/BadFontFilesTest.cpp LIBS vanui_internals drev_gl_recorder)
-add_drev_test(BadUiFilesTest SOURCES unit/BadUiFilesTest.cpp LIBS vanui_internals drev_gl_recorder)
+add_drev_test(BadFontFilesTest SOURCES unit/BadFontFilesTest.cpp LIBS vanui_internals drev_demo_scenes drev_gl_recorder)
+add_drev_test(BadUiFilesTest SOURCES unit/BadUiFilesTest.cpp LIBS vanui_internals drev_demo_scenes drev_gl_recorder)
 add_drev_test(BadConsoleTablesTest SOURCES unit/BadConsoleTablesTest.cpp ${PROJECT_SOURCE_DIR}/fuzz/ConsoleChecks.cpp
     LIBS drev_shell)
 foreach(test BadFontFilesTest BadUiFilesTest BadConsoleTablesTest)

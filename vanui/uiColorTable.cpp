@@ -1,5 +1,7 @@
 #include <vanui/uiColorTable.h>
 
+#include "uiReport.h"
+
 namespace {
 
 const char* const ENTRY_NAMES[uiColorTable::ENTRY_COUNT] = {
@@ -14,13 +16,9 @@ const float DEFAULT_COLORS[uiColorTable::ENTRY_COUNT][4] = {
     {0.0f, 0.0f, 0.9f, 0.8f}, {0.1f, 0.1f, 0.1f, 0.8f},
 };
 
-const float HIGHLIGHT_FACTOR = 2.0f;
-const int FIRST_ASPECT = 1;
-const int LAST_ASPECT = 7;
-
 } // namespace
 
-uiColorTable::uiColorTable() {
+uiColorTable::uiColorTable(const uiMessageSink* sink) : messages(sink) {
     for (int i = 0; i < ENTRY_COUNT; ++i) {
         const float* value = DEFAULT_COLORS[i];
         entries[i].Set(value[0], value[1], value[2], value[3]);
@@ -31,29 +29,23 @@ const char* uiColorTable::EntryName(int index) {
     return (index >= 0 && index < ENTRY_COUNT) ? ENTRY_NAMES[index] : nullptr;
 }
 
+bool uiColorTable::InTable(int index, const char* call) const {
+    if (index >= 0 && index < ENTRY_COUNT) {
+        return true;
+    }
+    vanui::Report(messages, uiSeverity::Error, "%s: colour table entry [%d] does not exist (0 to %d)", call, index,
+                  ENTRY_COUNT - 1);
+    return false;
+}
+
 uiColor uiColorTable::GetEntry(int index) const {
-    return entries[index];
+    return InTable(index, "GetEntry") ? entries[index] : uiColor();
 }
 
 bool uiColorTable::SetEntry(int index, const uiColor& color) {
-    if (color.r + color.g + color.b + color.a == 0.0f) {
+    if (!InTable(index, "SetEntry") || color.r + color.g + color.b + color.a == 0.0f) {
         return false;
     }
     entries[index] = color;
     return true;
-}
-
-// Fading works on the freshly copied alphas, so it never accumulates from frame to frame.
-bool uiColorTable::RefreshWorkingSet(uiColorTable& workingSet, const uiStyle& style,
-                                     const uiColorTable& source, float factor) {
-    workingSet = source;
-    if (factor < 1.0f) {
-        for (uiColor& entry : workingSet.entries) {
-            entry.a *= factor;
-        }
-    }
-    if (style.highlight) {
-        workingSet.entries[UICOLOR_BASE] *= HIGHLIGHT_FACTOR;
-    }
-    return style.Aspect >= FIRST_ASPECT && style.Aspect <= LAST_ASPECT;
 }

@@ -1,31 +1,20 @@
-// The UI context: construction, the tree's lookups, the animation clock and the frame, and the
-// input that reaches the widgets (hit tests, the hover highlight, the pressed and released
-// looks, the keyboard focus and the editing of the focus widget's value text). The value text
-// echoes the input: the mouse position while hovering, "HIT" when pressed, the typed characters
-// once focused. Loading lives in the loader (uiLoader).
+// The UI context: construction, loading through the loader, the tree's lookups, the animation
+// clock and the frame, and the input that reaches the widgets (hit tests, the hover highlight,
+// the pressed and released looks, the keyboard focus and the editing of the focus widget's value
+// text). With echoInput set, the value text also echoes the input: the mouse position while
+// hovering, "HIT" when pressed, "ESC" on Escape.
 #include <vanui/uiContext.h>
 
-#include "Log.h"
 #include "PerformanceTimer.h"
 #include "uiLoader.h"
+#include "uiReport.h"
 #include "uiTextCodes.h"
+#include "uiWidgetNode.h"
 
 #include <new>
 #include <string>
 
-using namespace drev;
-
 namespace {
-
-constexpr int LEFT_BUTTON = 0;
-constexpr int BUTTON_DOWN = 0;
-constexpr int SHIFT_BIT = 1;
-
-constexpr int KEY_BACKSPACE = 8;
-constexpr int KEY_TAB = 9;
-constexpr int KEY_ENTER = 13;
-constexpr int KEY_ESCAPE = 27;
-constexpr int KEY_DELETE = 127;
 
 // The machine's monotonic clock, through the performance timer.
 class PerformanceClock : public uiClock {
@@ -33,71 +22,93 @@ public:
     double Seconds() override { return static_cast<double>(timer.Elapsed()); }
 
 private:
-    PerformanceTimer timer;
+    drev::PerformanceTimer timer;
 };
 
-// Key codes are Latin-1 bytes; a code outside 0..255 is no character and changes nothing.
-// Characters are added and removed whole, in the form the text is in (uiTextCodes.h).
-void EditText(std::string& text, int key, int modifiers) {
-    const bool shift = (modifiers & SHIFT_BIT) != 0;
+void EditText(std::string& text, uiKey key, unsigned modifiers, bool echoInput) {
+    const bool shift = (modifiers & UIMOD_SHIFT) != 0;
     switch (key) {
-    case KEY_BACKSPACE:
+    case uiKey::Backspace:
         vanui::RemoveLastCharacter(text);
         break;
-    case KEY_TAB:
+    case uiKey::Tab:
         if (shift) {
             text += '\t';
         }
         break;
-    case KEY_ENTER:
+    case uiKey::Enter:
         if (shift) {
             text += '\n';
         }
         break;
-    case KEY_ESCAPE:
-        text = "ESC";
-        break;
-    case KEY_DELETE:
-        text.clear();
-        break;
-    default:
-        if (key >= 0 && key <= 255) {
-            vanui::AppendTypedCharacter(text, static_cast<unsigned char>(key));
+    case uiKey::Escape:
+        if (echoInput) {
+            text = "ESC";
         }
         break;
+    case uiKey::Delete:
+        text.clear();
+        break;
     }
+}
+
+// Runs a load into the context's parts and adopts the windows it made.
+template <typename Read>
+bool LoadInto(uiContextState& s, const std::string& fileName, Read read) {
+    const size_t before = s.windows.size();
+    uiLoader loader(uiLoadTarget{s.windows, s.colorTable, s.fonts, s.Messages(), s.echoInput});
+    const bool loaded = read(loader);
+    s.fileName = fileName;
+    s.loadError = loader.Error();
+    for (size_t i = before; i < s.windows.size(); ++i) {
+        s.windows[i]->Adopt(s);
+    }
+    return loaded;
 }
 
 } // namespace
 
-// ---- Construction ----
+// ==== Construction and loading ====
 
-// Members are built in declaration order: windows, the two colour tables, the clock and last the
-// font table, whose fonts create GL textures.
-uiContext::uiContext() : uiContext(uiContextSettings()) {}
-
-uiContext::uiContext(uiContextSettings settings)
-    : clock(new (std::nothrow) PerformanceClock()), fonts(std::move(settings.fontFolders)),
-      quietLexicalErrors(settings.quietLexicalErrors) {
+// Members are built in declaration order: the sink, the tables, the clock and last the font
+// table, whose fonts make their textures.
+uiContextState::uiContextState(uiContextSettings settings)
+    : messages(std::move(settings.messages)), textures(settings.textures), echoInput(settings.echoInput),
+      colorTable(Messages()), workColors(colorTable), clock(new (std::nothrow) PerformanceClock()),
+      fonts(std::move(settings.fontFolders), textures, Messages()) {
     if (!clock) {
-        Log(LOG_TYPE_CRITICAL, "Memory allocation failure for Timer of uiContext");
+        vanui::Report(Messages(), uiSeverity::Critical, "Memory allocation failure for Timer of uiContext");
     }
 }
+
+uiContext::uiContext(uiContextSettings settings) : state(std::make_unique<uiContextState>(std::move(settings))) {}
 
 uiContext::~uiContext() = default;
 
 bool uiContext::LoadUiFile(const std::string& fileName) {
-    return uiLoader(*this).LoadFile(fileName);
+    return LoadInto(*state, fileName, [&fileName](uiLoader& loader) { return loader.LoadFile(fileName); });
 }
 
 bool uiContext::Parse(std::istream& input, const std::string& fileName) {
-    return uiLoader(*this).Parse(input, fileName);
+    return LoadInto(*state, fileName, [&](uiLoader& loader) { return loader.Parse(input, fileName); });
 }
 
-// ---- The tree ----
+const uiLoadError& uiContext::LoadError() const {
+    return state->loadError;
+}
+
+// ==== The tree and its tables ====
+
+size_t uiContext::WindowCount() const {
+    return state->windows.size();
+}
+
+uiGroup* uiContext::Window(size_t index) const {
+    return index < state->windows.size() ? state->windows[index].get() : nullptr;
+}
 
 uiGroup* uiContext::FindWindow(const std::string& windowName) const {
-    for (const std::unique_ptr<uiGroup>& window : windows) {
+    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
         if (window->name == windowName) {
             return window.get();
         }
@@ -106,11 +117,11 @@ uiGroup* uiContext::FindWindow(const std::string& windowName) const {
 }
 
 uiWidget* uiContext::FindWidget(const std::string& widgetName) const {
-    for (const std::unique_ptr<uiGroup>& window : windows) {
+    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
         if (!window->visible) {
             continue;
         }
-        for (const std::unique_ptr<uiWidget>& child : window->children) {
+        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
             if (child->name == widgetName) {
                 return child.get();
             }
@@ -119,52 +130,77 @@ uiWidget* uiContext::FindWidget(const std::string& widgetName) const {
     return nullptr;
 }
 
-// ---- Frames ----
+uiColorTable& uiContext::Colors() {
+    return state->colorTable;
+}
+
+const uiColorTable& uiContext::Colors() const {
+    return state->colorTable;
+}
+
+uiFontTable& uiContext::Fonts() {
+    return state->fonts;
+}
+
+// ==== Frames ====
 
 void uiContext::SetDrawingArea(int width, int height) {
-    screenWidth = width;
-    screenHeight = height;
+    state->screenWidth = width;
+    state->screenHeight = height;
+}
+
+int uiContext::DrawingWidth() const {
+    return state->screenWidth;
+}
+
+int uiContext::DrawingHeight() const {
+    return state->screenHeight;
 }
 
 void uiContext::SetClock(std::unique_ptr<uiClock> newClock) {
-    clock = std::move(newClock);
+    state->clock = std::move(newClock);
 }
 
 // Without a clock (its allocation failed) the clock stays at 0.
 void uiContext::Tick(uiDrawList& list) {
-    const double seconds = clock ? clock->Seconds() : 0.0;
-    if (!clockStarted) {
-        clockStart = seconds;
-        clockMs = 0.0;
-        clockStarted = true;
+    uiContextState& s = *state;
+    const double seconds = s.clock ? s.clock->Seconds() : 0.0;
+    if (!s.clockStarted) {
+        s.clockStart = seconds;
+        s.clockMs = 0.0;
+        s.clockStarted = true;
     } else {
-        clockMs = (seconds - clockStart) * 1000.0;
+        s.clockMs = (seconds - s.clockStart) * 1000.0;
     }
-    drawList = &list;
-    for (const std::unique_ptr<uiGroup>& window : windows) {
+    s.drawList = &list;
+    for (const std::unique_ptr<uiWidgetNode>& window : s.windows) {
         if (window->visible) {
-            window->Update(clockMs);
+            window->Update(s.clockMs);
         }
     }
-    drawList = nullptr;
+    s.drawList = nullptr;
 }
 
 void uiContext::ResetClock() {
-    clockStart = 0.0;
-    clockMs = 0.0;
-    clockStarted = false;
+    state->clockStart = 0.0;
+    state->clockMs = 0.0;
+    state->clockStarted = false;
 }
 
-// ---- Input ----
+double uiContext::ClockMs() const {
+    return state->clockMs;
+}
+
+// ==== Input ====
 
 // The children's visible flag is not consulted: a hidden child keeps the screenBox it was last
 // drawn with.
 uiWidget* uiContext::FindClickable(int x, int y) const {
-    for (const std::unique_ptr<uiGroup>& window : windows) {
+    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
         if (!window->visible || !window->HitTest(x, y)) {
             continue;
         }
-        for (const std::unique_ptr<uiWidget>& child : window->children) {
+        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
             if (child->clickable && child->HitTest(x, y)) {
                 return child.get();
             }
@@ -174,66 +210,125 @@ uiWidget* uiContext::FindClickable(int x, int y) const {
 }
 
 void uiContext::MouseMoved(int x, int y) {
-    mouseX = x;
-    mouseY = y;
-    if (hovered == nullptr || !hovered->HitTest(x, y)) {
-        uiWidget* under = FindClickable(x, y);
-        if (under != nullptr && under != hovered) {
-            if (hovered != nullptr) {
-                hovered->HighlightOff();
+    uiContextState& s = *state;
+    s.mouseX = x;
+    s.mouseY = y;
+    if (s.hovered == nullptr || !s.hovered->HitTest(x, y)) {
+        uiWidgetNode* under = static_cast<uiWidgetNode*>(FindClickable(x, y));
+        if (under != nullptr && under != s.hovered) {
+            if (s.hovered != nullptr) {
+                s.hovered->HighlightOff();
             }
             under->HighlightOn();
-            hovered = under;
-        } else if (under == nullptr && hovered != nullptr) {
-            hovered->HighlightOff();
-            hovered = nullptr;
+            s.hovered = under;
+        } else if (under == nullptr && s.hovered != nullptr) {
+            s.hovered->HighlightOff();
+            s.hovered = nullptr;
         }
     }
-    if (hovered != nullptr) {
-        hovered->valueText.SetText(std::to_string(x) + " , " + std::to_string(y));
+    if (s.hovered != nullptr && s.echoInput) {
+        s.hovered->valueText.SetText(std::to_string(x) + " , " + std::to_string(y));
     }
 }
 
 void uiContext::MouseDragged(int x, int y) {
-    mouseX = x;
-    mouseY = y;
+    state->mouseX = x;
+    state->mouseY = y;
 }
 
 // The pressed widget stays remembered after its release, until a press on another clickable
 // widget replaces it.
-void uiContext::MouseButton(int button, int state, int x, int y) {
-    mouseX = x;
-    mouseY = y;
-    if (button != LEFT_BUTTON) {
+void uiContext::MouseButton(uiMouseButton button, uiButtonAction action, int x, int y) {
+    uiContextState& s = *state;
+    s.mouseX = x;
+    s.mouseY = y;
+    if (button != uiMouseButton::Left) {
         return;
     }
-    uiWidget* under = FindClickable(x, y);
-    if (state == BUTTON_DOWN) {
+    uiWidgetNode* under = static_cast<uiWidgetNode*>(FindClickable(x, y));
+    if (action == uiButtonAction::Press) {
         if (under != nullptr) {
-            under->valueText.SetText("HIT");
+            if (s.echoInput) {
+                under->valueText.SetText("HIT");
+            }
             under->SetPressedLook();
-            pressed = under;
-            buttonDown = true;
+            s.pressed = under;
+            s.buttonDown = true;
         }
         return;
     }
-    if (under != nullptr && under == pressed) {
+    if (under != nullptr && under == s.pressed) {
         under->SetReleasedLook();
-        if (focus != nullptr) {
-            focus->CallHook(1);
+        if (s.focus != nullptr) {
+            s.focus->CallHook(UIHOOK_LOSE_FOCUS);
         }
-        focus = under;
-        under->CallHook(0);
-        under->CallHook(5);
-    } else if (pressed != nullptr) {
-        pressed->SetReleasedLook();
+        s.focus = under;
+        under->CallHook(UIHOOK_TAKE_FOCUS);
+        under->CallHook(UIHOOK_AFTER_FOCUS);
+    } else if (s.pressed != nullptr) {
+        s.pressed->SetReleasedLook();
     }
-    buttonDown = false;
+    s.buttonDown = false;
 }
 
-void uiContext::KeyPressed(int key, int newModifiers) {
-    modifiers = newModifiers;
-    if (focus != nullptr) {
-        EditText(focus->valueText.Text(), key, modifiers);
+void uiContext::KeyPressed(uiKey key, unsigned modifiers) {
+    state->modifiers = modifiers;
+    if (state->focus != nullptr) {
+        EditText(state->focus->valueText.Text(), key, modifiers, state->echoInput);
     }
+}
+
+void uiContext::CharacterTyped(uint32_t codePoint, unsigned modifiers) {
+    state->modifiers = modifiers;
+    if (state->focus != nullptr) {
+        vanui::AppendTypedCharacter(state->focus->valueText.Text(), codePoint);
+    }
+}
+
+uiWidget* uiContext::Hovered() const {
+    return state->hovered;
+}
+
+uiWidget* uiContext::Pressed() const {
+    return state->pressed;
+}
+
+uiWidget* uiContext::Focus() const {
+    return state->focus;
+}
+
+bool uiContext::SetFocus(uiWidget* widget) {
+    if (widget == nullptr) {
+        state->focus = nullptr;
+        return true;
+    }
+    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
+        if (window.get() == widget) {
+            state->focus = window.get();
+            return true;
+        }
+        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
+            if (child.get() == widget) {
+                state->focus = child.get();
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int uiContext::MouseX() const {
+    return state->mouseX;
+}
+
+int uiContext::MouseY() const {
+    return state->mouseY;
+}
+
+bool uiContext::ButtonDown() const {
+    return state->buttonDown;
+}
+
+unsigned uiContext::Modifiers() const {
+    return state->modifiers;
 }

@@ -1,17 +1,16 @@
 #include "uiLoader.h"
 
 #include "InputFile.h"
-#include "Log.h"
-#include "Logger.h"
 #include "Parser.h"
+#include "uiRectMath.h"
+#include "uiReport.h"
 #include "uiStyles.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <fstream>
 #include <new>
 
 using namespace drev;
+using vanui::FormatMessage;
 
 namespace {
 
@@ -39,20 +38,9 @@ struct FontEntry {
     int slot;
 };
 
-const FontEntry FONT_ENTRIES[] = {{"Label", 1}, {"Text", 2}, {"Title", 3}, {"Small", 4}, {"Mono", 5}};
-
-// A message formatted as the log formats it, cut at the same length, so that what a load keeps
-// of an error reads exactly as its log line.
-std::string FormatMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string FormatMessage(const char* format, ...) {
-    char text[Logger::MESSAGE_BUFFER_SIZE];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
+const FontEntry FONT_ENTRIES[] = {
+    {"Label", UIFONT_LABEL}, {"Text", UIFONT_TEXT}, {"Title", UIFONT_TITLE}, {"Small", UIFONT_SMALL}, {"Mono", UIFONT_MONO},
+};
 
 // A number of a block, through single precision and truncated toward zero; a missing key or
 // another kind of value leaves the field alone.
@@ -64,7 +52,7 @@ void ReadInt(const Hash& block, const char* key, int& field) {
 }
 
 // Reads the sections of one UI file from a Tokenizer that stands just after a section's first
-// token. Each reader returns false after logging the error that ends the load.
+// token. Each reader returns false after reporting the error that ends the load.
 class SectionReader {
 public:
     SectionReader(uiLoader& loader, Tokenizer& tokenizer, const std::string& fileName)
@@ -85,14 +73,14 @@ public:
     }
 
 private:
-    // Logs a problem the Tokenizer's input shows, at the line the Tokenizer has reached. A lexical
-    // error is always the first thing wrong: every reader stops at the error token.
-    void Report(const char* problem) {
+    // Reports a problem the Tokenizer's input shows, at the line the Tokenizer has reached. A
+    // lexical error is always the first thing wrong: every reader stops at the error token.
+    void Fail(const char* problem) {
         const LexicalError& lexical = tokenizer.LastError();
         loader.FailLoad(tokenizer.LineNumber(),
-                         FormatMessage("UI file [%s] not correct: Tokenizer reports %s at line [%d]",
-                                       fileName.c_str(), problem, tokenizer.LineNumber()),
-                         lexical.problem == LexicalProblem::None ? std::string() : lexical.Reason());
+                        FormatMessage("UI file [%s] not correct: Tokenizer reports %s at line [%d]",
+                                      fileName.c_str(), problem, tokenizer.LineNumber()),
+                        lexical.problem == LexicalProblem::None ? std::string() : lexical.Reason());
     }
 
     // The section's hash, or null after reporting missing (no value at all) or a value of
@@ -100,11 +88,11 @@ private:
     std::unique_ptr<Value> ReadHashValue(const char* missing) {
         std::unique_ptr<Value> value = parser.ReadValue();
         if (!value) {
-            Report(missing);
+            Fail(missing);
             return nullptr;
         }
         if (value->Kind() != VALUE_HASH) {
-            Report("{ expected");
+            Fail("{ expected");
             return nullptr;
         }
         return value;
@@ -117,11 +105,13 @@ private:
         }
         int count = 0;
         if (!loader.FillFontTable(table->AsHash(), count)) {
-            Log(LOG_TYPE_RECORD, "Warning: invalid entries found in UI file [%s] for uiFontTable ",
-                fileName.c_str());
+            loader.Report(uiSeverity::Warning, sectionLine,
+                          FormatMessage("Warning: invalid entries found in UI file [%s] for uiFontTable ",
+                                        fileName.c_str()));
         }
-        Log(LOG_TYPE_RECORD, "Loaded an uiFontTable with [%d] valid entries from UI file [%s]", count,
-            fileName.c_str());
+        loader.Report(uiSeverity::Info, sectionLine,
+                      FormatMessage("Loaded an uiFontTable with [%d] valid entries from UI file [%s]", count,
+                                    fileName.c_str()));
         return true;
     }
 
@@ -132,25 +122,25 @@ private:
         }
         const int count = loader.FillColorTable(table->AsHash());
         if (count == 0) {
-            loader.FailLoad(
-                sectionLine,
-                FormatMessage("UI file [%s] not correct: problem in ColorTable", fileName.c_str()),
-                std::string());
+            loader.FailLoad(sectionLine,
+                            FormatMessage("UI file [%s] not correct: problem in ColorTable", fileName.c_str()),
+                            std::string());
             return false;
         }
-        Log(LOG_TYPE_RECORD, "Loaded an uiColortable with [%d] entries from UI file [%s]", count,
-            fileName.c_str());
+        loader.Report(uiSeverity::Info, sectionLine,
+                      FormatMessage("Loaded an uiColortable with [%d] entries from UI file [%s]", count,
+                                    fileName.c_str()));
         return true;
     }
 
     bool ReadItem(const std::string& typeName) {
         if (tokenizer.NextToken() != TOKEN_STRING) {
-            Report("widget name expected");
+            Fail("widget name expected");
             return false;
         }
         const std::string itemName = tokenizer.TextValue();
         if (tokenizer.NextToken() != TOKEN_STRING) {
-            Report("bad parent name for widget");
+            Fail("bad parent name for widget");
             return false;
         }
         const std::string parentName = tokenizer.TextValue();
@@ -158,13 +148,12 @@ private:
         if (!settings) {
             return false;
         }
-        if (!loader.ParseItem(typeName, itemName, parentName, settings->AsHash())) {
-            // ParseItem has logged and kept why it failed.
+        if (!loader.ParseItem(typeName, itemName, parentName, settings->AsHash(), sectionLine)) {
+            // ParseItem has reported and kept why it failed.
             loader.FailLoad(sectionLine,
-                             FormatMessage("UI file [%s] not correct: problem in item [%s]>[%s:%s]",
-                                           fileName.c_str(), parentName.c_str(), itemName.c_str(),
-                                           typeName.c_str()),
-                             loader.Cause());
+                            FormatMessage("UI file [%s] not correct: problem in item [%s]>[%s:%s]", fileName.c_str(),
+                                          parentName.c_str(), itemName.c_str(), typeName.c_str()),
+                            loader.Cause());
             return false;
         }
         return true;
@@ -188,8 +177,7 @@ uiRectF ReadPlacement(const Hash& settings) {
     return placement;
 }
 
-// A child widget for the type codes of uiWindow, uiBevel, uiLabel and uiButton (the button
-// clickable); null for any other code. Top-level windows are uiGroup objects.
+// uiWindow, uiBevel, uiLabel and uiButton (clickable) make children of a window.
 bool MakesChild(int typeCode) {
     return typeCode == UITYPE_WINDOW || typeCode == UITYPE_BEVEL || typeCode == UITYPE_LABEL ||
            typeCode == UITYPE_BUTTON;
@@ -197,20 +185,24 @@ bool MakesChild(int typeCode) {
 
 } // namespace
 
-bool uiLoader::LoadFile(const std::string& fileName) {
+bool uiLoader::LoadFile(const std::string& name) {
     std::ifstream input;
-    if (!vanui::OpenInputFile(input, fileName)) {
-        context.loadError = uiLoadError{FormatMessage("The UI file [%s] was not found.", fileName.c_str()), 0, ""};
-        Log(LOG_TYPE_CRITICAL, "%s", context.loadError.message.c_str());
+    if (!vanui::OpenInputFile(input, name)) {
+        fileName = name;
+        error = uiLoadError{FormatMessage("The UI file [%s] was not found.", name.c_str()), 0, ""};
+        Report(uiSeverity::Critical, 0, error.message);
         return false;
     }
-    return Parse(input, fileName);
+    return Parse(input, name);
 }
 
-bool uiLoader::Parse(std::istream& input, const std::string& fileName) {
-    context.loadError = uiLoadError();
+bool uiLoader::Parse(std::istream& input, const std::string& name) {
+    fileName = name;
+    error = uiLoadError();
     Tokenizer tokenizer(input);
-    tokenizer.SetQuiet(context.quietLexicalErrors);
+    tokenizer.SetErrorListener([this](const LexicalError& lexical) {
+        vanui::Deliver(target.messages, uiMessage{uiSeverity::Error, lexical.Message(), fileName, lexical.line, true});
+    });
     SectionReader reader(*this, tokenizer, fileName);
     while (tokenizer.NextToken() != TOKEN_END) {
         if (!reader.Read()) {
@@ -221,8 +213,12 @@ bool uiLoader::Parse(std::istream& input, const std::string& fileName) {
 }
 
 void uiLoader::FailLoad(int line, const std::string& message, const std::string& cause) {
-    context.loadError = uiLoadError{message, line, cause};
-    Log(LOG_TYPE_ERROR, "%s", message.c_str());
+    error = uiLoadError{message, line, cause};
+    Report(uiSeverity::Error, line, message);
+}
+
+void uiLoader::Report(uiSeverity severity, int line, const std::string& text) const {
+    vanui::Deliver(target.messages, uiMessage{severity, text, fileName, line, false});
 }
 
 int uiLoader::TypeCode(const std::string& typeName) {
@@ -241,7 +237,7 @@ int uiLoader::FillColorTable(const Hash& table) {
         if (!table.GetVector4(uiColorTable::EntryName(index), rgba)) {
             return 0;
         }
-        context.colorTable.SetEntry(index, uiColor(rgba[0], rgba[1], rgba[2], rgba[3]));
+        target.colors.SetEntry(index, uiColor(rgba[0], rgba[1], rgba[2], rgba[3]));
         ++count;
     }
     return count;
@@ -252,7 +248,7 @@ bool uiLoader::FillFontTable(const Hash& table, int& count) {
     count = 0;
     for (const FontEntry& entry : FONT_ENTRIES) {
         std::string fontFile;
-        if (table.GetString(entry.key, fontFile) && context.fonts.LoadItem(entry.slot, fontFile)) {
+        if (table.GetString(entry.key, fontFile) && target.fonts.LoadItem(entry.slot, fontFile)) {
             ++count;
         } else {
             allGood = false;
@@ -261,66 +257,69 @@ bool uiLoader::FillFontTable(const Hash& table, int& count) {
     return allGood;
 }
 
+uiWidgetNode* uiLoader::FindWindow(const std::string& windowName) const {
+    for (const std::unique_ptr<uiWidgetNode>& window : target.windows) {
+        if (window->name == windowName) {
+            return window.get();
+        }
+    }
+    return nullptr;
+}
+
 // Only a window can be a parent, so a parent name is looked up among the top-level windows.
 // An item of a kind that has no widget at its place (a non-window under the root, a uiText or
 // an unknown type under a window) is skipped: none of its settings is read.
-bool uiLoader::ParseItem(const std::string& typeName, const std::string& itemName,
-                          const std::string& parentName, const Hash& settings) {
+bool uiLoader::ParseItem(const std::string& typeName, const std::string& itemName, const std::string& parentName,
+                         const Hash& settings, int line) {
     const int code = TypeCode(typeName);
-    uiWidget* widget = nullptr;
+    uiWidgetNode* widget = nullptr;
     if (parentName == ROOT_NAME) {
         if (code == UITYPE_WINDOW) {
-            context.windows.push_back(std::make_unique<uiGroup>());
-            widget = context.windows.back().get();
+            target.windows.push_back(std::make_unique<uiWidgetNode>(itemName, false));
+            widget = target.windows.back().get();
         }
     } else {
-        uiGroup* window = context.FindWindow(parentName);
+        uiWidgetNode* window = FindWindow(parentName);
         if (window == nullptr) {
-            context.loadError.cause = FormatMessage("Parent [%s] of item [%s:%s] not found", parentName.c_str(),
-                                            itemName.c_str(), typeName.c_str());
-            Log(LOG_TYPE_ERROR, "%s", context.loadError.cause.c_str());
+            error.cause = FormatMessage("Parent [%s] of item [%s:%s] not found", parentName.c_str(), itemName.c_str(),
+                                        typeName.c_str());
+            Report(uiSeverity::Error, line, error.cause);
             return false;
         }
         if (MakesChild(code)) {
-            widget = window->AddChild(std::make_unique<uiWidget>());
-            widget->clickable = code == UITYPE_BUTTON;
+            widget = window->AddChild(std::make_unique<uiWidgetNode>(itemName, code == UITYPE_BUTTON));
         }
     }
     if (widget == nullptr) {
-        Log(LOG_TYPE_ERROR, "Item [%s:%s] makes no widget under parent [%s]; item skipped", itemName.c_str(),
-            typeName.c_str(), parentName.c_str());
+        Report(uiSeverity::Error, line,
+               FormatMessage("Item [%s:%s] makes no widget under parent [%s]; item skipped", itemName.c_str(),
+                             typeName.c_str(), parentName.c_str()));
         return true;
     }
-    SetUpWidget(*widget, itemName, ReadPlacement(settings));
-    SetItemStyle(*widget, settings);
-    SetItemAnimation(*widget, settings);
+    widget->sourceLine = line;
+    if (target.echoInput) {
+        widget->valueText.SetText(itemName + VALUE_SUFFIX);
+    }
+    widget->SetRect(ReadPlacement(settings));
+    SetItemStyle(*widget, settings, line);
+    SetItemAnimation(*widget, settings, line);
     return true;
-}
-
-void uiLoader::SetUpWidget(uiWidget& widget, const std::string& itemName, const uiRectF& placement) {
-    widget.name = itemName;
-    widget.caption = itemName;
-    widget.valueText.SetText(itemName + VALUE_SUFFIX);
-    widget.SetRect(placement);
-    widget.colorTable = &context.colorTable;
-    widget.workColors = &context.workColors;
-    widget.context = &context;
 }
 
 // A widget made without a Style block takes the default look; a Style that is not a hash
 // leaves the look the widget was created with.
-void uiLoader::SetItemStyle(uiWidget& widget, const Hash& settings) {
+void uiLoader::SetItemStyle(uiWidgetNode& widget, const Hash& settings, int line) {
     const Value* block = settings.Find("Style");
     if (block == nullptr) {
         widget.style = UISTYLE_DEFAULT;
     } else if (block->Kind() == VALUE_HASH) {
         ApplyStyle(widget, block->AsHash());
     } else {
-        Log(LOG_TYPE_ERROR, "Wrong style parameters for widget [%s]", widget.name.c_str());
+        Report(uiSeverity::Error, line, FormatMessage("Wrong style parameters for widget [%s]", widget.name.c_str()));
     }
 }
 
-void uiLoader::SetItemAnimation(uiWidget& widget, const Hash& settings) {
+void uiLoader::SetItemAnimation(uiWidgetNode& widget, const Hash& settings, int line) {
     const Value* block = settings.Find("Animation");
     if (block == nullptr) {
         return;
@@ -328,11 +327,12 @@ void uiLoader::SetItemAnimation(uiWidget& widget, const Hash& settings) {
     if (block->Kind() == VALUE_HASH) {
         ApplyAnimation(widget, block->AsHash());
     } else {
-        Log(LOG_TYPE_ERROR, "Wrong animation parameters for widget [%s]", widget.name.c_str());
+        Report(uiSeverity::Error, line,
+               FormatMessage("Wrong animation parameters for widget [%s]", widget.name.c_str()));
     }
 }
 
-bool uiLoader::ApplyStyle(uiWidget& widget, const Hash& block) {
+void uiLoader::ApplyStyle(uiWidgetNode& widget, const Hash& block) {
     ReadInt(block, "Shape", widget.style.Shape);
     ReadInt(block, "Fill", widget.style.Fill);
     ReadInt(block, "Aspect", widget.style.Aspect);
@@ -340,13 +340,12 @@ bool uiLoader::ApplyStyle(uiWidget& widget, const Hash& block) {
     block.GetBoolean("Border", widget.style.Border);
     // The Style block names the highlight flag DoPath.
     block.GetBoolean("DoPath", widget.style.highlight);
-    return true;
 }
 
-bool uiLoader::ApplyAnimation(uiWidget& widget, const Hash& block) {
+bool uiLoader::ApplyAnimation(uiWidgetNode& widget, const Hash& block) {
     std::unique_ptr<uiAnimation> animation(new (std::nothrow) uiAnimation());
     if (!animation) {
-        Log(LOG_TYPE_CRITICAL, "Memory allocation failure for Animation of widget");
+        vanui::Report(target.messages, uiSeverity::Critical, "Memory allocation failure for Animation of widget");
         return false;
     }
     ReadInt(block, "Wait", animation->Wait);

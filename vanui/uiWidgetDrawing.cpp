@@ -1,7 +1,7 @@
 #include "uiWidgetDrawing.h"
 
+#include "uiRectMath.h"
 #include <vanui/uiFont.h>
-
 
 #include <cstdint>
 #include <initializer_list>
@@ -144,7 +144,7 @@ void DrawGroove(uiDrawList& list, const Geometry& w, const uiColor& light, const
         {{w.xa, w.yb}, {w.xa, w.yb + h}, {w.xb, w.yb}, {w.xb + h, w.yb + h}, {w.xb, w.ya}, {w.xb + h, w.ya}});
 }
 
-void DrawFrame(uiDrawList& list, int aspect, const Geometry& w, const uiColorTable& colours) {
+void DrawFrame(uiDrawList& list, int aspect, const Geometry& w, const uiColorSet& colours) {
     const uiColor light = colours.GetEntry(UICOLOR_LIGHT);
     const uiColor dark = colours.GetEntry(UICOLOR_DARK);
     switch (aspect) {
@@ -183,7 +183,7 @@ void DrawFrame(uiDrawList& list, int aspect, const Geometry& w, const uiColorTab
 
 // ==== Fills ====
 
-void DrawFill(uiDrawList& list, int fill, const Geometry& w, const uiColorTable& colours) {
+void DrawFill(uiDrawList& list, int fill, const Geometry& w, const uiColorSet& colours) {
     const uiColor base = colours.GetEntry(UICOLOR_BASE);
     const uiColor dark = base * DARK_SHADE;
     const uiColor bright = base * BRIGHT_SHADE;
@@ -227,13 +227,13 @@ void DrawFill(uiDrawList& list, int fill, const Geometry& w, const uiColorTable&
 
 // ==== Outlines ====
 
-void DrawBorder(uiDrawList& list, const Geometry& w, const uiColorTable& colours) {
+void DrawBorder(uiDrawList& list, const Geometry& w, const uiColorSet& colours) {
     Outline(list, colours.GetEntry(UICOLOR_BORDER),
             {{w.x1, w.y1}, {w.x2 + 1.0f, w.y1}, {w.x2 + 1.0f, w.y2 + 1.0f}, {w.x1, w.y2 + 1.0f}});
 }
 
 // The dashes run on around the corners, so the contour stays one stippled loop.
-void DrawContour(uiDrawList& list, const Geometry& w, const uiColorTable& colours) {
+void DrawContour(uiDrawList& list, const Geometry& w, const uiColorSet& colours) {
     const float left = w.xa + CONTOUR_INSET;
     const float top = w.ya + CONTOUR_INSET;
     const float right = w.xb - CONTOUR_INSET;
@@ -307,7 +307,7 @@ uiWidgetBoxes ComputeWidgetBoxes(const uiRectF& rect, float ox, float oy, float 
 }
 
 void DrawWidget(uiDrawList& list, const uiRectF& rect, float ox, float oy, float sx, float sy, float rx,
-                float ry, const uiStyle& style, const uiColorTable& colours, float g) {
+                float ry, const uiStyle& style, const uiColorSet& colours, float g) {
     const Geometry w = ToGeometry(ComputeWidgetBoxes(rect, ox, oy, sx, sy, rx, ry, style.Aspect, g));
     DrawFrame(list, style.Aspect, w, colours);
     DrawFill(list, style.Fill, w, colours);

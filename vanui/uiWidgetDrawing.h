@@ -9,9 +9,9 @@
 // the backend draws with smooth shading (the GL's default).
 #pragma once
 
+#include "uiColorSet.h"
 #include <vanui/uiColor.h>
 #include <vanui/uiDrawList.h>
-#include <vanui/uiColorTable.h>
 #include <vanui/uiRect.h>
 #include <vanui/uiStyle.h>
 
@@ -41,20 +41,20 @@ uiWidgetBoxes ComputeWidgetBoxes(const uiRectF& rect, float ox, float oy, float 
 
 // Frame, fill, border and contour, in that order, so the fill lies on top of the frame.
 void DrawWidget(uiDrawList& list, const uiRectF& rect, float ox, float oy, float sx, float sy, float rx,
-                float ry, const uiStyle& style, const uiColorTable& colours, float g);
+                float ry, const uiStyle& style, const uiColorSet& colours, float g);
 
 inline void Draw(uiDrawList& list, const uiRectF& rect, float ox, float oy, const uiStyle& style,
-                 const uiColorTable& colours) {
+                 const uiColorSet& colours) {
     DrawWidget(list, rect, ox, oy, 1.0f, 1.0f, 1.0f, 1.0f, style, colours, UI_BEVEL_WIDTH);
 }
 
 inline void DrawStretch(uiDrawList& list, const uiRectF& rect, float ox, float oy, float ex, float ey,
-                        const uiStyle& style, const uiColorTable& colours) {
+                        const uiStyle& style, const uiColorSet& colours) {
     DrawWidget(list, rect, ox, oy, ex, ey, 1.0f, 1.0f, style, colours, UI_BEVEL_WIDTH);
 }
 
 inline void DrawRoll(uiDrawList& list, const uiRectF& rect, float ox, float oy, float ex, float ey,
-                     const uiStyle& style, const uiColorTable& colours) {
+                     const uiStyle& style, const uiColorSet& colours) {
     DrawWidget(list, rect, ox, oy, 1.0f, 1.0f, ex, ey, style, colours, UI_BEVEL_WIDTH);
 }
 

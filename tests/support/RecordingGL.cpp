@@ -1,6 +1,7 @@
 #include "RecordingGL.h"
 
 #include <cstring>
+#include <map>
 #include <set>
 
 namespace {
@@ -18,10 +19,17 @@ struct ClientArray {
     }
 };
 
-// What glPushAttrib and glPushClientAttrib keep of the recorded state.
+// What glPushAttrib keeps of the recorded state.
 struct SavedState {
     std::set<GLenum> enabled;
     GLuint texture = 0;
+    GLint textureEnvMode = GL_MODULATE;
+};
+
+// What glPushClientAttrib keeps.
+struct SavedClientState {
+    std::set<GLenum> clientArrays;
+    std::map<GLenum, GLint> pixelStore;
 };
 
 struct State {
@@ -34,8 +42,10 @@ struct State {
     ClientArray colorArray;
     GLuint boundTexture = 0;
     std::vector<SavedState> savedAttributes;
-    std::vector<std::set<GLenum>> savedClientArrays;
-    GLint unpackAlignment = 4;
+    std::vector<SavedClientState> savedClientStates;
+    GLint textureEnvMode = GL_MODULATE;
+    // Pixel-store settings that differ from their defaults (GL_UNPACK_ALIGNMENT is 4, the rest 0).
+    std::map<GLenum, GLint> pixelStore;
     GLuint nextTexture = 1;
     bool textureNameZero = false;
     bool discard = false;
@@ -107,7 +117,7 @@ size_t UploadSize(GLsizei width, GLsizei height, GLenum format) {
     if (width <= 0 || height <= 0) {
         return 0;
     }
-    const size_t alignment = static_cast<size_t>(Gl().unpackAlignment);
+    const size_t alignment = static_cast<size_t>(RecordingGL::PixelStore(GL_UNPACK_ALIGNMENT));
     const size_t row = static_cast<size_t>(width) * BytesPerPixel(format);
     const size_t stride = (row + alignment - 1) / alignment * alignment;
     return stride * static_cast<size_t>(height - 1) + row;
@@ -173,6 +183,18 @@ bool IsEnabled(GLenum capability) {
 
 bool IsClientArrayEnabled(GLenum array) {
     return Gl().clientArrays.count(array) != 0;
+}
+
+GLint PixelStore(GLenum pname) {
+    const auto found = Gl().pixelStore.find(pname);
+    if (found != Gl().pixelStore.end()) {
+        return found->second;
+    }
+    return pname == GL_UNPACK_ALIGNMENT || pname == GL_PACK_ALIGNMENT ? 4 : 0;
+}
+
+GLint TextureEnvMode() {
+    return Gl().textureEnvMode;
 }
 
 GLuint BoundTexture() {
@@ -265,7 +287,7 @@ void glDrawArrays(GLenum mode, GLint first, GLsizei count) {
 void glPushAttrib(GLbitfield mask) {
     Record("glPushAttrib", mask);
     if (!Gl().discard) {
-        Gl().savedAttributes.push_back({Gl().enabled, Gl().boundTexture});
+        Gl().savedAttributes.push_back({Gl().enabled, Gl().boundTexture, Gl().textureEnvMode});
     }
 }
 
@@ -275,6 +297,7 @@ void glPopAttrib(void) {
     if (!gl.savedAttributes.empty()) {
         gl.enabled = gl.savedAttributes.back().enabled;
         gl.boundTexture = gl.savedAttributes.back().texture;
+        gl.textureEnvMode = gl.savedAttributes.back().textureEnvMode;
         gl.savedAttributes.pop_back();
     }
 }
@@ -282,16 +305,17 @@ void glPopAttrib(void) {
 void glPushClientAttrib(GLbitfield mask) {
     Record("glPushClientAttrib", mask);
     if (!Gl().discard) {
-        Gl().savedClientArrays.push_back(Gl().clientArrays);
+        Gl().savedClientStates.push_back({Gl().clientArrays, Gl().pixelStore});
     }
 }
 
 void glPopClientAttrib(void) {
     Record("glPopClientAttrib");
     State& gl = Gl();
-    if (!gl.savedClientArrays.empty()) {
-        gl.clientArrays = gl.savedClientArrays.back();
-        gl.savedClientArrays.pop_back();
+    if (!gl.savedClientStates.empty()) {
+        gl.clientArrays = gl.savedClientStates.back().clientArrays;
+        gl.pixelStore = gl.savedClientStates.back().pixelStore;
+        gl.savedClientStates.pop_back();
     }
 }
 
@@ -314,13 +338,14 @@ void glTexParameteri(GLenum target, GLenum pname, GLint param) {
 
 void glTexEnvi(GLenum target, GLenum pname, GLint param) {
     Record("glTexEnvi", target, pname, param);
+    if (pname == GL_TEXTURE_ENV_MODE) {
+        Gl().textureEnvMode = param;
+    }
 }
 
 void glPixelStorei(GLenum pname, GLint param) {
     Record("glPixelStorei", pname, param);
-    if (pname == GL_UNPACK_ALIGNMENT) {
-        Gl().unpackAlignment = param;
-    }
+    Gl().pixelStore[pname] = param;
 }
 
 void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
@@ -343,8 +368,23 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
     gl.calls.back().pixels.assign(bytes, bytes + UploadSize(width, height, format));
 }
 
+void glTexSubImage2D(GLenum target, GLint level, GLint x, GLint y, GLsizei width, GLsizei height, GLenum format,
+                     GLenum type, const GLvoid*) {
+    Record("glTexSubImage2D", target, level, x, y, width, height, format, type);
+}
+
 void glGetIntegerv(GLenum pname, GLint* params) {
-    *params = pname == GL_MAX_TEXTURE_SIZE ? Gl().maxTextureSize : 0;
+    switch (pname) {
+    case GL_MAX_TEXTURE_SIZE:
+        *params = Gl().maxTextureSize;
+        break;
+    case GL_TEXTURE_BINDING_2D:
+        *params = static_cast<GLint>(Gl().boundTexture);
+        break;
+    default:
+        *params = RecordingGL::PixelStore(pname);
+        break;
+    }
 }
 
 GLenum glGetError() {

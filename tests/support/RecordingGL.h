@@ -42,8 +42,8 @@ struct Batch {
 };
 
 // Forgets every call and batch and restores the initial GL state: colour white, texture
-// coordinate 0, nothing enabled, no client array, unpack alignment 4, texture names counting
-// from 1, no error,
+// coordinate 0, nothing enabled, no client array, the pixel-store defaults, the modulating
+// texture environment, texture names counting from 1, no error,
 // a largest texture of DEFAULT_MAX_TEXTURE_SIZE, recording on.
 void Reset();
 // When on, nothing is recorded and no state is kept (for benchmarks, as a GL that does nothing);
@@ -66,5 +66,9 @@ const std::vector<Batch>& Batches();
 bool IsEnabled(GLenum capability);
 bool IsClientArrayEnabled(GLenum array);
 GLuint BoundTexture();
+// A pixel-store setting as glPixelStorei last set it (glPushClientAttrib and glPopClientAttrib
+// keep and restore them all), and the texture environment's mode (kept by glPushAttrib).
+GLint PixelStore(GLenum pname);
+GLint TextureEnvMode();
 
 } // namespace RecordingGL

@@ -38,7 +38,7 @@ TEST_F(AllocationFailureTest, FontBuffersThatCannotBeAllocatedLeaveTheFontUnload
         RecordingGL::Reset();
         StartLog();
         FailNothrowAllocationAfter(c.granted);
-        uiFont font("default.krf");
+        uiFont font("default.krf", &RecordingTextures(), &ToolkitLog());
         EXPECT_FALSE(font.IsLoaded()) << c.message;
         EXPECT_TRUE(LoggedLineEndsWith(c.message)) << c.message;
         EXPECT_TRUE(RecordingGL::CallsNamed("glTexImage2D").empty()) << c.message;
@@ -47,7 +47,7 @@ TEST_F(AllocationFailureTest, FontBuffersThatCannotBeAllocatedLeaveTheFontUnload
 
 TEST_F(AllocationFailureTest, FontTableKeepsTheSlotsFontWhenANewOneCannotBeMade) {
     WriteTestFont("mono.krf", "Mono");
-    uiFontTable table;
+    uiFontTable table({}, &RecordingTextures(), &ToolkitLog());
     uiFont* standard = table.Slot(3);
     ASSERT_NE(standard, nullptr);
 
@@ -61,7 +61,7 @@ TEST_F(AllocationFailureTest, FontTableKeepsTheSlotsFontWhenANewOneCannotBeMade)
 TEST_F(AllocationFailureTest, ContextWithoutItsTimerStillRuns) {
     StartLog();
     FailNothrowAllocationAfter(0);
-    context = std::make_unique<uiContext>();
+    context = BenchContext();
     EXPECT_TRUE(LoggedLineEndsWith("Memory allocation failure for Timer of uiContext"));
     ASSERT_TRUE(Load("uiWindow \"Main\" \"Application\" { Width 400 Height 300 }\n"
                      "uiLabel \"L\" \"Main\" { Width 50 Height 20 Animation { Wait 0 Duration 100 } }\n"));
@@ -79,7 +79,7 @@ TEST_F(AllocationFailureTest, WidgetWhoseAnimationCannotBeMadeLoadsWithoutOne) {
     FailNothrowAllocationAfter(1);
     ASSERT_TRUE(Load(file));
     EXPECT_TRUE(LoggedLineEndsWith("Memory allocation failure for Animation of widget"));
-    ASSERT_EQ(context->Windows().at(0)->Children().size(), 3u);
+    ASSERT_EQ(context->Window(0)->ChildCount(), 3u);
     ASSERT_NE(Child(0, 0).Animation(), nullptr);
     EXPECT_EQ(Child(0, 0).Animation()->Wait, 10);
     EXPECT_EQ(Child(0, 1).Animation(), nullptr);

@@ -40,7 +40,7 @@ TEST_F(AnimationScheduleTest, SettledIsOnePastTheLastEnd) {
         {{{2147483647, 2147483647}}, 4294967295.0},
     };
     for (const auto& expected : cases) {
-        context = std::make_unique<uiContext>();
+        context = BenchContext();
         ASSERT_TRUE(LoadAnimations(expected.animations));
         EXPECT_EQ(SettledTime(*context), expected.settled) << expected.animations[0].first;
     }

@@ -38,7 +38,7 @@ TEST_F(BadFontFilesTest, EachFileGivesItsOutcome) {
         std::filesystem::copy_file(input.file, fileName, std::filesystem::copy_options::overwrite_existing);
         logStart = ReadFileLines("app.log").size();
 
-        uiFont font(fileName);
+        uiFont font(fileName, &RecordingTextures(), &ToolkitLog());
         EXPECT_EQ(font.IsLoaded() ? "loaded" : "refused", input.Value("result"));
         EXPECT_EQ(NewLogLines(), input.Values("log", fileName));
         if (!input.Value("glyphs").empty()) {

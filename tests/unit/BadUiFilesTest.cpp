@@ -23,8 +23,8 @@ class BadUiFilesTest : public UiLoaderTestBase {};
 
 size_t WidgetCount(const uiContext& context) {
     size_t count = 0;
-    for (const auto& window : context.Windows()) {
-        count += 1 + window->Children().size();
+    for (size_t window = 0; window < context.WindowCount(); ++window) {
+        count += 1 + context.Window(window)->ChildCount();
     }
     return count;
 }
@@ -35,7 +35,7 @@ TEST_F(BadUiFilesTest, EachFileGivesItsOutcome) {
         const std::string fileName = input.file.filename().string();
         SCOPED_TRACE(fileName);
         std::filesystem::copy_file(input.file, fileName, std::filesystem::copy_options::overwrite_existing);
-        context = std::make_unique<uiContext>();
+        context = BenchContext();
         context->SetClock(std::make_unique<SteppedTimer>());
         logStart = ReadFileLines("app.log").size();
 

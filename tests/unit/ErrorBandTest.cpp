@@ -1,5 +1,6 @@
 #include "ErrorBand.h"
 #include <vanui/uiGLBackend.h>
+#include "BenchContext.h"
 #include "KrfWriter.h"
 #include "Log.h"
 #include "RecordingGL.h"
@@ -51,7 +52,7 @@ TEST(ErrorBandTest, LongTextWrapsAtBlanksAndTheBandGrowsWithIt) {
     InitLog();
     WriteKrf("f.krf", KrfEveryCodeFont());
     RecordingGL::Reset();
-    uiFont font("f.krf");
+    uiFont font("f.krf", &RecordingTextures(), &ToolkitLog());
     ASSERT_TRUE(font.IsLoaded());
 
     std::string text;

@@ -1,5 +1,6 @@
 #include "FontTestScene.h"
 #include <vanui/uiGLBackend.h>
+#include "BenchContext.h"
 #include "KrfWriter.h"
 #include "Log.h"
 #include "RecordingGL.h"
@@ -41,7 +42,7 @@ TEST(FontTestSceneTest, LinesAndRowsStandWhereTheLineHeightPutsThem) {
     InitLog();
     WriteKrf("Default.KRF", KrfEveryCodeFont());
     RecordingGL::Reset();
-    uiFont font("Default.KRF");
+    uiFont font("Default.KRF", &RecordingTextures(), &ToolkitLog());
     ASSERT_TRUE(font.IsLoaded());
 
     for (int frame = 0; frame < 2; ++frame) {
@@ -61,7 +62,7 @@ TEST(FontTestSceneTest, SheetAndBackgroundAreDrawnAsDescribed) {
     InitLog();
     WriteKrf("Default.KRF", KrfEveryCodeFont());
     RecordingGL::Reset();
-    uiFont font("Default.KRF");
+    uiFont font("Default.KRF", &RecordingTextures(), &ToolkitLog());
     DrawAndSubmit(font);
 
     const auto& batches = RecordingGL::Batches();
@@ -91,7 +92,7 @@ TEST(FontTestSceneTest, UnloadedFontLeavesTheBackgroundOnly) {
     TempDir dir;
     InitLog();
     RecordingGL::Reset();
-    uiFont font("Default.KRF");
+    uiFont font("Default.KRF", &RecordingTextures(), &ToolkitLog());
     DrawAndSubmit(font);
     ASSERT_EQ(RecordingGL::Batches().size(), 1u);
     EXPECT_EQ(RecordingGL::CallsNamed("glBindTexture").size(), 0u);

@@ -4,6 +4,7 @@
 // B (12), the Latin-1 letter 0xE9 (9) and the code 0xFFE9 (7).
 #pragma once
 
+#include "BenchContext.h"
 #include "FileText.h"
 #include "KrfWriter.h"
 #include "Log.h"

@@ -1,13 +1,14 @@
 // The shipped showcase data/vantora.ui: it loads without a single error line, shows every
 // look, fill and animation it promises, fits the 800 x 600 area without corrections, leaves
 // room for captions and value texts, and has finished animating within three seconds.
+#include "BenchContext.h"
 #include "FileText.h"
 #include "HandClock.h"
 #include "Log.h"
 #include "RecordingGL.h"
 #include "TempDir.h"
 #include "Timer.h"
-#include <vanui/uiContext.h>
+#include "uiInternal.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ protected:
         InitLog();
         SetLogThreshold(LOG_TYPE_DEBUG);
         RecordingGL::Reset();
-        context = std::make_unique<uiContext>();
+        context = BenchContext();
         context->SetDrawingArea(800, 600);
         context->SetClock(std::make_unique<HandClock>(now));
         loaded = context->LoadUiFile("vantora.ui");
@@ -46,8 +47,8 @@ protected:
 
     std::vector<const uiWidget*> Children() const {
         std::vector<const uiWidget*> children;
-        for (const auto& window : context->Windows()) {
-            for (const auto& child : window->Children()) {
+        for (const auto& window : StateOf(*context).windows) {
+            for (const auto& child : window->children) {
                 children.push_back(child.get());
             }
         }
@@ -114,9 +115,9 @@ TEST_F(SampleUiFileTest, ShowsEveryAspectFillAndAnimation) {
 TEST_F(SampleUiFileTest, EveryWidgetHasRoomForItsTexts) {
     uiFont* label = context->Fonts().Slot(1);
     uiFont* text = context->Fonts().Slot(2);
-    for (const auto& window : context->Windows()) {
+    for (const auto& window : StateOf(*context).windows) {
         EXPECT_GE(window->localBox.y1, label->GetHeight()) << window->Name();
-        for (const auto& child : window->Children()) {
+        for (const auto& child : window->children) {
             const uiRectI& c = child->localBox;
             EXPECT_GE(c.y1, label->GetHeight()) << child->Name();
             EXPECT_LE(label->GetTextWidth(child->Caption()), c.x2 - c.x1) << child->Name();
@@ -136,8 +137,8 @@ TEST_F(SampleUiFileTest, AnimationsEndWithinThreeSecondsWithoutCorrections) {
         context->Tick(frame);
     }
     EXPECT_EQ(ErrorLines(), std::vector<std::string>());
-    for (const auto& window : context->Windows()) {
-        for (const auto& child : window->Children()) {
+    for (const auto& window : StateOf(*context).windows) {
+        for (const auto& child : window->children) {
             const uiRectI& c = child->localBox;
             const uiRectI& s = child->ScreenBox();
             const int x = window->localBox.x1;

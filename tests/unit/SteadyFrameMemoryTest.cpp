@@ -1,6 +1,7 @@
 // A frame like the last one allocates nothing: the draw list keeps its buffers, the widgets and
 // fonts reuse what they made. This executable replaces the global allocation operators with
 // counting ones, so every block the toolkit and the scene ask for is seen.
+#include "BenchContext.h"
 #include "FileText.h"
 #include "FrameMemory.h"
 #include "HandClock.h"
@@ -59,7 +60,7 @@ protected:
         RecordingGL::SetDiscard(true);
         context.SetClock(std::make_unique<HandClock>(seconds));
         ASSERT_TRUE(context.LoadUiFile("vantora.ui"));
-        font = std::make_unique<uiFont>("default.krf");
+        font = std::make_unique<uiFont>("default.krf", &RecordingTextures(), &ToolkitLog());
         ASSERT_TRUE(font->IsLoaded());
         context.SetDrawingArea(UI_TEST_WIDTH, UI_TEST_HEIGHT);
     }
@@ -78,7 +79,7 @@ protected:
 
     TempDir dir;
     double seconds = 0.0;
-    uiContext context;
+    uiContext context{BenchSettings()};
     std::unique_ptr<uiFont> font;
     UiTestFrameState state;
     uiDrawList list;

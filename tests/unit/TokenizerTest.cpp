@@ -238,16 +238,18 @@ TEST(TokenizerEnd, StringOrEscapeCutByTheEndOfInputIsAnError) {
     }
 }
 
-// --- what a quiet Tokenizer keeps of its lexical errors ---
+// --- what a Tokenizer with an error listener hands it and keeps of its lexical errors ---
 
 LexicalError QuietError(const std::string& text) {
     std::istringstream input(text);
     Tokenizer tokenizer(input);
-    tokenizer.SetQuiet(true);
+    int heard = 0;
+    tokenizer.SetErrorListener([&heard](const LexicalError&) { ++heard; });
     testing::internal::CaptureStderr();
     while (tokenizer.NextToken() != TOKEN_END && tokenizer.TokenKind() != TOKEN_ERROR) {
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << text;
+    EXPECT_EQ(heard, tokenizer.LastError().problem == LexicalProblem::None ? 0 : 1) << text;
     return tokenizer.LastError();
 }
 

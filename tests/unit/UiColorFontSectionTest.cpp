@@ -1,5 +1,5 @@
 #include "UiLoaderTestSupport.h"
-#include "uiWidgetInternals.h"
+#include "uiInternal.h"
 
 #include <algorithm>
 #include <sstream>
@@ -43,7 +43,7 @@ TEST_F(UiColorFontSectionTest, CompleteColorTableReplacesAllFourteen) {
         EXPECT_TRUE(IsLoaded(index)) << index;
     }
     EXPECT_EQ(context->Colors().GetEntry(5).b, 0.25f);
-    EXPECT_EQ(uiWidgetInternals::WorkColors(*context).GetEntry(5).b, uiColorTable().GetEntry(5).b);
+    EXPECT_EQ(StateOf(*context).workColors.GetEntry(5).b, uiColorTable().GetEntry(5).b);
 }
 
 TEST_F(UiColorFontSectionTest, TwoColorTablesApplyInOrder) {
@@ -68,7 +68,7 @@ TEST_F(UiColorFontSectionTest, MissingLastEntryKeepsTheEntriesBeforeIt) {
         EXPECT_TRUE(IsLoaded(index)) << index;
     }
     EXPECT_TRUE(IsDefault(UICOLOR_ACTBORDER));
-    EXPECT_TRUE(context->Windows().empty());
+    EXPECT_TRUE(context->WindowCount() == 0);
 }
 
 TEST_F(UiColorFontSectionTest, ThreeNumberEntryStopsTheTableThere) {
@@ -133,7 +133,7 @@ TEST_F(UiColorFontSectionTest, MissingOrMistypedFontsAreCountedOutAndTheLoadGoes
                      "RECORD  : Loaded an uiFontTable with [1] valid entries from UI file [test.ui]"}));
     EXPECT_EQ(context->Fonts().Slot(1), standard);
     EXPECT_EQ(context->Fonts().Slot(5), standard);
-    EXPECT_EQ(context->Windows().size(), 1u);
+    EXPECT_EQ(context->WindowCount(), 1u);
 }
 
 // A slot filled twice leaves the table owning the font it held first: each of the three

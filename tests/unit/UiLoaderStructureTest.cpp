@@ -1,5 +1,5 @@
 #include "uiLoader.h"
-#include "uiWidgetInternals.h"
+#include "uiInternal.h"
 #include "PerformanceTimer.h"
 #include "UiLoaderTestSupport.h"
 
@@ -27,12 +27,12 @@ uiButton "Ok" "Main" { Left 10 Top 10 Width 60 Height 20
 )";
 
 TEST_F(UiLoaderStructureTest, ConstructionGivesDefaultsAndTheDefaultFontInEverySlot) {
-    EXPECT_TRUE(context->Windows().empty());
-    EXPECT_FALSE(uiWidgetInternals::ClockStarted(*context));
-    EXPECT_TRUE(uiWidgetInternals::HasClock(*context));
+    EXPECT_TRUE(context->WindowCount() == 0);
+    EXPECT_FALSE(StateOf(*context).clockStarted);
+    EXPECT_TRUE((StateOf(*context).clock != nullptr));
     EXPECT_EQ(context->Focus(), nullptr);
     EXPECT_EQ(context->Colors().GetEntry(UICOLOR_BASE).b, 0.5f);
-    EXPECT_EQ(uiWidgetInternals::WorkColors(*context).GetEntry(UICOLOR_BORDER).b, 0.9f);
+    EXPECT_EQ(StateOf(*context).workColors.GetEntry(UICOLOR_BORDER).b, 0.9f);
     ASSERT_NE(context->Fonts().Slot(0), nullptr);
     EXPECT_EQ(context->Fonts().Slot(0)->Name(), "Default 12 8x8");
     EXPECT_EQ(context->Fonts().Slot(5), context->Fonts().Slot(0));
@@ -58,7 +58,7 @@ TEST_F(UiLoaderStructureTest, TypeCodesAreExact) {
 TEST_F(UiLoaderStructureTest, EmptyOrCommentOnlyFileLoads) {
     EXPECT_TRUE(Load(""));
     EXPECT_TRUE(Load("# nothing here\n   # nor here\n"));
-    EXPECT_TRUE(context->Windows().empty());
+    EXPECT_TRUE(context->WindowCount() == 0);
     EXPECT_TRUE(Logged().empty());
 }
 
@@ -71,7 +71,7 @@ TEST_F(UiLoaderStructureTest, MissingOrUnreadableFileIsCritical) {
     logStart = ReadFileLines("app.log").size();
     EXPECT_FALSE(context->LoadUiFile("folder.ui"));
     EXPECT_EQ(Logged(), Lines{"CRITICAL: The UI file [folder.ui] was not found."});
-    EXPECT_TRUE(context->Windows().empty());
+    EXPECT_TRUE(context->WindowCount() == 0);
 }
 
 TEST_F(UiLoaderStructureTest, WholeSampleLoadsEverySection) {
@@ -83,7 +83,7 @@ TEST_F(UiLoaderStructureTest, WholeSampleLoadsEverySection) {
                             "RECORD  : Loaded an uiFontTable with [1] valid entries from UI file [test.ui]",
                             "RECORD  : Loaded an uiColortable with [14] entries from UI file [test.ui]",
                         }));
-    ASSERT_EQ(context->Windows().size(), 1u);
+    ASSERT_EQ(context->WindowCount(), 1u);
     EXPECT_EQ(Child(0, 0).Name(), "Ok");
 }
 
@@ -120,8 +120,8 @@ TEST_F(UiLoaderStructureTest, FirstErrorStopsTheLoadAndKeepsWhatWasBuilt) {
                       "uiColorTable { Base [ 1 0 0 1 ] }\n"
                       "uiWindow \"B\" \"Application\" { }\n"));
     EXPECT_EQ(Logged(), Lines{"ERROR   : UI file [test.ui] not correct: problem in ColorTable"});
-    ASSERT_EQ(context->Windows().size(), 1u);
-    EXPECT_EQ(context->Windows()[0]->Name(), "A");
+    ASSERT_EQ(context->WindowCount(), 1u);
+    EXPECT_EQ(context->Window(0)->Name(), "A");
 }
 
 // Every prefix of a sound file, cut anywhere, loads or fails without harm and keeps the
@@ -130,13 +130,13 @@ TEST_F(UiLoaderStructureTest, EveryTruncatedPrefixIsHandled) {
     WriteTestFont("label.krf", "Label");
     const std::string whole = SAMPLE_FILE;
     for (size_t length = 0; length <= whole.size(); ++length) {
-        uiContext prefixContext;
+        uiContext prefixContext(BenchSettings());
         std::istringstream input(whole.substr(0, length));
         const bool loaded = prefixContext.Parse(input, "prefix.ui");
         if (length == whole.size()) {
             EXPECT_TRUE(loaded);
         }
-        EXPECT_LE(prefixContext.Windows().size(), 1u) << length;
+        EXPECT_LE(prefixContext.WindowCount(), 1u) << length;
     }
 }
 
@@ -145,7 +145,7 @@ TEST_F(UiLoaderStructureTest, FuzzSeedsLoad) {
     size_t seeds = 0;
     for (const auto& entry : std::filesystem::directory_iterator(DREV_UI_SEED_DIR)) {
         std::ifstream input(entry.path());
-        uiContext seedContext;
+        uiContext seedContext(BenchSettings());
         EXPECT_TRUE(seedContext.Parse(input, entry.path().filename().string())) << entry.path();
         ++seeds;
     }
@@ -179,7 +179,7 @@ const LoadErrorCase LOAD_ERRORS[] = {
 TEST_F(UiLoaderStructureTest, LoadErrorKeepsTheLoggedMessageItsLineAndCause) {
     for (const LoadErrorCase& expected : LOAD_ERRORS) {
         SCOPED_TRACE(expected.text);
-        context = std::make_unique<uiContext>(uiContextSettings{{}, true});
+        context = std::make_unique<uiContext>(BenchSettings({}, true));
         testing::internal::CaptureStderr();
         EXPECT_FALSE(Load(expected.text));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
@@ -213,7 +213,7 @@ TEST_F(UiLoaderStructureTest, FontFoldersReachTheFontTable) {
     std::filesystem::create_directories("fonts");
     WriteTestFont("fonts/default.krf", "Shipped");
     WriteTestFont("fonts/label.krf", "Label");
-    context = std::make_unique<uiContext>(uiContextSettings{{"fonts"}, false});
+    context = BenchContext({"fonts"});
     ASSERT_NE(context->Fonts().Slot(0), nullptr);
     EXPECT_EQ(context->Fonts().Slot(0)->Name(), "Shipped 12 8x8");
     EXPECT_TRUE(Load("uiFontTable { Label \"label.krf\" Text \"text.krf\" }"));

@@ -1,9 +1,10 @@
 // Shared by the UI loader tests: each case runs in its own working directory, holding a small
 // default font ("default.krf"), with a fresh log in verbose mode ("ERROR   : message" lines,
-// every type written), a reset recording GL and a new context. Load writes a UI file
+// every type written), a reset recording GL and a new context as the bench makes it. Load writes a UI file
 // "test.ui" and loads it; Logged gives the log lines written since the last Load.
 #pragma once
 
+#include "BenchContext.h"
 #include "FileText.h"
 #include "KrfWriter.h"
 #include "Log.h"
@@ -38,7 +39,7 @@ protected:
         drev::InitLog();
         drev::SetLogMode(drev::LOG_MODE_VERBOSE);
         drev::SetLogThreshold(drev::LOG_TYPE_DEBUG);
-        context = std::make_unique<uiContext>();
+        context = BenchContext();
     }
 
     bool Load(const std::string& text) {
@@ -53,7 +54,7 @@ protected:
     }
 
     uiWidget& Child(size_t window, size_t child) const {
-        return *context->Windows().at(window)->Children().at(child);
+        return *context->Window(window)->Child(child);
     }
 
     TempDir dir;

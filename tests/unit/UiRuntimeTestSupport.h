@@ -4,7 +4,7 @@
 #pragma once
 
 #include "UiLoaderTestSupport.h"
-#include "uiWidgetInternals.h"
+#include "uiInternal.h"
 #include <vanui/uiGLBackend.h>
 
 #include <algorithm>
@@ -67,7 +67,7 @@ protected:
 
     // A new context on the test's clock, with a drawing area of 800 x 600.
     void FreshContext() {
-        context = std::make_unique<uiContext>();
+        context = BenchContext();
         context->SetClock(std::make_unique<ManualTimer>(seconds));
         context->SetDrawingArea(800, 600);
     }
@@ -81,11 +81,34 @@ protected:
         Submit();
     }
 
-    // One update of a single widget with the given clock, submitted on a fresh recording.
+    // One update of a single widget (a window with its children) with the given clock, drawn as
+    // a Tick of its context would draw it and submitted on a fresh recording.
     void UpdateAt(uiWidget& widget, double clock) {
         frame.Clear();
-        uiWidgetInternals::Update(widget, clock, frame);
+        uiContextState& state = StateOf(*context);
+        state.drawList = &frame;
+        Node(widget).Update(clock);
+        state.drawList = nullptr;
         Submit();
+    }
+
+    // A top-level window made by the test, appended to the tree as the loader appends one and
+    // adopted by the context, its value text echoing as the loader sets it.
+    uiWidgetNode& AddWindow(const std::string& name, const uiRectF& rect) {
+        uiContextState& state = StateOf(*context);
+        state.windows.push_back(std::make_unique<uiWidgetNode>(name, false));
+        uiWidgetNode& window = *state.windows.back();
+        window.valueText.SetText(name + "::val");
+        window.SetRect(rect);
+        window.Adopt(state);
+        return window;
+    }
+
+    uiWidgetNode& AddChild(uiWidgetNode& window, const std::string& name, const uiRectF& rect, bool clickable) {
+        uiWidgetNode& child = *window.AddChild(std::make_unique<uiWidgetNode>(name, clickable));
+        child.valueText.SetText(name + "::val");
+        child.SetRect(rect);
+        return child;
     }
 
     void Submit() {

@@ -1,6 +1,8 @@
 #include "UiTestScene.h"
+
+#include "BenchContext.h"
 #include <vanui/uiGLBackend.h>
-#include "uiWidgetInternals.h"
+#include "uiInternal.h"
 
 #include "FileText.h"
 #include "KrfWriter.h"
@@ -30,8 +32,8 @@ protected:
         InitLog();
         WriteKrf("default.krf", KrfEveryCodeFont());
         RecordingGL::Reset();
-        sampleFont = std::make_unique<uiFont>("default.krf");
-        context = std::make_unique<uiContext>();
+        sampleFont = std::make_unique<uiFont>("default.krf", &RecordingTextures(), &ToolkitLog());
+        context = BenchContext();
         context->SetDrawingArea(800, 600);
     }
 
@@ -131,7 +133,7 @@ TEST_F(UiTestSceneTest, FrameDrawsBackdropThenWidgetsThenSampleText) {
     EXPECT_EQ(batches[0].mode, static_cast<GLenum>(GL_TRIANGLES));
     ASSERT_EQ(std::count_if(batches.begin(), batches.end(), isPanel), 1);
     EXPECT_FALSE(isPanel(batches[0]));
-    EXPECT_TRUE(uiWidgetInternals::ClockStarted(*context));
+    EXPECT_TRUE(StateOf(*context).clockStarted);
 
     float top = 0;
     ASSERT_TRUE(FindSampleLine(top));
@@ -160,7 +162,7 @@ TEST_F(UiTestSceneTest, TextJumpsBackWithAClockRestartEvery200Frames) {
         list.Clear();
         context->Tick(list);
         AdvanceUiTestFrame(*context, state);
-        if (!uiWidgetInternals::ClockStarted(*context)) {
+        if (!StateOf(*context).clockStarted) {
             restartFrames.push_back(frame);
             EXPECT_EQ(context->ClockMs(), 0.0);
         }

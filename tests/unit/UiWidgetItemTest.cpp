@@ -1,4 +1,4 @@
-#include "uiWidgetInternals.h"
+#include "uiInternal.h"
 #include "UiLoaderTestSupport.h"
 #include "uiStyles.h"
 
@@ -9,7 +9,7 @@ protected:
     // Loads, into a new context, a window "Main" and one child item of the given type with
     // the given settings.
     uiWidget& LoadChild(const std::string& type, const std::string& settings) {
-        context = std::make_unique<uiContext>();
+        context = BenchContext();
         EXPECT_TRUE(Load("uiWindow \"Main\" \"Application\" { Width 400 Height 300 }\n" + type +
                          " \"W\" \"Main\" " + settings));
         return Child(0, 0);
@@ -41,10 +41,8 @@ TEST_F(UiWidgetItemTest, ItemSetsNamesPlacementAndLinks) {
     EXPECT_EQ(widget.localBox.x2, 16);
     EXPECT_EQ(widget.localBox.y2, 25);
     EXPECT_EQ(widget.ScreenBox().x2, 10);
-    EXPECT_EQ(uiWidgetInternals::Context(widget), context.get());
-    EXPECT_EQ(widget.Parent(), context->Windows()[0].get());
-    EXPECT_EQ(uiWidgetInternals::ColorTable(widget), &context->Colors());
-    EXPECT_EQ(uiWidgetInternals::WorkColors(widget), &uiWidgetInternals::WorkColors(*context));
+    EXPECT_EQ(Node(widget).context, &StateOf(*context));
+    EXPECT_EQ(widget.Parent(), context->Window(0));
     EXPECT_TRUE(widget.IsVisible());
     EXPECT_EQ(widget.Animation(), nullptr);
     EXPECT_EQ(widget.CaptionAlign(), 1);
@@ -76,8 +74,8 @@ TEST_F(UiWidgetItemTest, OnlyAButtonIsClickable) {
     for (size_t child = 1; child < 4; ++child) {
         EXPECT_FALSE(Child(0, child).IsClickable()) << child;
     }
-    EXPECT_EQ(context->Windows().size(), 1u);
-    EXPECT_FALSE(context->Windows()[0]->IsClickable());
+    EXPECT_EQ(context->WindowCount(), 1u);
+    EXPECT_FALSE(context->Window(0)->IsClickable());
 }
 
 TEST_F(UiWidgetItemTest, StyleAbsentEmptyOrNotAHash) {
@@ -88,7 +86,7 @@ TEST_F(UiWidgetItemTest, StyleAbsentEmptyOrNotAHash) {
     ExpectStyle(Child(0, 0).Style(), UISTYLE_DEFAULT);
     ExpectStyle(Child(0, 1).Style(), UISTYLE_ASPECT1);
     ExpectStyle(Child(0, 2).Style(), UISTYLE_ASPECT1);
-    ExpectStyle(context->Windows()[0]->Style(), UISTYLE_DEFAULT);
+    ExpectStyle(context->Window(0)->Style(), UISTYLE_DEFAULT);
 }
 
 TEST_F(UiWidgetItemTest, StyleNumbersTruncateAndFlagsTakeOnlyBooleans) {
@@ -157,8 +155,8 @@ TEST_F(UiWidgetItemTest, ItemWithoutAWidgetKindIsSkipped) {
                   "ERROR   : Item [S:uiSlider] makes no widget under parent [Main]; item skipped",
                   "ERROR   : Item [N:] makes no widget under parent [Main]; item skipped",
               }));
-    ASSERT_EQ(context->Windows().size(), 1u);
-    ASSERT_EQ(context->Windows()[0]->Children().size(), 1u);
+    ASSERT_EQ(context->WindowCount(), 1u);
+    ASSERT_EQ(context->Window(0)->ChildCount(), 1u);
     EXPECT_EQ(Child(0, 0).Name(), "L");
 }
 

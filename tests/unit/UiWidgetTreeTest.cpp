@@ -1,4 +1,4 @@
-#include "uiWidgetInternals.h"
+#include "uiInternal.h"
 #include "UiLoaderTestSupport.h"
 
 #include <cmath>
@@ -17,22 +17,22 @@ const char* const TREE_FILE = "uiWindow \"A\" \"Application\" { Left 5 }\n"
 
 TEST_F(UiWidgetTreeTest, WindowsAndChildrenKeepFileOrderAndNamesResolveToTheFirstWindow) {
     ASSERT_TRUE(Load(TREE_FILE));
-    ASSERT_EQ(context->Windows().size(), 3u);
-    EXPECT_EQ(context->Windows()[1]->Name(), "B");
-    EXPECT_EQ(context->Windows()[2]->Rect().Left, 7.0f);
-    EXPECT_EQ(context->Windows()[0]->Parent(), nullptr);
-    const uiGroup& first = *context->Windows()[0];
-    ASSERT_EQ(first.Children().size(), 3u);
-    EXPECT_EQ(first.Children()[1]->Name(), "A2");
-    EXPECT_EQ(first.Children()[2]->Name(), "A3");
-    EXPECT_TRUE(context->Windows()[2]->Children().empty());
+    ASSERT_EQ(context->WindowCount(), 3u);
+    EXPECT_EQ(context->Window(1)->Name(), "B");
+    EXPECT_EQ(context->Window(2)->Rect().Left, 7.0f);
+    EXPECT_EQ(context->Window(0)->Parent(), nullptr);
+    const uiGroup& first = *context->Window(0);
+    ASSERT_EQ(first.ChildCount(), 3u);
+    EXPECT_EQ(first.Child(1)->Name(), "A2");
+    EXPECT_EQ(first.Child(2)->Name(), "A3");
+    EXPECT_TRUE(context->Window(2)->ChildCount() == 0);
 
     EXPECT_EQ(context->FindWindow("A"), &first);
     EXPECT_EQ(context->FindWindow("b"), nullptr);
-    EXPECT_EQ(context->FindWidget("B1"), context->Windows()[1]->Children()[0].get());
+    EXPECT_EQ(context->FindWidget("B1"), context->Window(1)->Child(0));
     EXPECT_EQ(context->FindWidget("A"), nullptr);
     EXPECT_EQ(context->FindWidget("nothing"), nullptr);
-    context->Windows()[1]->SetVisible(false);
+    context->Window(1)->SetVisible(false);
     EXPECT_EQ(context->FindWidget("B1"), nullptr);
 }
 
@@ -50,36 +50,31 @@ TEST_F(UiWidgetTreeTest, ParentThatIsNotAnEarlierWindowStopsTheLoad) {
           "ERROR   : UI file [test.ui] not correct: problem in item [Inner]>[Deep:uiText]"}},
     };
     for (const auto& [text, lines] : cases) {
-        context = std::make_unique<uiContext>();
+        context = BenchContext();
         EXPECT_FALSE(Load(text));
         EXPECT_EQ(Logged(), lines);
-        ASSERT_EQ(context->Windows().size(), 1u);
-        EXPECT_EQ(context->Windows()[0]->Name(), "Main");
+        ASSERT_EQ(context->WindowCount(), 1u);
+        EXPECT_EQ(context->Window(0)->Name(), "Main");
     }
 }
 
-struct StepRecorder : uiWidget {
-    void Update(const double& clock) override { steps->push_back(Name() + "@" + std::to_string(clock)); }
-    std::vector<std::string>* steps = nullptr;
-};
-
-TEST_F(UiWidgetTreeTest, WindowUpdatesItsVisibleChildrenInOrderWithItsClock) {
-    std::vector<std::string> steps;
-    uiGroup window;
-    for (const char* name : {"first", "hidden", "last"}) {
-        auto child = std::make_unique<StepRecorder>();
-        uiWidgetInternals::SetName(*child, name);
-        child->steps = &steps;
-        child->SetVisible(std::string(name) != "hidden");
-        EXPECT_EQ(uiWidgetInternals::AddChild(window, std::move(child))->Parent(), &window);
-    }
-    uiDrawList list;
-    uiWidgetInternals::Update(window, 250.0, list);
-    EXPECT_EQ(steps, (std::vector<std::string>{"first@250.000000", "last@250.000000"}));
+// A child's animation starts at the clock of its first update: the hidden one never starts.
+TEST_F(UiWidgetTreeTest, WindowUpdatesItsVisibleChildrenWithItsClock) {
+    ASSERT_TRUE(Load("uiWindow \"W\" \"Application\" { Width 300 Height 300 }\n"
+                     "uiLabel \"first\" \"W\" { Animation { Wait 1000 } }\n"
+                     "uiLabel \"hidden\" \"W\" { Animation { Wait 1000 } }\n"
+                     "uiLabel \"last\" \"W\" { Animation { Wait 1000 } }\n"));
+    uiWidgetNode& w = *StateOf(*context).windows[0];
+    w.children[1]->SetVisible(false);
+    w.Update(250.0);
+    EXPECT_EQ(w.children[0]->animStart, 250.0);
+    EXPECT_FALSE(w.children[1]->animStarted);
+    EXPECT_EQ(w.children[2]->animStart, 250.0);
+    EXPECT_EQ(w.children[2]->Parent(), &w);
 }
 
 TEST_F(UiWidgetTreeTest, HighlightAndHooks) {
-    uiWidget widget;
+    uiWidgetNode widget("W", false);
     widget.HighlightOn();
     EXPECT_TRUE(widget.Style().highlight);
     widget.HighlightOff();

@@ -73,9 +73,9 @@ TEST_F(AnimationTest, EdgesThatStickOutArePulledBackAndReportedOnce) {
             TickAt(frame * 50.0);
         }
         EXPECT_EQ(Logged(), c.logged);
-        const uiGroup& window = *context->Windows()[0];
+        const uiGroup& window = *context->Window(0);
         const uiWidget& moved =
-            window.Children().empty() ? static_cast<const uiWidget&>(window) : *window.Children()[0];
+            window.ChildCount() == 0 ? static_cast<const uiWidget&>(window) : *window.Child(0);
         EXPECT_EQ(moved.Rect().Left, c.left);
         EXPECT_EQ(moved.Rect().Top, c.top);
         EXPECT_EQ(moved.localBox.x1, static_cast<int>(c.left));
@@ -97,13 +97,13 @@ TEST_F(AnimationTest, PlacementsBeyondTheIntegerRangeAreReportedOnce) {
                "ERROR   : Left of [Wide] places it outside of parent [Far]. Left forced by [-2147483647]."}));
 
     // Moving the window again makes a new correction, reported again.
-    context->Windows()[0]->SetRect(uiRectF{750.0f, 0.0f, 100.0f, 10.0f});
+    context->Window(0)->SetRect(uiRectF{750.0f, 0.0f, 100.0f, 10.0f});
     logStart = ReadFileLines("app.log").size();
     TickAt(500.0);
     TickAt(550.0);
     EXPECT_EQ(Logged(),
               (Lines{"ERROR   : Left of [Far] places it outside of window. Left forced by [-50]."}));
-    EXPECT_EQ(context->Windows()[0]->Rect().Left, 700.0f);
+    EXPECT_EQ(context->Window(0)->Rect().Left, 700.0f);
 }
 
 // ---- Animation phases ----
@@ -125,8 +125,8 @@ TEST_F(AnimationTest, WaitRunAndFinishWithFade) {
     for (const Frame& frame : frames) {
         SCOPED_TRACE(frame.clock);
         UpdateAt(widget, frame.clock);
-        EXPECT_EQ(uiWidgetInternals::AnimationTime(widget), frame.clock - 1000.0);
-        EXPECT_NEAR(uiWidgetInternals::Progress(widget), frame.progress, 1e-6);
+        EXPECT_EQ(Node(widget).animTime, frame.clock - 1000.0);
+        EXPECT_NEAR(Node(widget).animProgress, frame.progress, 1e-6);
         if (!frame.drawn) {
             EXPECT_TRUE(RecordingGL::Calls().empty());
             EXPECT_FALSE(widget.IsPlaced());
@@ -142,7 +142,7 @@ TEST_F(AnimationTest, WaitRunAndFinishWithFade) {
         if (frame.texts) {
             ExpectBox(widget.ScreenBox(), 10, 20, 110, 60);
         } else {
-            EXPECT_NEAR(uiWidgetInternals::Fade(widget), frame.progress, 1e-6);
+            EXPECT_NEAR(Node(widget).fade, frame.progress, 1e-6);
             ExpectBox(widget.ScreenBox(), 0, 0, 10, 10);
         }
     }
@@ -205,8 +205,8 @@ TEST_F(AnimationTest, TypeSetsTheExtentsAndTheDrawing) {
         for (double clock : {0.0, 100.0, 600.0}) {
             UpdateAt(widget, clock);
         }
-        EXPECT_EQ(uiWidgetInternals::ExtentX(widget), c.extentX);
-        EXPECT_EQ(uiWidgetInternals::ExtentY(widget), c.extentY);
+        EXPECT_EQ(Node(widget).extentX, c.extentX);
+        EXPECT_EQ(Node(widget).extentY, c.extentY);
         ASSERT_EQ(DrawnRects().size(), 1u);
         ExpectRect(DrawnRects()[0], c.x1, c.y1, c.x2, c.y2);
         EXPECT_EQ(TextsDrawn(), 0u);
@@ -242,7 +242,7 @@ TEST_F(AnimationTest, DurationOfZeroOrLessSkipsTheRunningPhase) {
         EXPECT_EQ(TextsDrawn(), 3u);
         ExpectRect(DrawnRects()[0], 0, 0, 100, 40);
         EXPECT_NEAR(DrawnRects()[0].color[3], 0.8f, 1e-6);
-        EXPECT_EQ(uiWidgetInternals::Progress(widget), 0.0f);
+        EXPECT_EQ(Node(widget).animProgress, 0.0f);
     }
 }
 
@@ -251,9 +251,9 @@ TEST_F(AnimationTest, DurationOfZeroOrLessSkipsTheRunningPhase) {
 TEST_F(AnimationTest, ClockStartsAtZeroAndResetReplaysAnimations) {
     uiWidget& widget = LoadLabel("Left 0 Top 0 Width 100 Height 40", "Animation { Wait 500 Duration 1000 }");
     TickAt(0.0);
-    EXPECT_TRUE(uiWidgetInternals::ClockStarted(*context));
+    EXPECT_TRUE(StateOf(*context).clockStarted);
     EXPECT_EQ(context->ClockMs(), 0.0);
-    EXPECT_EQ(uiWidgetInternals::AnimationStart(widget), 0.0);
+    EXPECT_EQ(Node(widget).animStart, 0.0);
     struct Frame {
         double ms;
         bool placed;
@@ -266,11 +266,11 @@ TEST_F(AnimationTest, ClockStartsAtZeroAndResetReplaysAnimations) {
         TickAt(frame.ms);
         EXPECT_NEAR(context->ClockMs(), frame.ms, 1e-6);
         EXPECT_EQ(widget.IsPlaced(), frame.placed);
-        EXPECT_NEAR(uiWidgetInternals::Progress(widget), frame.progress, 1e-6);
+        EXPECT_NEAR(Node(widget).animProgress, frame.progress, 1e-6);
     }
 
     context->ResetClock();
-    EXPECT_FALSE(uiWidgetInternals::ClockStarted(*context));
+    EXPECT_FALSE(StateOf(*context).clockStarted);
     EXPECT_EQ(context->ClockMs(), 0.0);
     const double restart = 5000.0;
     for (const Frame& frame : replay) {
@@ -278,7 +278,7 @@ TEST_F(AnimationTest, ClockStartsAtZeroAndResetReplaysAnimations) {
         TickAt(restart + frame.ms);
         EXPECT_NEAR(context->ClockMs(), frame.ms, 1e-6);
         EXPECT_EQ(widget.IsPlaced(), frame.placed);
-        EXPECT_NEAR(uiWidgetInternals::Progress(widget), frame.progress, 1e-6);
+        EXPECT_NEAR(Node(widget).animProgress, frame.progress, 1e-6);
         EXPECT_EQ(DrawnRects().size(), frame.ms > 500.0 ? 1u : 0u);
     }
 }
@@ -291,14 +291,14 @@ TEST_F(AnimationTest, TickUpdatesVisibleWindowsInOrderAndTheirVisibleChildren) {
              " uiWindow \"B\" \"Application\" { Left 100 Width 50 Height 50 Style { Aspect 1 Fill 12 } }"
              " uiWindow \"C\" \"Application\" { Left 200 Width 50 Height 50 Style { Aspect 1 Fill 12 } }"));
     Child(0, 1).SetVisible(false);
-    context->Windows()[1]->SetVisible(false);
+    context->Window(1)->SetVisible(false);
     TickAt(0.0);
     const std::vector<DrawnRect> rects = DrawnRects();
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_EQ(rects[0].x1, 0.0f);
     EXPECT_EQ(rects[1].x1, 5.0f);
     EXPECT_EQ(rects[2].x1, 200.0f);
-    EXPECT_FALSE(context->Windows()[1]->IsPlaced());
+    EXPECT_FALSE(context->Window(1)->IsPlaced());
 }
 
 // ---- Looks that are choices of this toolkit ----
@@ -331,7 +331,7 @@ TEST_F(AnimationTest, StaticWidgetShowsItsTextsInTheTextColour) {
 TEST_F(AnimationTest, EmptyFontSlotsDrawNoText) {
     WriteFileText("test.ui", "uiWindow \"Main\" \"Application\" { Width 100 Height 100 }");
     std::remove("default.krf");
-    uiContext bare;
+    uiContext bare(BenchSettings());
     bare.SetDrawingArea(800, 600);
     ASSERT_TRUE(bare.LoadUiFile("test.ui"));
     frame.Clear();
@@ -339,7 +339,7 @@ TEST_F(AnimationTest, EmptyFontSlotsDrawNoText) {
     Submit();
     EXPECT_EQ(DrawnRects().size(), 1u);
     EXPECT_EQ(TextsDrawn(), 0u);
-    EXPECT_TRUE(bare.Windows()[0]->IsPlaced());
+    EXPECT_TRUE(bare.Window(0)->IsPlaced());
 }
 
 TEST_F(AnimationTest, WindowsAnimateWithTheContextClockBeforeTheirChildren) {
@@ -347,7 +347,7 @@ TEST_F(AnimationTest, WindowsAnimateWithTheContextClockBeforeTheirChildren) {
         Load("uiWindow \"Main\" \"Application\" { Left 0 Top 0 Width 200 Height 100"
              " Style { Aspect 1 Fill 12 } Animation { Wait 100 Duration 100 Type 1 } }"
              " uiLabel \"Inner\" \"Main\" { Left 10 Top 10 Width 20 Height 20 Style { Aspect 1 Fill 12 } }"));
-    const uiGroup& window = *context->Windows()[0];
+    const uiGroup& window = *context->Window(0);
     TickAt(0.0);
     ASSERT_EQ(DrawnRects().size(), 1u);
     ExpectRect(DrawnRects()[0], 10, 10, 30, 30);

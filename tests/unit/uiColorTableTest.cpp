@@ -1,3 +1,4 @@
+#include "uiColorSet.h"
 #include <vanui/uiColorTable.h>
 
 #include <gtest/gtest.h>
@@ -37,39 +38,39 @@ TEST(UiColorTableTest, SetEntryRefusesAColourSummingToZero) {
     ExpectColor(table.GetEntry(UICOLOR_BASE), 0.0f, 0.0f, 0.0f, 0.1f);
 }
 
-TEST(UiColorTableTest, FadeAppliesToFreshCopyOnly) {
+TEST(UiColorSetTest, FadeAppliesToFreshCopyOnly) {
     const uiColorTable source;
-    uiColorTable working;
+    uiColorSet working;
     uiStyle style;
-    EXPECT_TRUE(uiColorTable::RefreshWorkingSet(working, style, source, 0.5f));
+    EXPECT_TRUE(working.Refresh(source, style, 0.5f));
     EXPECT_FLOAT_EQ(working.GetEntry(UICOLOR_BASE).a, 0.4f);
     EXPECT_FLOAT_EQ(working.GetEntry(UICOLOR_ACTBORDER).a, 0.4f);
     EXPECT_FLOAT_EQ(source.GetEntry(UICOLOR_BASE).a, 0.8f);
-    uiColorTable::RefreshWorkingSet(working, style, source, 0.5f);
+    working.Refresh(source, style, 0.5f);
     EXPECT_FLOAT_EQ(working.GetEntry(UICOLOR_BASE).a, 0.4f);
-    uiColorTable::RefreshWorkingSet(working, style, source, 1.0f);
+    working.Refresh(source, style, 1.0f);
     EXPECT_FLOAT_EQ(working.GetEntry(UICOLOR_BASE).a, 0.8f);
-    uiColorTable::RefreshWorkingSet(working, style, source, 3.0f);
+    working.Refresh(source, style, 3.0f);
     EXPECT_FLOAT_EQ(working.GetEntry(UICOLOR_BASE).a, 0.8f);
 }
 
-TEST(UiColorTableTest, HighlightDoublesBaseOnly) {
+TEST(UiColorSetTest, HighlightDoublesBaseOnly) {
     const uiColorTable source;
-    uiColorTable working;
+    uiColorSet working;
     uiStyle style;
     style.highlight = true;
-    uiColorTable::RefreshWorkingSet(working, style, source, 1.0f);
+    working.Refresh(source, style, 1.0f);
     ExpectColor(working.GetEntry(UICOLOR_BASE), 1.0f, 1.0f, 1.0f, 0.8f);
     ExpectColor(working.GetEntry(UICOLOR_DARK), 0.4f, 0.5f, 0.6f, 0.8f);
 }
 
-TEST(UiColorTableTest, ResultTellsWhetherAspectIsKnown) {
+TEST(UiColorSetTest, ResultTellsWhetherAspectIsKnown) {
     const uiColorTable source;
-    uiColorTable working;
+    uiColorSet working;
     uiStyle style;
     for (int aspect : {0, 1, 7, 8}) {
         style.Aspect = aspect;
-        EXPECT_EQ(uiColorTable::RefreshWorkingSet(working, style, source, 1.0f), aspect >= 1 && aspect <= 7);
+        EXPECT_EQ(working.Refresh(source, style, 1.0f), aspect >= 1 && aspect <= 7);
     }
 }
 

@@ -56,7 +56,7 @@ protected:
         return RecordingGL::Batches();
     }
 
-    uiFont font{WriteSampleFont()};
+    uiFont font{WriteSampleFont(), &RecordingTextures(), &ToolkitLog()};
     uiDrawList list;
 };
 
@@ -322,7 +322,7 @@ TEST_F(UiFontDrawTest, SlantAndSpacingInWholePixels) {
 // ==== A font that failed to load ====
 
 TEST_F(UiFontDrawTest, UnloadedFontDrawsNothing) {
-    uiFont missing("nofile.krf");
+    uiFont missing("nofile.krf", &RecordingTextures(), &ToolkitLog());
     missing.SetColor(&WHITE);
     missing.SetUnderline(true);
     missing.Bind(list);

@@ -19,7 +19,7 @@ class UiFontLoadTest : public FontTestBase {};
 
 TEST_F(UiFontLoadTest, ReadsMetricsNameAndTextureCoordinates) {
     WriteKrf("f.krf", SampleFont());
-    uiFont font("f.krf");
+    uiFont font("f.krf", &RecordingTextures(), &ToolkitLog());
 
     ASSERT_TRUE(font.IsLoaded());
     EXPECT_EQ(font.Name(), "Sans 12 256x128");
@@ -42,35 +42,65 @@ TEST_F(UiFontLoadTest, ReadsMetricsNameAndTextureCoordinates) {
     EXPECT_TRUE(NewLogLines().empty());
 }
 
-TEST_F(UiFontLoadTest, CreatesTheTextureWithUnpackAlignmentOne) {
+// The GL state the backend touches for a font's texture, as a program may have set it.
+struct TextureState {
+    GLuint bound;
+    GLint environment;
+    std::vector<GLint> unpack;
+
+    static TextureState Read() {
+        std::vector<GLint> unpack;
+        for (GLenum name : {GL_UNPACK_ALIGNMENT, GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS,
+                            GL_UNPACK_SWAP_BYTES, GL_UNPACK_LSB_FIRST}) {
+            unpack.push_back(RecordingGL::PixelStore(name));
+        }
+        return TextureState{RecordingGL::BoundTexture(), RecordingGL::TextureEnvMode(), unpack};
+    }
+    bool operator==(const TextureState& other) const {
+        return bound == other.bound && environment == other.environment && unpack == other.unpack;
+    }
+};
+
+// Rows of an odd width upload whole whatever the program's unpack settings, and making and
+// deleting the texture leaves the binding, the pixel store and the texture environment alone.
+TEST_F(UiFontLoadTest, TextureUploadsTightRowsAndLeavesTheGlAsItWas) {
     KrfFont file = SampleFont();
     file.width = 5;
     file.height = 3;
     file.image = KrfPattern(15);
     WriteKrf("odd.krf", file);
-    uiFont font("odd.krf");
-    ASSERT_TRUE(font.IsLoaded());
+    glBindTexture(GL_TEXTURE_2D, 7);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 3);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 2);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    const TextureState before = TextureState::Read();
+    {
+        uiFont font("odd.krf", &RecordingTextures(), &ToolkitLog());
+        ASSERT_TRUE(font.IsLoaded());
+        EXPECT_EQ(font.GetTexture(), 1u);
+        EXPECT_TRUE(TextureState::Read() == before);
 
-    EXPECT_EQ(RecordingGL::CallNames(),
-              (Lines{"glGenTextures", "glBindTexture", "glTexParameteri", "glTexParameteri",
-                     "glTexParameteri", "glTexParameteri", "glTexEnvi", "glPixelStorei", "glTexImage2D"}));
-    const auto& calls = RecordingGL::Calls();
-    EXPECT_EQ(calls[1].args, (std::vector<double>{GL_TEXTURE_2D, 1}));
-    EXPECT_EQ(calls[2].args, (std::vector<double>{GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP}));
-    EXPECT_EQ(calls[3].args, (std::vector<double>{GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP}));
-    EXPECT_EQ(calls[4].args, (std::vector<double>{GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR}));
-    EXPECT_EQ(calls[5].args, (std::vector<double>{GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR}));
-    EXPECT_EQ(calls[6].args, (std::vector<double>{GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE}));
-    EXPECT_EQ(calls[7].args, (std::vector<double>{GL_UNPACK_ALIGNMENT, 1}));
-    EXPECT_EQ(calls[8].args,
-              (std::vector<double>{GL_TEXTURE_2D, 0, GL_ALPHA, 5, 3, 0, GL_ALPHA, GL_UNSIGNED_BYTE}));
-    EXPECT_EQ(calls[8].pixels, file.image);
-    EXPECT_EQ(font.GetTexture(), 1);
+        const auto uploads = RecordingGL::CallsNamed("glTexImage2D");
+        ASSERT_EQ(uploads.size(), 1u);
+        EXPECT_EQ(uploads[0].args, (std::vector<double>{GL_TEXTURE_2D, 0, GL_ALPHA, 5, 3, 0, GL_ALPHA, GL_UNSIGNED_BYTE}));
+        EXPECT_EQ(uploads[0].pixels, file.image);
+        std::vector<std::vector<double>> parameters;
+        for (const auto& call : RecordingGL::CallsNamed("glTexParameteri")) {
+            parameters.push_back(call.args);
+        }
+        EXPECT_EQ(parameters, (std::vector<std::vector<double>>{{GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP},
+                                                                {GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP},
+                                                                {GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR},
+                                                                {GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR}}));
+    }
+    EXPECT_TRUE(TextureState::Read() == before);
+    EXPECT_EQ(RecordingGL::CallsNamed("glDeleteTextures").size(), 1u);
 }
 
 TEST_F(UiFontLoadTest, DestroyingTheFontDeletesItsTexture) {
     WriteKrf("f.krf", SampleFont());
-    { uiFont font("f.krf"); }
+    { uiFont font("f.krf", &RecordingTextures(), &ToolkitLog()); }
     const auto deletes = RecordingGL::CallsNamed("glDeleteTextures");
     ASSERT_EQ(deletes.size(), 1u);
     EXPECT_EQ(deletes[0].args, (std::vector<double>{1, 1}));
@@ -101,7 +131,7 @@ TEST_F(UiFontLoadTest, NameFieldWithoutTerminatorIsCutAtFiftyBytes) {
     file.name = std::string(60, 'N');
     file.size = 'S';
     WriteKrf("long.krf", file);
-    uiFont font("long.krf");
+    uiFont font("long.krf", &RecordingTextures(), &ToolkitLog());
     EXPECT_EQ(font.Name(), std::string(50, 'N') + " 83 256x128");
 }
 
@@ -116,7 +146,7 @@ TEST_F(UiFontLoadTest, SizesAtTheirLimits) {
     }
     wide.image = KrfPattern(65535);
     WriteKrf("wide.krf", wide);
-    uiFont font("wide.krf");
+    uiFont font("wide.krf", &RecordingTextures(), &ToolkitLog());
     ASSERT_TRUE(font.IsLoaded());
     EXPECT_EQ(font.Name(), "Sans 12 65535x1");
     EXPECT_EQ(font.GetGlyphCount(), 65535u);
@@ -144,7 +174,7 @@ TEST_F(UiFontLoadTest, SizesAtTheirLimits) {
 class UiFontRejectTest : public FontTestBase {
 protected:
     void ExpectRejected(const std::string& file, const std::string& message) {
-        uiFont font(file);
+        uiFont font(file, &RecordingTextures(), &ToolkitLog());
         EXPECT_FALSE(font.IsLoaded());
         EXPECT_EQ(font.GetGlyphCount(), 0u);
         EXPECT_EQ(font.GetHeight(), 0);
@@ -194,7 +224,7 @@ TEST_F(UiFontRejectTest, HugeImageInShortFile) {
     file.height = 65535;
     WriteKrf("huge.krf", file);
     SetAllocationTrace(true);
-    EXPECT_FALSE(uiFont("huge.krf").IsLoaded());
+    EXPECT_FALSE(uiFont("huge.krf", &RecordingTextures(), &ToolkitLog()).IsLoaded());
     SetAllocationTrace(false);
 
     Lines messages;
@@ -212,7 +242,7 @@ TEST_F(UiFontRejectTest, HugeImageInShortFile) {
 TEST_F(UiFontRejectTest, TextureNameZeroLogsBothMessages) {
     RecordingGL::SetTextureNameZero(true);
     WriteKrf("f.krf", SampleFont());
-    uiFont font("f.krf");
+    uiFont font("f.krf", &RecordingTextures(), &ToolkitLog());
     EXPECT_FALSE(font.IsLoaded());
     EXPECT_EQ(font.GetGlyphCount(), 0u);
     EXPECT_EQ(NewLogLines(), (Lines{"Failed to allocate OpenGL texture for uiFont [Sans 12 256x128].",
@@ -236,13 +266,13 @@ TEST_F(UiFontRejectTest, SheetLargerThanTheLargestTexture) {
     file.width = 256;
     file.image = KrfPattern(256 * 2);
     WriteKrf("fits.krf", file);
-    EXPECT_TRUE(uiFont("fits.krf").IsLoaded());
+    EXPECT_TRUE(uiFont("fits.krf", &RecordingTextures(), &ToolkitLog()).IsLoaded());
 }
 
 TEST_F(UiFontRejectTest, UploadRefusedByTheGl) {
     WriteKrf("f.krf", SampleFont());
     RecordingGL::FailNextUpload(GL_OUT_OF_MEMORY);
-    uiFont font("f.krf");
+    uiFont font("f.krf", &RecordingTextures(), &ToolkitLog());
     EXPECT_FALSE(font.IsLoaded());
     EXPECT_EQ(NewLogLines(), (Lines{"OpenGL refused the 256x128 glyph sheet of uiFont [Sans 12 256x128] (error 0x0505).",
                                     "Impossible to create openGL texture for uiFont [f.krf]"}));
@@ -250,7 +280,7 @@ TEST_F(UiFontRejectTest, UploadRefusedByTheGl) {
     // An error left over from before the upload is not the upload's.
     logStart = ReadFileLines("app.log").size();
     RecordingGL::SetPendingError(GL_INVALID_ENUM);
-    EXPECT_TRUE(uiFont("f.krf").IsLoaded());
+    EXPECT_TRUE(uiFont("f.krf", &RecordingTextures(), &ToolkitLog()).IsLoaded());
     EXPECT_TRUE(NewLogLines().empty());
 }
 
@@ -268,12 +298,12 @@ TEST_F(UiFontRejectTest, EveryTruncationGivesOneMessage) {
         const std::string message = length < 256        ? "Wrong data in KORU font file [cut.krf]"
                                     : length < tableEnd ? "Wrong characterTable data in font file [cut.krf]"
                                                         : "Wrong image data in font file [cut.krf]";
-        uiFont font("cut.krf");
+        uiFont font("cut.krf", &RecordingTextures(), &ToolkitLog());
         EXPECT_FALSE(font.IsLoaded()) << length;
         EXPECT_EQ(NewLogLines(), Lines{message}) << length;
     }
     WriteKrf("cut.krf", file, fileSize);
-    EXPECT_TRUE(uiFont("cut.krf").IsLoaded());
+    EXPECT_TRUE(uiFont("cut.krf", &RecordingTextures(), &ToolkitLog()).IsLoaded());
 }
 
 } // namespace

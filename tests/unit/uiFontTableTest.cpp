@@ -16,7 +16,7 @@ class UiFontTableTest : public FontTestBase {};
 
 TEST_F(UiFontTableTest, DefaultFontFillsAllSlots) {
     WriteKrf("default.krf", SampleFont());
-    uiFontTable table;
+    uiFontTable table({}, &RecordingTextures(), &ToolkitLog());
     uiFont* font = table.Slot(0);
     ASSERT_NE(font, nullptr);
     EXPECT_TRUE(font->IsLoaded());
@@ -29,7 +29,7 @@ TEST_F(UiFontTableTest, DefaultFontFillsAllSlots) {
 TEST_F(UiFontTableTest, LoadItemGivesOneSlotItsOwnFont) {
     WriteKrf("default.krf", SampleFont());
     WriteKrf("mono.krf", SampleFont());
-    uiFontTable table;
+    uiFontTable table({}, &RecordingTextures(), &ToolkitLog());
     uiFont* standard = table.Slot(0);
 
     EXPECT_TRUE(table.LoadItem(5, "mono.krf"));
@@ -44,7 +44,7 @@ TEST_F(UiFontTableTest, LoadItemGivesOneSlotItsOwnFont) {
 
 TEST_F(UiFontTableTest, MissingItemKeepsTheDefault) {
     WriteKrf("default.krf", SampleFont());
-    uiFontTable table;
+    uiFontTable table({}, &RecordingTextures(), &ToolkitLog());
     EXPECT_FALSE(table.LoadItem(1, "nofile.krf"));
     EXPECT_EQ(table.Slot(1), table.Slot(0));
     EXPECT_EQ(NewLogLines(), Lines{"Wrong KORU font file [nofile.krf]"});
@@ -52,7 +52,7 @@ TEST_F(UiFontTableTest, MissingItemKeepsTheDefault) {
 
 TEST_F(UiFontTableTest, WithoutDefaultFileSlotsStayEmpty) {
     WriteKrf("label.krf", SampleFont());
-    uiFontTable table;
+    uiFontTable table({}, &RecordingTextures(), &ToolkitLog());
     for (int slot = 0; slot < uiFontTable::SLOT_COUNT; ++slot) {
         EXPECT_EQ(table.Slot(slot), nullptr) << slot;
     }
@@ -70,7 +70,7 @@ TEST_F(UiFontTableTest, SlotFilledTwiceKeepsBothFontsOwned) {
     WriteKrf("a.krf", SampleFont());
     WriteKrf("b.krf", SampleFont());
     {
-        uiFontTable table;
+        uiFontTable table({}, &RecordingTextures(), &ToolkitLog());
         ASSERT_TRUE(table.LoadItem(1, "a.krf"));
         uiFont* first = table.Slot(1);
         ASSERT_TRUE(table.LoadItem(1, "b.krf"));
@@ -98,7 +98,7 @@ TEST_F(UiFontTableTest, SearchFoldersAreTriedInOrder) {
     WriteKrf("shipped/default.krf", SampleFont());
     WriteKrf("default.krf", mine); // the working directory is not searched
 
-    uiFontTable table({"mine", "shipped"});
+    uiFontTable table({"mine", "shipped"}, &RecordingTextures(), &ToolkitLog());
     ASSERT_NE(table.Slot(0), nullptr);
     EXPECT_EQ(table.Slot(0)->Name(), "Sans 12 256x128");
     ASSERT_TRUE(table.LoadItem(1, "label.krf"));
@@ -114,7 +114,7 @@ TEST_F(UiFontTableTest, NameNoFolderHoldsIsReportedAsGivenAndNotOpenedHere) {
     std::filesystem::create_directories("shipped/nested.krf");
     WriteKrf("shipped/default.krf", SampleFont());
     WriteKrf("nofile.krf", SampleFont());
-    uiFontTable table({"mine", "shipped"});
+    uiFontTable table({"mine", "shipped"}, &RecordingTextures(), &ToolkitLog());
 
     EXPECT_FALSE(table.LoadItem(1, "nofile.krf"));
     EXPECT_EQ(table.Slot(1), table.Slot(0));

@@ -1,5 +1,8 @@
 #include "UiRuntimeTestSupport.h"
 #include "uiTextCodes.h"
+#include <vanui/uiGlutInput.h>
+
+#include <GL/freeglut.h>
 
 #include <string>
 
@@ -7,75 +10,48 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-// Records highlight changes and focus hooks, in order, as "<name>:on", "<name>:off" and
-// "<name>:<slot>".
-struct RecordingWidget : uiWidget {
-    void HighlightOn() override {
-        events->push_back(Name() + ":on");
-        uiWidget::HighlightOn();
-    }
-    void HighlightOff() override {
-        events->push_back(Name() + ":off");
-        uiWidget::HighlightOff();
-    }
-    Events* events = nullptr;
-};
-
 // Window "Main" at 0, 0, 300 x 300 with buttons A (screen 10,10..110,50) and B (110,10..210,50)
 // sharing the edge x = 110, and the label L (10,100..110,140); window "Second" at 200, 200 with
-// button C (210,210..260,260), which lies inside Main's area too.
+// button C (210,210..260,260), which lies inside Main's area too. Every hook slot of every child
+// records "<name>:<slot>" when called.
 class InputTest : public UiRuntimeTestBase {
 protected:
     InputTest() { BuildTree(); }
 
     // The tree above in the current context, drawn once so every widget stands in its place.
     void BuildTree() {
-        uiGroup& main = AddWindow("Main", {0, 0, 300, 300});
-        a = &AddChild(main, "A", {10, 10, 100, 40}, true);
-        b = &AddChild(main, "B", {110, 10, 100, 40}, true);
-        label = &AddChild(main, "L", {10, 100, 100, 40}, false);
-        uiGroup& second = AddWindow("Second", {200, 200, 100, 100});
-        c = &AddChild(second, "C", {10, 10, 50, 50}, true);
+        uiWidgetNode& main = AddWindow("Main", {0, 0, 300, 300});
+        a = &AddRecordedChild(main, "A", {10, 10, 100, 40}, true);
+        b = &AddRecordedChild(main, "B", {110, 10, 100, 40}, true);
+        label = &AddRecordedChild(main, "L", {10, 100, 100, 40}, false);
+        uiWidgetNode& second = AddWindow("Second", {200, 200, 100, 100});
+        c = &AddRecordedChild(second, "C", {10, 10, 50, 50}, true);
         TickAt(0.0);
     }
 
-    void SetUpWidget(uiWidget& widget, const char* name, const uiRectF& rect) {
-        uiWidgetInternals::SetName(widget, name);
-        widget.SetCaption(name);
-        widget.valueText.SetText(std::string(name) + "::val");
-        widget.SetRect(rect);
-        uiWidgetInternals::Attach(widget, *context);
-    }
-
-    uiGroup& AddWindow(const char* name, const uiRectF& rect) {
-        uiGroup& window = uiWidgetInternals::AddWindow(*context, std::make_unique<uiGroup>());
-        SetUpWidget(window, name, rect);
-        return window;
-    }
-
-    RecordingWidget& AddChild(uiGroup& window, const char* name, const uiRectF& rect, bool clickable) {
-        auto child = std::make_unique<RecordingWidget>();
-        SetUpWidget(*child, name, rect);
-        uiWidgetInternals::SetClickable(*child, clickable);
-        child->events = &events;
+    uiWidgetNode& AddRecordedChild(uiWidgetNode& window, const char* name, const uiRectF& rect, bool clickable) {
+        uiWidgetNode& child = AddChild(window, name, rect, clickable);
         for (int slot = 0; slot < uiWidget::HOOK_COUNT; ++slot) {
-            child->SetHook(slot, [this, name, slot](uiWidgetBlock*) {
+            child.SetHook(slot, [this, name, slot](uiWidgetBlock*) {
                 events.push_back(std::string(name) + ":" + std::to_string(slot));
             });
         }
-        return static_cast<RecordingWidget&>(*uiWidgetInternals::AddChild(window, std::move(child)));
+        return child;
     }
 
+    // GLUT's events, as the bench's windows pass them on.
+    void Press(int x, int y) { uiGlutMouse(*context, GLUT_LEFT_BUTTON, GLUT_DOWN, x, y); }
+    void Release(int x, int y) { uiGlutMouse(*context, GLUT_LEFT_BUTTON, GLUT_UP, x, y); }
     void Click(int x, int y) {
-        context->MouseButton(0, 0, x, y);
-        context->MouseButton(0, 1, x, y);
+        Press(x, y);
+        Release(x, y);
     }
 
     Events events;
-    RecordingWidget* a = nullptr;
-    RecordingWidget* b = nullptr;
-    RecordingWidget* label = nullptr;
-    RecordingWidget* c = nullptr;
+    uiWidgetNode* a = nullptr;
+    uiWidgetNode* b = nullptr;
+    uiWidgetNode* label = nullptr;
+    uiWidgetNode* c = nullptr;
 };
 
 // ---- Hit tests ----
@@ -101,7 +77,7 @@ TEST_F(InputTest, FindClickableSearchesVisibleWindowsForClickableChildren) {
     EXPECT_EQ(context->FindClickable(220, 220), c);
     c->SetVisible(false);
     EXPECT_EQ(context->FindClickable(220, 220), c);
-    context->Windows()[1]->SetVisible(false);
+    context->Window(1)->SetVisible(false);
     EXPECT_EQ(context->FindClickable(220, 220), nullptr);
 }
 
@@ -109,22 +85,20 @@ TEST_F(InputTest, FindClickableSearchesVisibleWindowsForClickableChildren) {
 
 TEST_F(InputTest, HoverMovesTheHighlightAndShowsThePosition) {
     context->MouseMoved(50, 30);
-    EXPECT_EQ(events, (Events{"A:on"}));
     EXPECT_EQ(context->Hovered(), a);
     EXPECT_TRUE(a->Style().highlight);
     EXPECT_EQ(a->valueText.Text(), "50 , 30");
 
     context->MouseMoved(60, 31);
-    EXPECT_EQ(events.size(), 1u);
     EXPECT_EQ(a->valueText.Text(), "60 , 31");
 
     context->MouseMoved(150, 30);
-    EXPECT_EQ(events, (Events{"A:on", "A:off", "B:on"}));
     EXPECT_FALSE(a->Style().highlight);
+    EXPECT_TRUE(b->Style().highlight);
     EXPECT_EQ(b->valueText.Text(), "150 , 30");
 
     context->MouseMoved(150, 150);
-    EXPECT_EQ(events.back(), "B:off");
+    EXPECT_FALSE(b->Style().highlight);
     EXPECT_EQ(context->Hovered(), nullptr);
     EXPECT_EQ(b->valueText.Text(), "150 , 30");
     EXPECT_EQ(context->MouseX(), 150);
@@ -133,21 +107,22 @@ TEST_F(InputTest, HoverMovesTheHighlightAndShowsThePosition) {
     context->MouseDragged(55, 35);
     EXPECT_EQ(context->MouseX(), 55);
     EXPECT_EQ(context->MouseY(), 35);
-    EXPECT_EQ(events.size(), 4u);
+    EXPECT_FALSE(a->Style().highlight);
     EXPECT_EQ(a->valueText.Text(), "60 , 31");
+    EXPECT_TRUE(events.empty());
 }
 
 // ---- Buttons and focus ----
 
 TEST_F(InputTest, ReleaseOnThePressedWidgetMovesTheFocusWithItsHooks) {
     context->SetFocus(b);
-    context->MouseButton(0, 0, 50, 30);
+    Press(50, 30);
     EXPECT_EQ(a->valueText.Text(), "HIT");
     EXPECT_EQ(a->Style().Aspect, 4);
     EXPECT_TRUE(context->ButtonDown());
     EXPECT_EQ(context->Pressed(), a);
 
-    context->MouseButton(0, 1, 60, 40);
+    Release(60, 40);
     EXPECT_EQ(a->Style().Aspect, 3);
     EXPECT_FALSE(context->ButtonDown());
     EXPECT_EQ(context->Focus(), a);
@@ -165,68 +140,99 @@ TEST_F(InputTest, ReleaseElsewhereRaisesThePressedWidgetAndKeepsTheFocus) {
         raised.Aspect = 7;
         b->SetStyle(raised);
         context->SetFocus(c);
-        context->MouseButton(0, 0, 50, 30);
+        Press(50, 30);
         context->MouseMoved(release.x, release.y);
-        context->MouseButton(0, 1, release.x, release.y);
+        Release(release.x, release.y);
         EXPECT_EQ(a->Style().Aspect, 3);
         EXPECT_EQ(b->Style().Aspect, 7);
         EXPECT_EQ(context->Focus(), c);
         EXPECT_FALSE(context->ButtonDown());
+        EXPECT_EQ(b->Style().highlight, release.x == 150 && release.y == 30);
     }
-    EXPECT_EQ(events, (Events{"B:on", "B:off"}));
+    EXPECT_TRUE(events.empty());
 }
 
 TEST_F(InputTest, PressOnEmptySpaceKeepsThePressedWidget) {
     Click(50, 30);
     events.clear();
-    context->MouseButton(0, 0, 150, 150);
+    Press(150, 150);
     EXPECT_EQ(context->Pressed(), a);
     EXPECT_FALSE(context->ButtonDown());
     context->SetFocus(nullptr);
-    context->MouseButton(0, 1, 50, 30);
+    Release(50, 30);
     EXPECT_EQ(context->Focus(), a);
     EXPECT_EQ(events, (Events{"A:0", "A:5"}));
 }
 
-TEST_F(InputTest, OnlyTheLeftButtonActsAndAnyStateButZeroIsARelease) {
-    context->MouseButton(2, 0, 50, 30);
+TEST_F(InputTest, OnlyTheLeftButtonActsAndAnyGlutStateButDownIsARelease) {
+    uiGlutMouse(*context, GLUT_RIGHT_BUTTON, GLUT_DOWN, 50, 30);
     EXPECT_EQ(context->Pressed(), nullptr);
     EXPECT_EQ(a->Style().Aspect, 1);
     EXPECT_EQ(context->MouseX(), 50);
-    context->MouseButton(0, 0, 50, 30);
-    context->MouseButton(0, 7, 50, 30);
+    Press(50, 30);
+    uiGlutMouse(*context, GLUT_LEFT_BUTTON, 7, 50, 30);
     EXPECT_EQ(context->Focus(), a);
     // A release with nothing ever pressed and nothing under the mouse changes nothing.
-    uiWidgetInternals::ForgetInputTargets(*context);
-    context->MouseButton(0, 1, 150, 150);
+    StateOf(*context).pressed = nullptr;
+    StateOf(*context).hovered = nullptr;
+    Release(150, 150);
     EXPECT_EQ(context->Focus(), a);
 }
 
 // ---- Keys ----
 
+// GLUT's key codes, as the bench's windows pass them on: Backspace, Enter, Tab, Escape and Delete
+// become the toolkit's named keys, every other code a typed character.
 TEST_F(InputTest, KeysEditTheFocusWidgetsValueText) {
     const struct {
-        int key;
+        unsigned char key;
         int modifiers;
         const char* before;
         const char* after;
     } cases[] = {
         {8, 0, "ab", "a"},     {8, 0, "", ""},    {13, 1, "a", "a\n"},   {13, 0, "a", "a"},
         {9, 1, "a", "a\t"},    {9, 0, "a", "a"},  {27, 0, "ab", "ESC"},  {127, 0, "ab", ""},
-        {'x', 0, "ab", "abx"}, {'X', 1, "", "X"}, {0xE9, 0, "", "\xE9"}, {300, 0, "ab", "ab"},
+        {'x', 0, "ab", "abx"}, {'X', 1, "", "X"}, {0xE9, 0, "", "\xE9"}, {3, 2, "ab", "ab\x03"},
     };
     context->SetFocus(a);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.key) + "+" + std::to_string(c.modifiers));
         a->valueText.SetText(c.before);
-        context->KeyPressed(c.key, c.modifiers);
+        uiGlutKeyboard(*context, c.key, c.modifiers);
         EXPECT_EQ(a->valueText.Text(), c.after);
-        EXPECT_EQ(context->Modifiers(), c.modifiers);
+        EXPECT_EQ(context->Modifiers(), static_cast<unsigned>(c.modifiers));
+    }
+    // Codes that are no character change nothing.
+    for (const uint32_t code : {0xD800u, 0x110000u}) {
+        context->CharacterTyped(code, 0);
+        EXPECT_EQ(a->valueText.Text(), "ab\x03");
     }
     context->SetFocus(nullptr);
-    context->KeyPressed('x', 5);
-    EXPECT_EQ(context->Modifiers(), 5);
-    EXPECT_EQ(a->valueText.Text(), "ab");
+    context->CharacterTyped('x', 5);
+    EXPECT_EQ(context->Modifiers(), 5u);
+    EXPECT_EQ(a->valueText.Text(), "ab\x03");
+}
+
+// A context without the bench's echoes shows only what the program binds or the user types.
+TEST_F(InputTest, WithoutEchoesValueTextsShowOnlyWhatIsTyped) {
+    uiContextSettings settings = BenchSettings();
+    settings.echoInput = false;
+    context = std::make_unique<uiContext>(settings);
+    context->SetClock(std::make_unique<ManualTimer>(seconds));
+    context->SetDrawingArea(800, 600);
+    ASSERT_TRUE(Load("uiWindow \"Main\" \"Application\" { Width 300 Height 300 }\n"
+                     "uiButton \"A\" \"Main\" { Left 10 Top 10 Width 100 Height 40 }\n"));
+    TickAt(0.0);
+    uiWidget& button = *context->FindWidget("A");
+    EXPECT_EQ(context->Window(0)->valueText.Text(), "");
+    context->MouseMoved(50, 30);
+    Click(50, 30);
+    EXPECT_EQ(context->Focus(), &button);
+    uiGlutKeyboard(*context, 27, 0);
+    EXPECT_EQ(button.valueText.Text(), "");
+    context->CharacterTyped(0x3BB, UIMOD_NONE);
+    uiGlutKeyboard(*context, 'x', 0);
+    EXPECT_EQ(button.valueText.Text(), "\xCE\xBBx");
 }
 
 // Typed keys are Latin-1 bytes. They are stored so that the text keeps the characters it shows
@@ -257,7 +263,7 @@ TEST_F(InputTest, TypedCharactersKeepTheFormOfTheValueText) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         a->valueText.SetText(c.before);
-        context->KeyPressed(c.key, 0);
+        uiGlutKeyboard(*context, static_cast<unsigned char>(c.key), 0);
         EXPECT_EQ(a->valueText.Text(), c.after);
         std::vector<uint32_t> shown;
         for (const uint32_t code : vanui::uiTextCodes(a->valueText.Text())) {
@@ -270,7 +276,7 @@ TEST_F(InputTest, TypedCharactersKeepTheFormOfTheValueText) {
 // ---- Widgets not in their place ----
 
 TEST_F(InputTest, WidgetsNotDrawnInTheirPlaceAreNotHit) {
-    uiWidgetInternals::SetAnimation(*a, std::make_unique<uiAnimation>(uiAnimation{UIANIMT_NONE, 500, 1000}));
+    a->animation = std::make_unique<uiAnimation>(uiAnimation{UIANIMT_NONE, 500, 1000});
     context->ResetClock();
     for (double ms : {0.0, 600.0}) {
         TickAt(ms);
@@ -286,11 +292,11 @@ TEST_F(InputTest, WidgetsNotDrawnInTheirPlaceAreNotHit) {
     EXPECT_TRUE(a->Style().highlight);
     context->MouseMoved(51, 30);
     EXPECT_EQ(context->Hovered(), nullptr);
-    EXPECT_EQ(events, (Events{"A:on", "A:off"}));
+    EXPECT_FALSE(a->Style().highlight);
     EXPECT_EQ(a->valueText.Text(), "50 , 30");
 
     // A child in place inside a window that waits is not hit either.
-    uiWidgetInternals::SetAnimation(*context->Windows()[1], std::make_unique<uiAnimation>(uiAnimation{UIANIMT_NONE, 100}));
+    StateOf(*context).windows[1]->animation = std::make_unique<uiAnimation>(uiAnimation{UIANIMT_NONE, 100});
     context->ResetClock();
     TickAt(3000.0);
     EXPECT_TRUE(c->IsPlaced());
@@ -307,7 +313,7 @@ TEST_F(InputTest, TwoContextsKeepTheirHoverAndPressApart) {
     FreshContext();
     BuildTree();
     first->MouseMoved(50, 30);
-    first->MouseButton(0, 0, 50, 30);
+    first->MouseButton(uiMouseButton::Left, uiButtonAction::Press, 50, 30);
     EXPECT_EQ(first->Hovered(), firstA);
     EXPECT_EQ(first->Pressed(), firstA);
     EXPECT_EQ(context->Hovered(), nullptr);
@@ -319,8 +325,7 @@ TEST_F(InputTest, TwoContextsKeepTheirHoverAndPressApart) {
     EXPECT_TRUE(firstA->Style().highlight);
 
     first.reset();
-    context->MouseButton(0, 0, 150, 30);
-    context->MouseButton(0, 1, 150, 30);
+    Click(150, 30);
     EXPECT_EQ(context->Pressed(), b);
     EXPECT_EQ(context->Focus(), b);
 }

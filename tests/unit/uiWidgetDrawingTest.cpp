@@ -1,5 +1,6 @@
 #include "uiWidgetDrawing.h"
 
+#include "BenchContext.h"
 #include "KrfWriter.h"
 #include "RecordingGL.h"
 #include "TempDir.h"
@@ -43,7 +44,7 @@ void Submit(uiDrawList& list) {
 }
 
 // Draws one widget at rect's place and records it; the list holds what the widget appended.
-uiDrawList DrawPlain(const uiStyle& style, const uiColorTable& colours = uiColorTable(),
+uiDrawList DrawPlain(const uiStyle& style, const uiColorSet& colours = uiColorSet(uiColorTable()),
                      const uiRectF& rect = WIDGET) {
     uiDrawList list;
     Draw(list, rect, 0.0f, 0.0f, style, colours);
@@ -152,7 +153,7 @@ TEST(uiWidgetDrawingTest, BoxesFollowOriginStretchRollAndAspect) {
 
 TEST(uiWidgetDrawingTest, WrappersPassOriginStretchAndRoll) {
     const uiStyle bordered = StyleOf(1, 1, true);
-    const uiColorTable colours;
+    const uiColorSet colours{uiColorTable()};
     uiDrawList list;
     Draw(list, WIDGET, 5.0f, 7.0f, bordered, colours);
     DrawStretch(list, WIDGET, 0.0f, 0.0f, 0.5f, 1.0f, bordered, colours);
@@ -271,7 +272,7 @@ TEST(uiWidgetDrawingTest, FillsShadeTheBaseColour) {
     const uiColor base = Entry(UICOLOR_BASE);
     for (const Case& c : cases) {
         SCOPED_TRACE("fill " + std::to_string(c.fill));
-        DrawPlain(StyleOf(1, c.fill), uiColorTable(), odd);
+        DrawPlain(StyleOf(1, c.fill), uiColorSet(uiColorTable()), odd);
         const std::vector<Batch>& batches = RecordingGL::Batches();
         ASSERT_EQ(batches.size(), c.fill == 12 ? 1u : c.quads.size());
         for (size_t q = 0; q < c.quads.size(); ++q) {
@@ -294,10 +295,10 @@ TEST(uiWidgetDrawingTest, FillsShadeTheBaseColour) {
 }
 
 TEST(uiWidgetDrawingTest, HighlightedFillSaturates) {
-    uiColorTable working;
+    uiColorSet working;
     uiStyle style = StyleOf(1, 2);
     style.highlight = true;
-    uiColorTable::RefreshWorkingSet(working, style, uiColorTable(), 1.0f);
+    working.Refresh(uiColorTable(), style, 1.0f);
     DrawPlain(style, working);
     const std::vector<Batch>& batches = RecordingGL::Batches();
     ASSERT_EQ(batches.size(), 1u);
@@ -338,7 +339,7 @@ protected:
         file.image = KrfPattern(64 * 32);
         WriteKrf("test.krf", file);
         RecordingGL::Reset();
-        font = std::make_unique<uiFont>("test.krf");
+        font = std::make_unique<uiFont>("test.krf", &RecordingTextures(), &ToolkitLog());
         ASSERT_TRUE(font->IsLoaded());
         RecordingGL::Reset();
     }

@@ -1,24 +1,21 @@
 #include <vanui/uiFont.h>
 
 #include "InputFile.h"
-#include "Log.h"
 #include "uiFontFileReader.h"
+#include "uiReport.h"
 #include "uiTextCodes.h"
-
-#include <GL/gl.h>
 
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 
-using namespace drev;
+using vanui::ReportAt;
 
 namespace {
 
 const float SLANT_FACTOR = 0.25f;
 const float MISSING_BOX_FACTOR = 0.8f;
 const uint16_t LAST_CODE = 0xFFFF;
-const int MAX_PENDING_ERRORS = 8;
 
 // A zero-sized sheet gives coordinates of 0 instead of a division by zero.
 float Ratio(int part, int whole) {
@@ -43,33 +40,33 @@ uiDrawVertex Vertex(float x, float y, float s, float t, const uiDrawColor& color
 
 } // namespace
 
-uiFont::uiFont(const std::string& fileName) {
+uiFont::uiFont(const std::string& fileName, uiTextures* textureMaker, const uiMessageSink* sink)
+    : textures(textureMaker), messages(sink) {
     loaded = Load(fileName);
 }
 
 uiFont::~uiFont() {
-    if (texture > 0) {
-        const GLuint id = static_cast<GLuint>(texture);
-        glDeleteTextures(1, &id);
+    if (texture != 0) {
+        textures->Delete(texture);
     }
 }
 
 // ==== Reading the font file ====
 
-void uiFont::LogUnreadableFile(const std::string& fileName) {
-    Log(LOG_TYPE_ERROR, "Wrong KORU font file [%s]", fileName.c_str());
+void uiFont::ReportUnreadableFile(const std::string& fileName, const uiMessageSink* messages) {
+    ReportAt(messages, uiSeverity::Error, fileName, 0, "Wrong KORU font file [%s]", fileName.c_str());
 }
 
 bool uiFont::Load(const std::string& fileName) {
     std::ifstream in;
     if (!vanui::OpenInputFile(in, fileName, std::ios::binary)) {
-        LogUnreadableFile(fileName);
+        ReportUnreadableFile(fileName, messages);
         return false;
     }
     return ParseFontFile(in, fileName);
 }
 
-// The checks and messages are the reader's; the font logs the message and, once the file is
+// The checks and messages are the reader's; the font reports the message and, once the file is
 // whole, makes the texture and the glyphs. The file's buffers go with the reader on return.
 bool uiFont::ParseFontFile(std::istream& in, const std::string& fileName) {
     uiFontFileReader file;
@@ -78,14 +75,10 @@ bool uiFont::ParseFontFile(std::istream& in, const std::string& fileName) {
         TakeHeader(file);
     }
     if (!whole) {
-        Log(LOG_TYPE_ERROR, "%s", file.Message().c_str());
+        ReportAt(messages, uiSeverity::Error, fileName, 0, "%s", file.Message().c_str());
         return false;
     }
-    if (!SheetFitsTexture(fileName)) {
-        return false;
-    }
-    if (!CreateTexture(file.Sheet())) {
-        Log(LOG_TYPE_ERROR, "Impossible to create openGL texture for uiFont [%s]", fileName.c_str());
+    if (textures != nullptr && !CreateTexture(file.Sheet(), fileName)) {
         return false;
     }
     BuildGlyphs(file);
@@ -102,51 +95,39 @@ void uiFont::TakeHeader(const uiFontFileReader& file) {
     name = file.DisplayName();
 }
 
-// A sheet wider or taller than the GL's largest texture would be refused by the upload and drawn
-// as solid blocks; it is refused here instead, with both sizes named.
-bool uiFont::SheetFitsTexture(const std::string& fileName) const {
-    GLint largest = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    if (texWidth <= largest && texHeight <= largest) {
+// A sheet wider or taller than the largest texture would be drawn as solid blocks; it is refused
+// with both sizes named.
+bool uiFont::CreateTexture(const unsigned char* image, const std::string& fileName) {
+    if (image == nullptr) {
+        ReportAt(messages, uiSeverity::Critical, fileName, 0,
+                 "Image data of uiFont [%s] not available for openGL texture generation.", name.c_str());
+        return false;
+    }
+    uiTextureRefusal refusal;
+    texture = textures->Create(uiTextureDesc{texWidth, texHeight, image, uiTextureFilter::Linear}, refusal);
+    if (texture != 0) {
         return true;
     }
-    Log(LOG_TYPE_ERROR, "The glyph sheet of font file [%s] is %dx%d, larger than the largest OpenGL texture (%dx%d)",
-        fileName.c_str(), texWidth, texHeight, largest, largest);
+    switch (refusal.kind) {
+    case uiTextureRefusal::TooLarge:
+        ReportAt(messages, uiSeverity::Error, fileName, 0,
+                 "The glyph sheet of font file [%s] is %dx%d, larger than the largest OpenGL texture (%ux%u)",
+                 fileName.c_str(), texWidth, texHeight, refusal.code, refusal.code);
+        return false;
+    case uiTextureRefusal::NoName:
+        ReportAt(messages, uiSeverity::Error, fileName, 0, "Failed to allocate OpenGL texture for uiFont [%s].",
+                 name.c_str());
+        break;
+    case uiTextureRefusal::None:
+    case uiTextureRefusal::Refused:
+        ReportAt(messages, uiSeverity::Error, fileName, 0,
+                 "OpenGL refused the %dx%d glyph sheet of uiFont [%s] (error 0x%04X).", texWidth, texHeight,
+                 name.c_str(), refusal.code);
+        break;
+    }
+    ReportAt(messages, uiSeverity::Error, fileName, 0, "Impossible to create openGL texture for uiFont [%s]",
+             fileName.c_str());
     return false;
-}
-
-bool uiFont::CreateTexture(const unsigned char* image) {
-    if (image == nullptr) {
-        Log(LOG_TYPE_CRITICAL, "Image data of uiFont [%s] not available for openGL texture generation.",
-            name.c_str());
-        return false;
-    }
-    GLuint id = 0;
-    glGenTextures(1, &id);
-    texture = static_cast<int>(id);
-    if (id == 0) {
-        Log(LOG_TYPE_ERROR, "Failed to allocate OpenGL texture for uiFont [%s].", name.c_str());
-        return false;
-    }
-    glBindTexture(GL_TEXTURE_2D, id);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    // Rows are W bytes with no padding; the default alignment of 4 would misread other widths.
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    // Errors left by earlier calls are not the upload's; the GL keeps a few at most.
-    for (int i = 0; i < MAX_PENDING_ERRORS && glGetError() != GL_NO_ERROR; ++i) {
-    }
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, texWidth, texHeight, 0, GL_ALPHA, GL_UNSIGNED_BYTE, image);
-    const GLenum error = glGetError();
-    if (error != GL_NO_ERROR) {
-        Log(LOG_TYPE_ERROR, "OpenGL refused the %dx%d glyph sheet of uiFont [%s] (error 0x%04X).", texWidth,
-            texHeight, name.c_str(), error);
-        return false;
-    }
-    return true;
 }
 
 // Entries count columns and rows from 1. For a code listed twice the first entry wins.
@@ -206,15 +187,15 @@ void uiFont::SetColor(const uiColor* color) {
 // ==== Drawing ====
 
 void uiFont::Bind(uiDrawList& list) {
-    if (!loaded) {
+    if (!loaded || texture == 0) {
         return;
     }
     target = &list;
-    target->SetTexture(texture > 0 ? static_cast<uint32_t>(texture) : 0);
+    target->SetTexture(texture);
 }
 
 void uiFont::Unbind() {
-    if (loaded && target != nullptr) {
+    if (target != nullptr) {
         target->SetTexture(0);
     }
     target = nullptr;

@@ -1,11 +1,9 @@
 #include <vanui/uiFontTable.h>
 
-#include "Log.h"
+#include "uiReport.h"
 
 #include <filesystem>
 #include <new>
-
-using namespace drev;
 
 namespace {
 
@@ -13,12 +11,12 @@ const char* const DEFAULT_FONT_FILE = "default.krf";
 
 } // namespace
 
-uiFontTable::uiFontTable() : uiFontTable(std::vector<std::string>()) {}
-
-uiFontTable::uiFontTable(std::vector<std::string> searchFolders) : folders(std::move(searchFolders)) {
+uiFontTable::uiFontTable(std::vector<std::string> searchFolders, uiTextures* textureMaker,
+                         const uiMessageSink* sink)
+    : folders(std::move(searchFolders)), textures(textureMaker), messages(sink) {
     if (!CreateDefault()) {
-        Log(LOG_TYPE_CRITICAL,
-            "Unable to create the default font table. Probably the file [default.uif] is missing.");
+        vanui::Report(messages, uiSeverity::Critical,
+                      "Unable to create the default font table. Probably the file [default.uif] is missing.");
     }
 }
 
@@ -36,14 +34,29 @@ bool uiFontTable::CreateDefault() {
 
 // The font that held the slot before stays owned by the table.
 bool uiFontTable::LoadItem(int slot, const std::string& fileName) {
+    if (slot < 0 || slot >= SLOT_COUNT) {
+        vanui::Report(messages, uiSeverity::Error, "Font table slot [%d] does not exist (0 to %d); font [%s] not loaded",
+                      slot, SLOT_COUNT - 1, fileName.c_str());
+        return false;
+    }
     std::string path;
     uiFont* font = LoadFont(fileName, path);
     if (font == nullptr) {
         return false;
     }
     slots[slot] = font;
-    Log(LOG_TYPE_RECORD, "Item [%d] of uiFonTable for [%s] loaded successfully.", slot, path.c_str());
+    vanui::ReportAt(messages, uiSeverity::Info, path, 0, "Item [%d] of uiFonTable for [%s] loaded successfully.",
+                    slot, path.c_str());
     return true;
+}
+
+uiFont* uiFontTable::Slot(int slot) const {
+    if (slot < 0 || slot >= SLOT_COUNT) {
+        vanui::Report(messages, uiSeverity::Error, "Font table slot [%d] does not exist (0 to %d)", slot,
+                      SLOT_COUNT - 1);
+        return nullptr;
+    }
+    return slots[slot];
 }
 
 // A loaded font joins the fonts the table owns.
@@ -64,10 +77,10 @@ std::unique_ptr<uiFont> uiFontTable::OpenFont(const std::string& fileName) {
 std::unique_ptr<uiFont> uiFontTable::OpenFontAt(const std::string& fileName, std::string& path) {
     path = FindFile(fileName);
     if (path.empty()) {
-        uiFont::LogUnreadableFile(fileName);
+        uiFont::ReportUnreadableFile(fileName, messages);
         return nullptr;
     }
-    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(path));
+    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(path, textures, messages));
     if (!font || !font->IsLoaded()) {
         return nullptr;
     }

@@ -63,13 +63,33 @@ size_t DecodeSequence(std::string_view text, size_t position, uint32_t& code) {
     return length;
 }
 
-void AppendLatin1AsUtf8(std::string& text, unsigned char code) {
+// Any code up to U+10FFFF that is no surrogate, as its UTF-8 bytes.
+void AppendUtf8(std::string& text, uint32_t code) {
     if (code < 0x80) {
         text += static_cast<char>(code);
-        return;
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (code >> 18));
+        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
     }
-    text += static_cast<char>(0xC0 | (code >> 6));
-    text += static_cast<char>(0x80 | (code & 0x3F));
+}
+
+// A Latin-1 text (or pure ASCII) as UTF-8, each byte its own code.
+std::string Latin1AsUtf8(const std::string& latin1) {
+    std::string utf8;
+    utf8.reserve(latin1.size() * 2);
+    for (const char byte : latin1) {
+        AppendUtf8(utf8, static_cast<unsigned char>(byte));
+    }
+    return utf8;
 }
 
 // A Latin-1 text whose bytes an edit has made valid UTF-8 would be read as other characters;
@@ -78,12 +98,7 @@ void KeepLatin1Characters(std::string& edited) {
     if (!IsUtf8Text(edited)) {
         return;
     }
-    std::string utf8;
-    utf8.reserve(edited.size() * 2);
-    for (const char byte : edited) {
-        AppendLatin1AsUtf8(utf8, static_cast<unsigned char>(byte));
-    }
-    edited.swap(utf8);
+    edited = Latin1AsUtf8(edited);
 }
 
 } // namespace
@@ -145,13 +160,19 @@ size_t CountCharacters(std::string_view text) {
 
 // ==== Editing ====
 
-void AppendTypedCharacter(std::string& text, unsigned char latin1Code) {
-    if (IsUtf8Text(text)) {
-        AppendLatin1AsUtf8(text, latin1Code);
+void AppendTypedCharacter(std::string& text, uint32_t code) {
+    if (IsSurrogate(code) || code > LAST_UNICODE_CODE) {
         return;
     }
-    text += static_cast<char>(latin1Code);
-    KeepLatin1Characters(text);
+    if (IsUtf8Text(text)) {
+        AppendUtf8(text, code);
+    } else if (code <= 0xFF) {
+        text += static_cast<char>(code);
+        KeepLatin1Characters(text);
+    } else {
+        text = Latin1AsUtf8(text);
+        AppendUtf8(text, code);
+    }
 }
 
 void RemoveLastCharacter(std::string& text) {

@@ -76,12 +76,13 @@ private:
 // How many codes a text stands for: its characters in UTF-8, its bytes in Latin-1.
 size_t CountCharacters(std::string_view text);
 
-// Typing into a text keeps the characters it shows and adds one at the end. A Latin-1 byte
-// typed into a UTF-8 text is added as its UTF-8 form; into any other text (pure ASCII
-// included) as the byte, the way typed text was always stored. Should the bytes of a Latin-1
-// text then happen to form valid UTF-8 ("Ã" then "©" are the bytes of "é"), the whole text is
-// rewritten as UTF-8, so it still shows what was typed.
-void AppendTypedCharacter(std::string& text, unsigned char latin1Code);
+// Typing into a text keeps the characters it shows and adds one at the end. A character typed
+// into a UTF-8 text is added as its UTF-8 form; into any other text (pure ASCII included) a code
+// up to 255 is added as its Latin-1 byte, the way typed text was always stored, and a larger one
+// turns the whole text into UTF-8 first. Should the bytes of a Latin-1 text happen to form valid
+// UTF-8 ("Ã" then "©" are the bytes of "é"), the whole text is rewritten as UTF-8, so it still
+// shows what was typed. Surrogates and codes above U+10FFFF are no characters and change nothing.
+void AppendTypedCharacter(std::string& text, uint32_t code);
 
 // Removes the last character: a whole UTF-8 sequence, or one Latin-1 byte (with the same
 // rewriting should the bytes left form valid UTF-8). An empty text stays empty.

@@ -1,11 +1,11 @@
-// The fourteen named colours all widget drawing takes its colours from. The UI context holds
-// two tables: the one the UI file fills and the working set that every widget refreshes from
-// it, faded and highlighted for itself, just before it draws. Indices are 0..13; callers
-// guarantee them.
+// The fourteen named colours all widget drawing takes its colours from, as a UI file's
+// uiColorTable section gives them (or the defaults). Entries are indexed 0..13 (uiColorIndex);
+// an index outside the table is refused with one message to the sink the table was given (a
+// context gives its own; without one, standard error).
 #pragma once
 
 #include <vanui/uiColor.h>
-#include <vanui/uiStyle.h>
+#include <vanui/uiMessage.h>
 
 enum uiColorIndex {
     UICOLOR_NONE = 0,
@@ -28,22 +28,22 @@ class uiColorTable {
 public:
     static constexpr int ENTRY_COUNT = 14;
 
-    // Fills the table with the default colours.
-    uiColorTable();
+    // Fills the table with the default colours. messages is borrowed.
+    explicit uiColorTable(const uiMessageSink* messages = nullptr);
 
     // The entry's name as the UI file's colour table spells it ("None", "Base", ...), or null
     // outside 0..13.
     static const char* EntryName(int index);
 
+    // The entry's colour; all zero for an index outside the table.
     uiColor GetEntry(int index) const;
-    // Refuses (false, entry kept) a colour whose four components sum to exactly 0.
+    // Refuses (false, entry kept) an index outside the table and a colour whose four components
+    // sum to exactly 0.
     bool SetEntry(int index, const uiColor& color);
 
-    // Copies source into workingSet, multiplies every alpha by factor when factor < 1, and
-    // doubles Base when the style is highlighted. True when the style's Aspect is in 1..7.
-    static bool RefreshWorkingSet(uiColorTable& workingSet, const uiStyle& style, const uiColorTable& source,
-                                  float factor);
-
 private:
+    bool InTable(int index, const char* call) const;
+
     uiColor entries[ENTRY_COUNT];
+    const uiMessageSink* messages = nullptr;
 };

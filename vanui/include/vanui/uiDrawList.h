@@ -1,12 +1,12 @@
 // What the toolkit draws in a frame, recorded instead of sent: vertices (position, texture
 // coordinate and colour, all floats) and commands (a primitive over a run of vertices, with
 // the state it is drawn in: a texture or none, a line stipple, blending). Widgets, fonts and a
-// program's own scene code append to a list in painting order; one backend (uiGLBackend) or the
+// program's own scene code append to a list in painting order; a backend (uiGLBackend) or the
 // program itself submits it. Consecutive primitives that share their state and whose kind can
 // be joined (quads, triangles, separate lines) are merged into one command.
 //
 // Ownership and lifetime: the list owns its buffers and keeps their capacity across Clear, so a
-// frame like the last allocates nothing. It borrows nothing; texture names are the GL's.
+// frame like the last allocates nothing. It borrows nothing; textures are the handles a backend's uiTextures gave.
 // Order of calls per frame: Clear, append (SetTexture and SetLineStipple change the state of what
 // follows), submit. One thread.
 #pragma once

@@ -1,15 +1,19 @@
 // A texture font read from a KORU font file (.krf): a 256-byte header, a table of character
-// cells and an 8-bit coverage image that becomes the alpha of one GL texture.
+// cells and an 8-bit coverage image that becomes the alpha of one texture.
 //
-// The constructor reads the file and creates the texture, so a GL context must be current.
-// It never fails as such: IsLoaded tells whether the load worked, and a font that failed is a
-// valid object on which every drawing and measuring operation does nothing, issues no GL call
-// and returns 0. Each failure is logged once, naming the file.
+// The constructor reads the file and asks the backend's texture interface for the texture of its
+// sheet (which may need the backend's graphics context current); the font deletes it through the
+// same interface, which must outlive the font. A font made without a texture interface is read
+// and measures text, but draws nothing. The constructor never fails as such: IsLoaded tells
+// whether the load worked, and a font that failed is a valid object on which every drawing and
+// measuring operation does nothing and returns 0. Each failure is reported once, naming the file,
+// to the sink the font was given (standard error without one).
 //
 // Drawing: set the colours (and any style), Bind to a draw list, draw any number of strings,
 // Unbind. What is drawn is appended to that list (glyph quads with the font's texture, boxes and
-// underlines untextured), which the caller submits with blending on, as uiGLBackend does. Positions are window
-// pixels, y growing downwards; a text position is the top-left corner of its first cell.
+// underlines untextured), which the caller submits with blending on, as the backends do.
+// Positions are window pixels, y growing downwards; a text position is the top-left corner of
+// its first cell.
 // A text is read as UTF-8 when it is valid UTF-8 holding a byte above 127, and otherwise as
 // Latin-1, each byte one code 0..255; either way it is drawn and measured character by
 // character. Codes the font has no glyph for, those above 65535 included, draw as
@@ -21,6 +25,8 @@
 #include <vanui/uiColor.h>
 #include <vanui/uiDrawList.h>
 #include <vanui/uiGlyph.h>
+#include <vanui/uiMessage.h>
+#include <vanui/uiTexture.h>
 
 #include <array>
 #include <cstdint>
@@ -33,21 +39,24 @@ class uiFontFileReader;
 
 class uiFont {
 public:
-    explicit uiFont(const std::string& fileName);
+    // textures and messages are borrowed.
+    explicit uiFont(const std::string& fileName, uiTextures* textures = nullptr,
+                    const uiMessageSink* messages = nullptr);
     ~uiFont();
     uiFont(const uiFont&) = delete;
     uiFont& operator=(const uiFont&) = delete;
 
     // The message of a font file that can't be opened, for a caller that finds out before
     // constructing a font (a lookup in folders that found nothing).
-    static void LogUnreadableFile(const std::string& fileName);
+    static void ReportUnreadableFile(const std::string& fileName, const uiMessageSink* messages);
 
     bool IsLoaded() const { return loaded; }
     // The display name: the header's font name, then " <size> <W>x<H>".
     const std::string& Name() const { return name; }
 
     // Draws into the list from now on, with the font's texture; the list must outlive the
-    // drawing until Unbind. A font that is not loaded binds nothing and draws nothing.
+    // drawing until Unbind. A font that is not loaded, or has no texture, binds nothing and draws
+    // nothing.
     void Bind(uiDrawList& list);
     void Unbind();
 
@@ -80,7 +89,7 @@ public:
     bool GetGlyph(uint32_t code, uiGlyph& glyph);
     size_t GetGlyphCount() const { return glyphs.size(); }
 
-    int GetTexture() const { return texture; }
+    uiTextureId GetTexture() const { return texture; }
     int GetTexWidth() const { return texWidth; }
     int GetTexHeight() const { return texHeight; }
     int GetNominalWidth() const { return nominalWidth; }
@@ -96,8 +105,7 @@ private:
     bool Load(const std::string& fileName);
     bool ParseFontFile(std::istream& in, const std::string& fileName);
     void TakeHeader(const uiFontFileReader& file);
-    bool SheetFitsTexture(const std::string& fileName) const;
-    bool CreateTexture(const unsigned char* image);
+    bool CreateTexture(const unsigned char* image, const std::string& fileName);
     void BuildGlyphs(const uiFontFileReader& file);
 
     // The glyph of a code, or null; inline for codes 0..255, the codes of nearly every text.
@@ -117,9 +125,11 @@ private:
     void DrawUnderline(float x, float y, float width, float height, const uiColor* color);
     void DrawUntexturedOutline(const uiDrawVertex (&corners)[4]);
 
+    uiTextures* textures = nullptr;
+    const uiMessageSink* messages = nullptr;
     std::string name;
     bool loaded = false;
-    int texture = -1;
+    uiTextureId texture = 0;
     int texWidth = 0;
     int texHeight = 0;
     int lineHeight = 0;

@@ -6,26 +6,15 @@
 
 #include <vanui/uiWidget.h>
 
-#include <memory>
-#include <vector>
+#include <cstddef>
 
 class uiGroup : public uiWidget {
 public:
-    const std::vector<std::unique_ptr<uiWidget>>& Children() const { return children; }
+    size_t ChildCount() const;
+    // The child at the index, in file order; null past the last one.
+    uiWidget* Child(size_t index) const;
 
 protected:
-    // Runs the widget step on the window itself, then on every visible child in order, all
-    // with the given clock: a window animates like any widget, and its children keep their
-    // own animations.
-    void Update(const double& clock) override;
-
-private:
-    friend class uiContext;
-    friend class uiLoader;
-    friend struct uiWidgetInternals;
-
-    // Takes the child, makes this window its parent and appends it; returns the child.
-    uiWidget* AddChild(std::unique_ptr<uiWidget> child);
-
-    std::vector<std::unique_ptr<uiWidget>> children;
+    uiGroup() = default;
+    ~uiGroup() = default;
 };

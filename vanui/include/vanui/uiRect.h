@@ -1,11 +1,9 @@
 // Rectangles of the widget tree. uiRectF is a placement as the UI file gives it (left, top,
 // width, height, relative to the parent); uiRectI holds the integer edges (left, top, right,
-// bottom) that drawing and hit tests use. Edges come from a placement by truncation toward
-// zero; values beyond the 32-bit range saturate and a value that is not a number gives 0, so
-// no placement read from a file can make the conversion undefined.
+// bottom) that drawing and hit tests use, truncated toward zero from a placement (values beyond
+// the 32-bit range saturate, and a value that is not a number gives 0).
 #pragma once
 
-#include <cmath>
 #include <cstdint>
 
 struct uiRectF {
@@ -21,26 +19,3 @@ struct uiRectI {
     int32_t x2 = 0;
     int32_t y2 = 0;
 };
-
-namespace vanui {
-
-inline int32_t TruncateToInt(double value) {
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value <= static_cast<double>(INT32_MIN)) {
-        return INT32_MIN;
-    }
-    if (value >= static_cast<double>(INT32_MAX)) {
-        return INT32_MAX;
-    }
-    return static_cast<int32_t>(value);
-}
-
-// The sums are taken in single precision, as the placement is stored.
-inline uiRectI ToRectI(const uiRectF& rect) {
-    return uiRectI{TruncateToInt(rect.Left), TruncateToInt(rect.Top), TruncateToInt(rect.Left + rect.Width),
-                   TruncateToInt(rect.Top + rect.Height)};
-}
-
-} // namespace vanui

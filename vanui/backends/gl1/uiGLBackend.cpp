@@ -66,6 +66,8 @@ void uiGLBackend::Submit(const uiDrawList& list) {
     glTexCoordPointer(2, GL_FLOAT, stride, &vertices->s);
     glColorPointer(4, GL_FLOAT, stride, &vertices->r);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Coverage textures modulate the vertex colours, whatever the program's environment was.
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 
     const uiDrawState* previous = nullptr;
     for (const uiDrawCommand& command : commands) {

@@ -1,0 +1,95 @@
+// The GL 1.1 backend's textures: a coverage sheet becomes a GL_ALPHA texture, clamped at its
+// edges. The binding and the pixel-store settings are saved around each call and restored.
+#include <vanui/uiGLBackend.h>
+
+#include <GL/gl.h>
+
+namespace {
+
+// Errors left by earlier calls are not the upload's; a GL keeps a few at most.
+const int MAX_PENDING_ERRORS = 8;
+
+GLint FilterOf(uiTextureFilter filter) {
+    return filter == uiTextureFilter::Nearest ? GL_NEAREST : GL_LINEAR;
+}
+
+// Rows are width bytes from the top with no padding, whatever the program set for its own
+// uploads (the default alignment of 4 would misread other widths).
+void UnpackTightRows() {
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
+    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+}
+
+// Binds the texture with the program's binding and pixel-store settings saved; the destructor
+// gives them back.
+class TextureScope {
+public:
+    explicit TextureScope(GLuint texture) {
+        glPushAttrib(GL_TEXTURE_BIT);
+        glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        UnpackTightRows();
+        for (int i = 0; i < MAX_PENDING_ERRORS && glGetError() != GL_NO_ERROR; ++i) {
+        }
+    }
+    ~TextureScope() {
+        glPopClientAttrib();
+        glPopAttrib();
+    }
+    TextureScope(const TextureScope&) = delete;
+    TextureScope& operator=(const TextureScope&) = delete;
+};
+
+} // namespace
+
+uiTextureId uiGLTextures::Create(const uiTextureDesc& desc, uiTextureRefusal& refusal) {
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    if (desc.width > largest || desc.height > largest) {
+        refusal = uiTextureRefusal{uiTextureRefusal::TooLarge, static_cast<unsigned>(largest)};
+        return 0;
+    }
+    GLuint id = 0;
+    glGenTextures(1, &id);
+    if (id == 0) {
+        refusal = uiTextureRefusal{uiTextureRefusal::NoName, 0};
+        return 0;
+    }
+    GLenum error = GL_NO_ERROR;
+    {
+        TextureScope scope(id);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, FilterOf(desc.filter));
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, FilterOf(desc.filter));
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, desc.width, desc.height, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
+                     desc.coverage);
+        error = glGetError();
+    }
+    if (error != GL_NO_ERROR) {
+        glDeleteTextures(1, &id);
+        refusal = uiTextureRefusal{uiTextureRefusal::Refused, static_cast<unsigned>(error)};
+        return 0;
+    }
+    return id;
+}
+
+bool uiGLTextures::Update(uiTextureId texture, const uiTextureDesc& desc) {
+    if (texture == 0) {
+        return false;
+    }
+    TextureScope scope(texture);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, desc.width, desc.height, GL_ALPHA, GL_UNSIGNED_BYTE, desc.coverage);
+    return glGetError() == GL_NO_ERROR;
+}
+
+void uiGLTextures::Delete(uiTextureId texture) {
+    if (texture != 0) {
+        const GLuint id = texture;
+        glDeleteTextures(1, &id);
+    }
+}
