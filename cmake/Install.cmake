@@ -1,14 +1,18 @@
-# `cmake --install build --prefix P`: the vanui library (with the parse and diagnostics layers
-# it is built on), its public headers, a CMake package (find_package(vanui CONFIG) gives
-# vanui::vanui) and a pkg-config file, the fonts that ship with it, krfmake, and the drev
-# program with its data (drev finds it in ../share/drev/data beside its bin folder).
+# `cmake --install build --prefix P`: the vanui core (with the parse and diagnostics layers it is
+# built on), each backend and platform library, the public headers, a CMake package
+# (find_package(vanui CONFIG) gives vanui::vanui, vanui::gl1, vanui::glut) and a pkg-config
+# module for each (vanui, vanui-gl1, vanui-glut), the fonts that ship with it, krfmake, and the
+# drev program with its data (drev finds it in ../share/drev/data beside its bin folder).
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 set(VANUI_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/vanui)
 set(VANUI_FONT_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/vanui/fonts)
 
-install(TARGETS vanui vanui_font_file drev_parse drev_diag EXPORT vanuiTargets
+# The exported names drop the vanui_ prefix: vanui::gl1 is the target vanui_gl1.
+set_target_properties(vanui_gl1 PROPERTIES EXPORT_NAME gl1)
+set_target_properties(vanui_glut PROPERTIES EXPORT_NAME glut)
+install(TARGETS vanui vanui_gl1 vanui_glut vanui_font_file drev_parse drev_diag EXPORT vanuiTargets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/vanui/include/vanui DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT vanuiTargets NAMESPACE vanui:: DESTINATION ${VANUI_PACKAGE_DIR})
@@ -20,11 +24,13 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/vanuiConfigVersion.cmake
 install(FILES ${PROJECT_BINARY_DIR}/vanuiConfig.cmake ${PROJECT_BINARY_DIR}/vanuiConfigVersion.cmake
     DESTINATION ${VANUI_PACKAGE_DIR})
 
-# The pkg-config file finds the prefix from its own place, so the install can be moved.
+# The pkg-config files find the prefix from their own place, so the install can be moved.
 file(RELATIVE_PATH PREFIX_FROM_PC_DIR /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
 string(REGEX REPLACE "/$" "" PREFIX_FROM_PC_DIR "${PREFIX_FROM_PC_DIR}")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/vanui.pc.in ${PROJECT_BINARY_DIR}/vanui.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/vanui.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+foreach(module vanui vanui-gl1 vanui-glut)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/${module}.pc.in ${PROJECT_BINARY_DIR}/${module}.pc @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/${module}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endforeach()
 
 file(GLOB SHIPPED_FONTS ${PROJECT_SOURCE_DIR}/data/*.krf ${PROJECT_SOURCE_DIR}/data/*.KRF)
 install(FILES ${SHIPPED_FONTS} DESTINATION ${VANUI_FONT_INSTALL_DIR})

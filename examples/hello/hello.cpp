@@ -1,8 +1,7 @@
-// hello: a GLUT program that embeds vanui. It loads hello.ui (a window, a label and a button),
-// shows in the label a counter it increments every frame, and resets the counter when the
-// button is clicked (the button's focus hook, slot 0).
-#include <vanui/uiContext.h>
-#include <vanui/uiGLBackend.h>
+// hello: a GLUT program that embeds vanui with its OpenGL 1.1 backend. It loads hello.ui (a
+// window, a label and a button), shows in the label a counter it increments every frame, and
+// resets the counter when the button is clicked (the button takes the focus).
+#include <vanui/vanui.h>
 
 #include <GL/glut.h>
 
@@ -11,6 +10,7 @@
 
 namespace {
 
+uiGLTextures textures;
 std::unique_ptr<uiContext> context;
 uiDrawList frame;
 int32_t frames = 0;
@@ -31,7 +31,7 @@ void Display() {
     glutPostRedisplay();
 }
 
-void Mouse(int button, int state, int x, int y) { context->MouseButton(button, state, x, y); }
+void Mouse(int button, int state, int x, int y) { uiGlutMouse(*context, button, state, x, y); }
 void Moved(int x, int y) { context->MouseMoved(x, y); }
 
 } // namespace
@@ -45,15 +45,17 @@ int main(int argc, char** argv) {
     glutMouseFunc(Mouse);
     glutPassiveMotionFunc(Moved);
 
-    context = std::make_unique<uiContext>(uiContextSettings{{HELLO_FONT_DIR}, false});
+    uiContextSettings settings;
+    settings.fontFolders = {HELLO_FONT_DIR};
+    settings.textures = &textures;
+    context = std::make_unique<uiContext>(settings);
     if (!context->LoadUiFile(HELLO_UI_FILE)) {
         return 1;
     }
     context->SetDrawingArea(800, 600);
-    context->FindWindow("Hello")->valueText.SetText("");
     label = context->FindWidget("Frames");
     label->valueText.BindInt(&frames);
     label->valueText.SetFormat("%d frames");
-    context->FindWidget("Reset")->SetHook(0, [](uiWidgetBlock*) { frames = 0; });
+    context->FindWidget("Reset")->SetHook(UIHOOK_TAKE_FOCUS, [](uiWidgetBlock*) { frames = 0; });
     glutMainLoop();
 }

@@ -1,7 +1,9 @@
 """vanui as another program uses it: installed into a temporary prefix, the hello example built
-against it twice, through its CMake package (find_package(vanui)) and through pkg-config, each
-build run under Xvfb (its label counts frames, the Reset button's hook sets the count back);
-and a program with its own operator new sees every allocation the toolkit makes."""
+against its core, GL 1.1 backend and GLUT unit twice, through its CMake package (find_package(vanui))
+and through pkg-config, each build run under Xvfb (its label counts frames, the Reset button's hook
+sets the count back, and no value text shows what the bench echoes); the installed core needs no
+GL, GLU or GLUT symbol; and a program with its own operator new sees every allocation the toolkit
+makes."""
 
 import argparse
 import os
@@ -20,9 +22,13 @@ SOURCE = None
 BUILD = None
 FLAGS = ""
 
-# The label's text inside the Frames label, and the Reset button, in window pixels.
+# The label's text inside the Frames label, the middle of the Hello window between the label and
+# the button (where the window's own value text would stand), and the Reset button, in window pixels.
 LABEL_TEXT = (300, 215, 200, 30)
+WINDOW_MIDDLE = (210, 262, 380, 16)
 RESET = (400, 325)
+# The libraries of the core, as installed.
+CORE_LIBRARIES = ("libvanui.a", "libvanui_font_file.a", "libdrev_parse.a", "libdrev_diag.a")
 
 
 def run(command, **kwargs):
@@ -59,6 +65,7 @@ class PackageTest(unittest.TestCase):
         time.sleep(0.5)
         second = x.screenshot()
         self.assertTrue(first.region_differs(second, *LABEL_TEXT), "the frame count does not change")
+        self.assertTrue(second.rows_are_plain(*WINDOW_MIDDLE), "a value text shows in the window")
 
         # A click on Reset calls its hook: the count starts again from a few frames.
         x.move_mouse(*RESET)
@@ -83,14 +90,14 @@ class PackageTest(unittest.TestCase):
         run(["c++", "-Wall", "-Wextra", "-Werror"] + shlex.split(FLAGS) +
             ['-DHELLO_FONT_DIR="%s"' % fonts, '-DHELLO_UI_FILE="%s"' % ui,
              os.path.join(SOURCE, "examples", "hello", "hello.cpp"), "-o", program] +
-            self.pkg_config("--cflags", "--libs", "vanui", "glut"))
+            self.pkg_config("--cflags", "--libs", "vanui-gl1", "vanui-glut"))
         self.check_hello(program)
 
     def test_a_program_keeps_its_own_operator_new(self):
         # The replaceable operators (new, new[], and their nothrow forms) by their mangled names;
         # placement new, which headers define inline, is not one of them.
         replaceable = re.compile(r" _Zn[wa]m(RKSt9nothrow_t)?$", re.M)
-        for library in ("libvanui.a", "libvanui_font_file.a", "libdrev_parse.a", "libdrev_diag.a"):
+        for library in CORE_LIBRARIES:
             symbols = run(["nm", "--defined-only", os.path.join(self.prefix, "lib", library)])
             self.assertEqual(replaceable.findall(symbols), [], library)
         program = os.path.join(self.scratch, "own-allocator")
@@ -99,6 +106,11 @@ class PackageTest(unittest.TestCase):
             self.pkg_config("--cflags", "--libs", "vanui"))
         output = run([program])
         self.assertRegex(output, r"^[1-9]\d* allocations of the toolkit reached the program's operator new")
+
+    def test_the_core_needs_no_gl(self):
+        for library in CORE_LIBRARIES:
+            needed = run(["nm", "--undefined-only", os.path.join(self.prefix, "lib", library)])
+            self.assertEqual(re.findall(r" (glu?[A-Z]\w*|glut\w*)$", needed, re.M), [], library)
 
 
 if __name__ == "__main__":

@@ -269,6 +269,16 @@ class Image:
                     return True
         return False
 
+    def rows_are_plain(self, x, y, width, height, tolerance=8):
+        """True when each row of the rectangle is one colour (a gradient may run down it): no
+        text or mark lies on it."""
+        for row in range(y, y + height):
+            first = self.pixel(x, row)
+            for col in range(x, x + width):
+                if max(abs(first[k] - self.pixel(col, row)[k]) for k in range(3)) > tolerance:
+                    return False
+        return True
+
     def count(self, predicate, x, y, width, height):
         return sum(1 for row in range(y, y + height) for col in range(x, x + width)
                    if predicate(self.pixel(col, row)))
