@@ -5,12 +5,12 @@
 
 #include <vanui/uiStyle.h>
 
-inline constexpr uiStyle UISTYLE_ASPECT1{0, 12, 1, false, false, false};
-inline constexpr uiStyle UISTYLE_ASPECT2{0, 12, 2, false, false, false};
-inline constexpr uiStyle UISTYLE_ASPECT3{0, 12, 3, false, false, false};
-inline constexpr uiStyle UISTYLE_ASPECT4{0, 12, 4, false, false, false};
-inline constexpr uiStyle UISTYLE_ASPECT5{0, 12, 5, false, false, false};
-inline constexpr uiStyle UISTYLE_ASPECT6{0, 1, 6, false, false, false};
-inline constexpr uiStyle UISTYLE_ASPECT7{0, 12, 7, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT1{0, UIFILL_FLAT, UIASPECT_FLAT, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT2{0, UIFILL_FLAT, UIASPECT_FRAME, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT3{0, UIFILL_FLAT, UIASPECT_RAISED, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT4{0, UIFILL_FLAT, UIASPECT_SUNKEN, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT5{0, UIFILL_FLAT, UIASPECT_SHADOW, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT6{0, UIFILL_NONE, UIASPECT_UNDERLINE, false, false, false};
+inline constexpr uiStyle UISTYLE_ASPECT7{0, UIFILL_FLAT, UIASPECT_GROOVE, false, false, false};
 
 inline constexpr uiStyle UISTYLE_DEFAULT = UISTYLE_ASPECT3;

@@ -148,7 +148,7 @@ void DrawFrame(uiDrawList& list, int aspect, const Geometry& w, const uiColorSet
     const uiColor light = colours.GetEntry(UICOLOR_LIGHT);
     const uiColor dark = colours.GetEntry(UICOLOR_DARK);
     switch (aspect) {
-    case 2:
+    case UIASPECT_FRAME:
         Strip(list, light, {{w.xa, w.yb},
                       {w.x1, w.y2},
                       {w.xb, w.yb},
@@ -160,20 +160,20 @@ void DrawFrame(uiDrawList& list, int aspect, const Geometry& w, const uiColorSet
                       {w.xa, w.yb},
                       {w.x1, w.y2}});
         break;
-    case 3:
+    case UIASPECT_RAISED:
         DrawBevel(list, w, dark, light);
         break;
-    case 4:
+    case UIASPECT_SUNKEN:
         DrawBevel(list, w, light, dark);
         break;
-    case 5:
+    case UIASPECT_SHADOW:
         FilledRect(list, dark, w.x1 + w.g, w.y1 + w.g, w.x2 + w.g, w.y2 + w.g);
         break;
-    case 6:
+    case UIASPECT_UNDERLINE:
         FilledRect(list, light, w.x1, w.yb, w.x2, w.y2 - w.h);
         FilledRect(list, dark, w.x1, w.y2 - w.h, w.x2, w.y2);
         break;
-    case 7:
+    case UIASPECT_GROOVE:
         DrawGroove(list, w, light, dark);
         break;
     default:
@@ -191,33 +191,33 @@ void DrawFill(uiDrawList& list, int fill, const Geometry& w, const uiColorSet& c
     const uiColor* const B10 = &base;
     const uiColor* const B12 = &bright;
     switch (fill) {
-    case 2:
+    case UIFILL_DIAGONAL_DARK_TOP_LEFT:
         ShadedQuad(list, {{w.xa, w.ya, B08}, {w.xb, w.ya, B10}, {w.xb, w.yb, B12}, {w.xa, w.yb, B10}});
         break;
-    case 3:
+    case UIFILL_DIAGONAL_BRIGHT_TOP_LEFT:
         ShadedQuad(list, {{w.xa, w.ya, B12}, {w.xb, w.ya, B10}, {w.xb, w.yb, B08}, {w.xa, w.yb, B10}});
         break;
-    case 4:
+    case UIFILL_HORIZONTAL_DARK_RIGHT:
         ShadedQuad(list, {{w.xb, w.ya, B08}, {w.xb, w.yb, B08}, {w.xa, w.yb, B12}, {w.xa, w.ya, B12}});
         break;
-    case 5:
+    case UIFILL_HORIZONTAL_BRIGHT_RIGHT:
         ShadedQuad(list, {{w.xb, w.ya, B12}, {w.xb, w.yb, B12}, {w.xa, w.yb, B08}, {w.xa, w.ya, B08}});
         break;
-    case 6:
+    case UIFILL_VERTICAL_BRIGHT_TOP:
         ShadedQuad(list, {{w.xa, w.ya, B12}, {w.xb, w.ya, B12}, {w.xb, w.yb, B08}, {w.xa, w.yb, B08}});
         break;
-    case 7:
+    case UIFILL_VERTICAL_DARK_TOP:
         ShadedQuad(list, {{w.xa, w.ya, B08}, {w.xb, w.ya, B08}, {w.xb, w.yb, B12}, {w.xa, w.yb, B12}});
         break;
-    case 8:
+    case UIFILL_HORIZONTAL_BAND:
         ShadedQuad(list, {{w.xa, w.ya, B08}, {w.xb, w.ya, B08}, {w.xb, w.ym, B12}, {w.xa, w.ym, B12}});
         ShadedQuad(list, {{w.xa, w.ym, B12}, {w.xb, w.ym, B12}, {w.xb, w.yb, B08}, {w.xa, w.yb, B08}});
         break;
-    case 9:
+    case UIFILL_VERTICAL_BAND:
         ShadedQuad(list, {{w.xa, w.yb, B08}, {w.xa, w.ya, B08}, {w.xm, w.ya, B12}, {w.xm, w.yb, B12}});
         ShadedQuad(list, {{w.xm, w.yb, B12}, {w.xm, w.ya, B12}, {w.xb, w.ya, B08}, {w.xb, w.yb, B08}});
         break;
-    case 12:
+    case UIFILL_FLAT:
         FilledRect(list, base, w.xa, w.ya, w.xb, w.yb);
         break;
     default:
@@ -290,14 +290,14 @@ uiWidgetBoxes ComputeWidgetBoxes(const uiRectF& rect, float ox, float oy, float 
 
     boxes.inner = outer;
     switch (aspect) {
-    case 2:
-    case 3:
-    case 4:
-    case 7:
+    case UIASPECT_FRAME:
+    case UIASPECT_RAISED:
+    case UIASPECT_SUNKEN:
+    case UIASPECT_GROOVE:
         boxes.inner = {Inset(outer.x1, boxes.bevel), Inset(outer.y1, boxes.bevel),
                        Inset(outer.x2, -boxes.bevel), Inset(outer.y2, -boxes.bevel)};
         break;
-    case 6:
+    case UIASPECT_UNDERLINE:
         boxes.inner.y2 = Inset(outer.y2, -2.0 * boxes.half);
         break;
     default:
