@@ -63,7 +63,7 @@ BENCHMARK(BM_Tick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // Tick of the shipped "vantora.ui" over the window's 200-frame cycle (55 ms a frame, then a
 // restart of the clock), so that waiting, running and finished animations come in the mix the
 // window shows. One frame with everything finished is counted first: the GL calls and draws
-// (glDrawArrays) the real GL receives every frame, and the heap blocks the frame asks for.
+// (glDrawElements) the real GL receives every frame, and the heap blocks the frame asks for.
 void BM_TickSampleUi(benchmark::State& state) {
     auto context = std::make_unique<uiContext>(ToolkitSettings());
     auto timer = std::make_unique<ManualTimer>();
@@ -86,7 +86,7 @@ void BM_TickSampleUi(benchmark::State& state) {
     RecordingGL::Reset();
     Frame(*context, list);
     state.counters["gl_calls"] = static_cast<double>(RecordingGL::Calls().size());
-    state.counters["gl_draws"] = static_cast<double>(RecordingGL::CallsNamed("glDrawArrays").size());
+    state.counters["gl_draws"] = static_cast<double>(RecordingGL::CallsNamed("glDrawElements").size());
     RecordingGL::Reset();
     RecordingGL::SetDiscard(true);
     int frame = 0;

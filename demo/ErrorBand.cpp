@@ -53,9 +53,9 @@ void DrawErrorBand(uiDrawList& list, uiFont* font, const std::string& text) {
     const float top = static_cast<float>(UI_TEST_HEIGHT - HeightOf(font, lines.size()));
     const float right = static_cast<float>(UI_TEST_WIDTH);
     const float bottom = static_cast<float>(UI_TEST_HEIGHT);
-    list.AddQuad(uiDrawVertex{0, top, 0, 0, 0.75f, 0.05f, 0.05f, 1}, uiDrawVertex{right, top, 0, 0, 0.75f, 0.05f, 0.05f, 1},
-                 uiDrawVertex{right, bottom, 0, 0, 0.75f, 0.05f, 0.05f, 1},
-                 uiDrawVertex{0, bottom, 0, 0, 0.75f, 0.05f, 0.05f, 1});
+    const uiDrawColor red = uiDrawColor::FromReals(0.75f, 0.05f, 0.05f, 1);
+    list.AddQuad(uiDrawVertex{0, top, 0, 0, red}, uiDrawVertex{right, top, 0, 0, red}, uiDrawVertex{right, bottom, 0, 0, red},
+                 uiDrawVertex{0, bottom, 0, 0, red});
     if (!withText) {
         return;
     }

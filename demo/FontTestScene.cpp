@@ -12,12 +12,11 @@ namespace {
 const uiColor WHITE(1.0f, 1.0f, 1.0f, 1.0f);
 const uiColor LIGHT_RED(1.0f, 0.3f, 0.3f, 1.0f);
 
-// The GL turns a byte colour c into c / 255.
-constexpr float SHADE = 155.0f / 255.0f;
+const uint8_t SHADE = 155;
 
 void DrawBackground(uiDrawList& list) {
-    list.AddQuad(uiDrawVertex{0, 0, 0, 0, SHADE, 0, 0, 1}, uiDrawVertex{0, 600, 0, 0, 0, SHADE, 0, 1},
-                 uiDrawVertex{800, 600, 0, 0, 0, 0, SHADE, 1}, uiDrawVertex{800, 0, 0, 0, 0, SHADE, 0, 1});
+    list.AddQuad(uiDrawVertex{0, 0, 0, 0, {SHADE, 0, 0, 255}}, uiDrawVertex{0, 600, 0, 0, {0, SHADE, 0, 255}},
+                 uiDrawVertex{800, 600, 0, 0, {0, 0, SHADE, 255}}, uiDrawVertex{800, 0, 0, 0, {0, SHADE, 0, 255}});
 }
 
 void DrawLine(uiFont& font, const std::string& text, float x, float& y) {
@@ -50,7 +49,7 @@ void DrawFontTestScene(uiDrawList& list, uiFont& font) {
     font.SetSpacing(0);
     DrawLine(font, font.Name(), x, y);
 
-    list.SetCurrentColor(1, 1, 1, 1);
+    list.SetCurrentColor(uiDrawColor());
     font.DrawSheet(x, 50, 1.0f, false);
 
     y = 250;

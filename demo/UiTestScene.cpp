@@ -47,8 +47,8 @@ void BeginUiTestFrame() {
 }
 
 void DrawUiTestBackdrop(uiDrawList& list) {
-    list.AddTriangle(uiDrawVertex{400, 1, 0, 0, 1, 0, 0, 1}, uiDrawVertex{1, 600, 0, 0, 0, 1, 0, 1},
-                     uiDrawVertex{800, 600, 0, 0, 0, 0, 1, 1});
+    list.AddTriangle(uiDrawVertex{400, 1, 0, 0, {255, 0, 0, 255}}, uiDrawVertex{1, 600, 0, 0, {0, 255, 0, 255}},
+                     uiDrawVertex{800, 600, 0, 0, {0, 0, 255, 255}});
 }
 
 void DrawUiTestSample(uiDrawList& list, uiFont& font, float textOffset) {

@@ -2,6 +2,7 @@
 
 void uiDrawList::Clear() {
     vertices.clear();
+    indices.clear();
     commands.clear();
     state = uiDrawState();
     current = uiDrawColor();
@@ -13,34 +14,46 @@ void uiDrawList::SetLineStipple(uint16_t factor, uint16_t pattern) {
     state.stipplePattern = pattern;
 }
 
-void uiDrawList::SetCurrentColor(float r, float g, float b, float a) {
-    current = uiDrawColor{r, g, b, a};
+void uiDrawList::SetCurrentColor(const uiDrawColor& color) {
+    current = color;
     currentSetAt = vertices.size();
 }
 
-void uiDrawList::StartCommand(uiPrimitive primitive, uint32_t count) {
+void uiDrawList::StartCommand(uiPrimitive primitive, uint32_t indexCount) {
     uiDrawCommand command;
     command.primitive = primitive;
     command.state = state;
-    command.firstVertex = static_cast<uint32_t>(vertices.size());
-    command.vertexCount = count;
+    command.vertexOffset = static_cast<uint32_t>(vertices.size());
+    command.firstIndex = static_cast<uint32_t>(indices.size());
+    command.indexCount = indexCount;
     commands.push_back(command);
 }
 
 void uiDrawList::AddTriangle(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2) {
-    Extend(uiPrimitive::Triangles, 3, true);
+    const uiDrawIndex base = Extend(uiPrimitive::Triangles, 3, 3, true);
     vertices.push_back(v0);
     vertices.push_back(v1);
     vertices.push_back(v2);
+    AppendIndices(base, 3);
 }
 
 void uiDrawList::AddLine(const uiDrawVertex& from, const uiDrawVertex& to) {
-    Extend(uiPrimitive::Lines, 2, true);
+    const uiDrawIndex base = Extend(uiPrimitive::Lines, 2, 2, true);
     vertices.push_back(from);
     vertices.push_back(to);
+    AppendIndices(base, 2);
 }
 
 void uiDrawList::AddLineLoop(const uiDrawVertex* loop, size_t count) {
-    Extend(uiPrimitive::LineLoop, static_cast<uint32_t>(count), false);
-    vertices.insert(vertices.end(), loop, loop + count);
+    const uint32_t kept = static_cast<uint32_t>(count < MAX_COMMAND_VERTICES ? count : MAX_COMMAND_VERTICES);
+    Extend(uiPrimitive::LineLoop, kept, kept, false);
+    vertices.insert(vertices.end(), loop, loop + kept);
+    AppendIndices(0, kept);
+}
+
+// Consecutive indices from base for the count vertices just appended.
+void uiDrawList::AppendIndices(uiDrawIndex base, uint32_t count) {
+    for (uint32_t i = 0; i < count; ++i) {
+        indices.push_back(static_cast<uiDrawIndex>(base + i));
+    }
 }

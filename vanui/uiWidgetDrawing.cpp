@@ -87,7 +87,7 @@ Geometry ToGeometry(const uiWidgetBoxes& boxes) {
 // while consecutive quads join one command.
 
 uiDrawVertex Corner(const Point& point, const uiColor& color) {
-    return uiDrawVertex{point.x, point.y, 0.0f, 0.0f, color.r, color.g, color.b, color.a};
+    return uiDrawVertex{point.x, point.y, 0.0f, 0.0f, uiDrawColor::FromReals(color.r, color.g, color.b, color.a)};
 }
 
 // A quad strip of the points in their strip order: quad i is points 2i, 2i+1, 2i+3, 2i+2.

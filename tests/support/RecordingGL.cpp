@@ -6,16 +6,26 @@
 
 namespace {
 
-// A client array as glVertexPointer, glTexCoordPointer or glColorPointer set it: floats only,
-// which is all the toolkit's backend sends.
+// A client array as glVertexPointer, glTexCoordPointer or glColorPointer set it: floats, or
+// unsigned bytes for colours, which is all the toolkit's backend sends.
 struct ClientArray {
     GLint size = 0;
+    GLenum type = GL_FLOAT;
     GLsizei stride = 0;
     const GLvoid* pointer = nullptr;
 
-    const float* At(GLint index) const {
-        const size_t step = stride != 0 ? static_cast<size_t>(stride) : static_cast<size_t>(size) * sizeof(float);
-        return reinterpret_cast<const float*>(static_cast<const char*>(pointer) + step * static_cast<size_t>(index));
+    const char* Element(GLint index) const {
+        const size_t component = type == GL_UNSIGNED_BYTE ? 1 : sizeof(float);
+        const size_t step = stride != 0 ? static_cast<size_t>(stride) : static_cast<size_t>(size) * component;
+        return static_cast<const char*>(pointer) + step * static_cast<size_t>(index);
+    }
+    const float* At(GLint index) const { return reinterpret_cast<const float*>(Element(index)); }
+    // Component k of element index as the GL takes it: a byte c as c / 255.
+    float Component(GLint index, int k) const {
+        if (type == GL_UNSIGNED_BYTE) {
+            return static_cast<float>(reinterpret_cast<const unsigned char*>(Element(index))[k]) / 255.0f;
+        }
+        return At(index)[k];
     }
 };
 
@@ -89,7 +99,9 @@ RecordingGL::Vertex ArrayVertex(const State& gl, GLint index) {
     vertex.y = position[1];
     vertex.z = gl.vertexArray.size > 2 ? position[2] : 0.0f;
     if (gl.clientArrays.count(GL_COLOR_ARRAY) != 0) {
-        std::memcpy(vertex.color, gl.colorArray.At(index), sizeof vertex.color);
+        for (int k = 0; k < 4; ++k) {
+            vertex.color[k] = gl.colorArray.Component(index, k);
+        }
     }
     if (gl.clientArrays.count(GL_TEXTURE_COORD_ARRAY) != 0) {
         vertex.s = gl.texCoordArray.At(index)[0];
@@ -250,26 +262,29 @@ void glDisableClientState(GLenum array) {
 
 void glVertexPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
     Record("glVertexPointer", size, type, stride);
-    Gl().vertexArray = {size, stride, pointer};
+    Gl().vertexArray = {size, type, stride, pointer};
 }
 
 void glTexCoordPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
     Record("glTexCoordPointer", size, type, stride);
-    Gl().texCoordArray = {size, stride, pointer};
+    Gl().texCoordArray = {size, type, stride, pointer};
 }
 
 void glColorPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
     Record("glColorPointer", size, type, stride);
-    Gl().colorArray = {size, stride, pointer};
+    Gl().colorArray = {size, type, stride, pointer};
 }
 
-// Recorded as the primitives it draws, each with the texture and stipple it is drawn with.
-void glDrawArrays(GLenum mode, GLint first, GLsizei count) {
-    Record("glDrawArrays", mode, first, count);
+// Recorded as the primitives it draws, each with the texture and stipple it is drawn with. Two
+// triangles (a, b, c) and (a, c, d) in a row are the quad (a, b, c, d) that the toolkit split
+// into them, and are recorded as that quad (GL_QUADS).
+void glDrawElements(GLenum mode, GLsizei count, GLenum type, const GLvoid* indices) {
+    Record("glDrawElements", mode, count, type);
     State& gl = Gl();
-    if (gl.discard || gl.clientArrays.count(GL_VERTEX_ARRAY) == 0) {
+    if (gl.discard || gl.clientArrays.count(GL_VERTEX_ARRAY) == 0 || type != GL_UNSIGNED_SHORT) {
         return;
     }
+    const GLushort* index = static_cast<const GLushort*>(indices);
     const GLsizei each = VerticesPerPrimitive(mode);
     const GLsizei size = each != 0 ? each : count;
     for (GLsizei start = 0; size > 0 && start + size <= count; start += size) {
@@ -277,8 +292,15 @@ void glDrawArrays(GLenum mode, GLint first, GLsizei count) {
         batch.mode = mode;
         batch.texture = gl.enabled.count(GL_TEXTURE_2D) != 0 ? gl.boundTexture : 0;
         batch.stippled = gl.enabled.count(GL_LINE_STIPPLE) != 0;
-        for (GLsizei i = 0; i < size; ++i) {
-            batch.vertices.push_back(ArrayVertex(gl, first + start + i));
+        std::vector<GLushort> used(index + start, index + start + size);
+        const GLushort* next = index + start + size;
+        if (mode == GL_TRIANGLES && start + 2 * size <= count && next[0] == used[0] && next[1] == used[2]) {
+            batch.mode = GL_QUADS;
+            used.push_back(next[2]);
+            start += size;
+        }
+        for (const GLushort i : used) {
+            batch.vertices.push_back(ArrayVertex(gl, i));
         }
         gl.batches.push_back(batch);
     }

@@ -1,7 +1,8 @@
 // A recording stand-in for OpenGL 1.1, linked into unit tests in place of libGL. Every entry
 // point the toolkit's backend and the demo windows call is defined here with C linkage; each call
-// is recorded with its name and numeric arguments, and every glDrawArrays is recorded as the
-// primitives it draws (Batches): each quad, triangle or line on its own, a loop or strip whole,
+// is recorded with its name and numeric arguments, and every glDrawElements is recorded as the
+// primitives it draws (Batches): each quad (the two triangles the toolkit split it into),
+// triangle or line on its own, a loop or strip whole,
 // with its vertices' positions, colours and texture coordinates read from the client arrays and
 // the texture and stipple it is drawn with. The immediate-mode entry points are not defined, so
 // code that bypasses the draw list does not link. Queries

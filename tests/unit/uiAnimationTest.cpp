@@ -136,7 +136,7 @@ TEST_F(AnimationTest, WaitRunAndFinishWithFade) {
         ASSERT_EQ(rects.size(), 1u);
         ExpectRect(rects[0], 10.0f, 20.0f, 110.0f, 60.0f);
         const float alpha = frame.texts ? 0.8f : 0.8f * frame.progress;
-        EXPECT_NEAR(rects[0].color[3], alpha, 1e-6);
+        EXPECT_NEAR(rects[0].color[3], alpha, 0.5 / 255);
         EXPECT_EQ(TextsDrawn(), frame.texts ? 3u : 0u);
         EXPECT_EQ(widget.IsPlaced(), frame.texts);
         if (frame.texts) {
@@ -176,7 +176,7 @@ TEST_F(AnimationTest, PathStartsAtTheStartPointRelativeToTheParent) {
         UpdateAt(widget, 10.0);
         ASSERT_EQ(DrawnRects().size(), 1u);
         ExpectRect(DrawnRects()[0], c.x, c.y, c.x + 50.0f, c.y + 20.0f);
-        EXPECT_NEAR(DrawnRects()[0].color[3], 0.8f, 1e-6);
+        EXPECT_NEAR(DrawnRects()[0].color[3], 0.8f, 0.5 / 255);
         UpdateAt(widget, 510.0);
         const float halfX = (c.x + 200.0f + widget.Parent()->Rect().Left) / 2.0f;
         const float halfY = (c.y + 100.0f + widget.Parent()->Rect().Top) / 2.0f;
@@ -241,7 +241,7 @@ TEST_F(AnimationTest, DurationOfZeroOrLessSkipsTheRunningPhase) {
         EXPECT_TRUE(widget.IsPlaced());
         EXPECT_EQ(TextsDrawn(), 3u);
         ExpectRect(DrawnRects()[0], 0, 0, 100, 40);
-        EXPECT_NEAR(DrawnRects()[0].color[3], 0.8f, 1e-6);
+        EXPECT_NEAR(DrawnRects()[0].color[3], 0.8f, 0.5 / 255);
         EXPECT_EQ(Node(widget).animProgress, 0.0f);
     }
 }
@@ -323,7 +323,7 @@ TEST_F(AnimationTest, StaticWidgetShowsItsTextsInTheTextColour) {
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         for (int k = 0; k < 4; ++k) {
-            EXPECT_FLOAT_EQ(batches[i].vertices[0].color[k], expected[i][k]);
+            EXPECT_FLOAT_EQ(batches[i].vertices[0].color[k], uiDrawColor::Step(expected[i][k]) / 255.0f);
         }
     }
 }

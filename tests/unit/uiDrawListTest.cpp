@@ -8,13 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
 
 uiDrawVertex At(float x, float y, float r = 1.0f, float g = 1.0f, float b = 1.0f, float a = 1.0f) {
-    return uiDrawVertex{x, y, 0.0f, 0.0f, r, g, b, a};
+    return uiDrawVertex{x, y, 0.0f, 0.0f, uiDrawColor::FromReals(r, g, b, a)};
 }
 
 void AddSquare(uiDrawList& list, float x, float r = 1.0f) {
@@ -49,35 +50,55 @@ TEST(uiDrawListTest, CommandsJoinOnlyWhatCanBeDrawnAsOne) {
     list.AddTriangle(At(0, 0), At(1, 0), At(1, 1));
     list.AddTriangle(At(0, 0), At(1, 0), At(1, 1));
 
-    const std::vector<uiPrimitive> expected = {uiPrimitive::Quads,    uiPrimitive::Quads, uiPrimitive::Lines,
-                                               uiPrimitive::Lines,    uiPrimitive::LineLoop,
-                                               uiPrimitive::LineLoop, uiPrimitive::Triangles};
+    const std::vector<uiPrimitive> expected = {uiPrimitive::Triangles, uiPrimitive::Triangles, uiPrimitive::Lines,
+                                               uiPrimitive::Lines,     uiPrimitive::LineLoop,  uiPrimitive::LineLoop,
+                                               uiPrimitive::Triangles};
     EXPECT_EQ(Primitives(list), expected);
     const std::vector<uiDrawCommand>& commands = list.Commands();
-    EXPECT_EQ(commands[0].vertexCount, 8u);
+    EXPECT_EQ(commands[0].indexCount, 12u);
     EXPECT_EQ(commands[1].state.texture, 7u);
-    EXPECT_EQ(commands[1].firstVertex, 8u);
-    EXPECT_EQ(commands[2].vertexCount, 4u);
+    EXPECT_EQ(commands[1].firstIndex, 12u);
+    EXPECT_EQ(commands[2].indexCount, 4u);
     EXPECT_EQ(commands[3].state.stipplePattern, 0xAAAA);
     EXPECT_EQ(commands[3].state.stippleFactor, 2);
-    EXPECT_EQ(commands[6].vertexCount, 6u);
-    EXPECT_EQ(commands[6].firstVertex + commands[6].vertexCount, list.Vertices().size());
+    EXPECT_EQ(commands[6].indexCount, 6u);
+    EXPECT_EQ(commands[6].firstIndex + commands[6].indexCount, list.Indices().size());
+    // A command's indices count from its own first vertex: the second square's quad is (0 1 2 0 2 3)
+    // again, the joined triangles go on from 3.
+    const std::vector<uiDrawIndex>& indices = list.Indices();
+    EXPECT_EQ(std::vector<uiDrawIndex>(indices.begin() + 6, indices.begin() + 12),
+              (std::vector<uiDrawIndex>{4, 5, 6, 4, 6, 7}));
+    EXPECT_EQ(std::vector<uiDrawIndex>(indices.begin() + 12, indices.begin() + 18),
+              (std::vector<uiDrawIndex>{0, 1, 2, 0, 2, 3}));
+    EXPECT_EQ(commands[6].vertexOffset + indices.back(), list.Vertices().size() - 1);
+}
+
+// A command takes vertices while 16-bit indices can name them; the next quad starts a command.
+TEST(uiDrawListTest, CommandsStayWithinSixteenBitIndices) {
+    uiDrawList list;
+    for (uint32_t quad = 0; quad < uiDrawList::MAX_COMMAND_VERTICES / 4 + 1; ++quad) {
+        AddSquare(list, 0);
+    }
+    ASSERT_EQ(list.Commands().size(), 2u);
+    EXPECT_EQ(list.Commands()[0].indexCount, uiDrawList::MAX_COMMAND_VERTICES / 4 * 6);
+    EXPECT_EQ(list.Commands()[1].vertexOffset, uiDrawList::MAX_COMMAND_VERTICES);
+    EXPECT_EQ(list.Indices().back(), 3u);
 }
 
 // As a GL's current colour: white at first, then the colour of the last vertex sent, until a
 // colour is set; a vertex appended after that takes over again.
 TEST(uiDrawListTest, CurrentColourFollowsTheLastVertexOrTheColourSetSince) {
     uiDrawList list;
-    EXPECT_FLOAT_EQ(list.CurrentColor().g, 1.0f);
+    EXPECT_EQ(list.CurrentColor().g, 255);
     AddSquare(list, 0, 0.25f);
-    EXPECT_FLOAT_EQ(list.CurrentColor().r, 0.25f);
-    list.SetCurrentColor(0.5f, 0.0f, 0.0f, 1.0f);
-    EXPECT_FLOAT_EQ(list.CurrentColor().r, 0.5f);
+    EXPECT_EQ(list.CurrentColor().r, 64);
+    list.SetCurrentColor(uiDrawColor{128, 0, 0, 255});
+    EXPECT_EQ(list.CurrentColor().r, 128);
     list.AddLine(At(0, 0, 0.75f), At(1, 1, 0.125f));
-    EXPECT_FLOAT_EQ(list.CurrentColor().r, 0.125f);
+    EXPECT_EQ(list.CurrentColor().r, 32);
 
     list.Clear();
-    EXPECT_FLOAT_EQ(list.CurrentColor().r, 1.0f);
+    EXPECT_EQ(list.CurrentColor().r, 255);
     EXPECT_EQ(list.Texture(), 0u);
 }
 
@@ -104,7 +125,18 @@ protected:
     void SetUp() override { RecordingGL::Reset(); }
 };
 
-// One glDrawArrays per command; the texture is bound, and texturing and stippling switched,
+// Colours are rounded to the nearest of 256 steps and clamped, as a GL clamps them.
+TEST(uiDrawListTest, ColoursTakeTheNearestStep) {
+    const struct {
+        float real;
+        uint8_t step;
+    } cases[] = {{0.0f, 0}, {0.3f, 77}, {0.8f, 204}, {1.0f, 255}, {1.2f, 255}, {-0.5f, 0}, {std::nanf(""), 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(uiDrawColor::FromReals(c.real, 0, 0, 0).r, c.step) << c.real;
+    }
+}
+
+// One glDrawElements per command; the texture is bound, and texturing and stippling switched,
 // only where the command differs from the one before.
 TEST_F(uiGLBackendTest, OneDrawPerCommandAndOnlyTheStateThatChanges) {
     uiDrawList list;
@@ -118,11 +150,12 @@ TEST_F(uiGLBackendTest, OneDrawPerCommandAndOnlyTheStateThatChanges) {
     AddSquare(list, 9, 0.5f);
     uiGLBackend::Submit(list);
 
-    const std::vector<RecordingGL::Call> draws = RecordingGL::CallsNamed("glDrawArrays");
+    const std::vector<RecordingGL::Call> draws = RecordingGL::CallsNamed("glDrawElements");
     ASSERT_EQ(draws.size(), 4u);
-    const std::vector<double> firstAndCount[4] = {{0, 4}, {4, 3}, {7, 2}, {9, 4}};
+    const double modeAndCount[4][2] = {{GL_TRIANGLES, 6}, {GL_LINE_LOOP, 3}, {GL_LINES, 2}, {GL_TRIANGLES, 6}};
     for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(std::vector<double>(draws[i].args.begin() + 1, draws[i].args.end()), firstAndCount[i]);
+        EXPECT_EQ(std::vector<double>(draws[i].args.begin(), draws[i].args.begin() + 2),
+                  std::vector<double>(modeAndCount[i], modeAndCount[i] + 2));
     }
     EXPECT_EQ(RecordingGL::CallsNamed("glBindTexture").size(), 1u);
     EXPECT_EQ(RecordingGL::CallsNamed("glLineStipple").size(), 1u);
@@ -135,7 +168,7 @@ TEST_F(uiGLBackendTest, OneDrawPerCommandAndOnlyTheStateThatChanges) {
     EXPECT_EQ(batches[2].texture, 0u);
     EXPECT_TRUE(batches[2].stippled);
     EXPECT_FALSE(batches[3].stippled);
-    EXPECT_FLOAT_EQ(batches[3].vertices[0].color[0], 0.5f);
+    EXPECT_FLOAT_EQ(batches[3].vertices[0].color[0], 128 / 255.0f);
     EXPECT_FLOAT_EQ(batches[3].vertices[2].x, 10.0f);
 }
 

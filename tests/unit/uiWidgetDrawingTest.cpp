@@ -62,11 +62,12 @@ std::vector<std::vector<Pt>> StripQuads(const std::vector<Pt>& strip) {
     return quads;
 }
 
+// A vertex carries each channel in 256 steps.
 void ExpectColor(const float* rgba, const uiColor& expected) {
-    EXPECT_FLOAT_EQ(rgba[0], expected.r);
-    EXPECT_FLOAT_EQ(rgba[1], expected.g);
-    EXPECT_FLOAT_EQ(rgba[2], expected.b);
-    EXPECT_FLOAT_EQ(rgba[3], expected.a);
+    const float channels[4] = {expected.r, expected.g, expected.b, expected.a};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_FLOAT_EQ(rgba[k], uiDrawColor::Step(channels[k]) / 255.0f) << "channel " << k;
+    }
 }
 
 void ExpectBatch(const Batch& batch, GLenum mode, const std::vector<Pt>& points, const uiColor& color) {

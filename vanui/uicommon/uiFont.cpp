@@ -29,13 +29,12 @@ float Scaled(int size, float drawScale) {
     return drawScale == 1.0f ? exact : std::floor(exact);
 }
 
-// A null colour is the list's current colour, as a GL's current colour stays when none is sent.
-uiDrawColor ColorOr(const uiColor* color, const uiDrawColor& current) {
-    return color != nullptr ? uiDrawColor{color->r, color->g, color->b, color->a} : current;
+uiDrawColor ToDrawColor(const uiColor& color) {
+    return uiDrawColor::FromReals(color.r, color.g, color.b, color.a);
 }
 
 uiDrawVertex Vertex(float x, float y, float s, float t, const uiDrawColor& color) {
-    return uiDrawVertex{x, y, s, t, color.r, color.g, color.b, color.a};
+    return uiDrawVertex{x, y, s, t, color};
 }
 
 } // namespace
@@ -211,11 +210,10 @@ float uiFont::DrawTextStyled(std::string_view text, float x, float y, float draw
     if (!loaded) {
         return 0.0f;
     }
-    top = top != nullptr ? top : topColor;
-    bottom = bottom != nullptr ? bottom : bottomColor;
+    const GlyphColors colors = ResolveColors(top != nullptr ? top : topColor, bottom != nullptr ? bottom : bottomColor);
     float pen = x;
     for (const uint32_t code : vanui::uiTextCodes(text)) {
-        pen = pen + DrawGlyph(code, pen, y, drawScale, top, bottom);
+        pen = pen + DrawGlyph(code, pen, y, drawScale, colors);
         pen = pen + spacing;
     }
     return pen - x;
@@ -228,54 +226,60 @@ float uiFont::DrawCharRange(unsigned first, unsigned last, float x, float y) {
         return 0.0f;
     }
     const unsigned end = last < LAST_CODE ? last : LAST_CODE;
+    const GlyphColors colors = ResolveColors(topColor, bottomColor);
     float pen = x;
     for (unsigned code = first; code <= end; ++code) {
-        pen = pen + DrawGlyph(static_cast<uint16_t>(code), pen, y, scale, topColor, bottomColor);
+        pen = pen + DrawGlyph(static_cast<uint16_t>(code), pen, y, scale, colors);
         pen = pen + spacing;
     }
     return pen - x;
 }
 
-// The glyph's quad, or the box of a code without one. The colours are the caller's, already
-// resolved.
-inline float uiFont::DrawGlyph(uint32_t code, float x, float y, float drawScale, const uiColor* top,
-                               const uiColor* bottom) {
-    const uiGlyph* glyph = FindGlyph(code);
-    return glyph != nullptr ? DrawGlyphQuad(*glyph, x, y, drawScale, top, bottom)
-                            : DrawMissingGlyph(x, y, drawScale, top, bottom);
+// A colour given is converted once for the whole text; one not given is the list's current colour
+// at each glyph, as a GL's current colour stays when none is sent.
+uiFont::GlyphColors uiFont::ResolveColors(const uiColor* top, const uiColor* bottom) {
+    GlyphColors colors;
+    colors.hasTop = top != nullptr;
+    colors.hasBottom = bottom != nullptr;
+    colors.top = colors.hasTop ? ToDrawColor(*top) : uiDrawColor();
+    colors.bottom = colors.hasBottom ? ToDrawColor(*bottom) : uiDrawColor();
+    return colors;
 }
 
-// One quad per glyph; the top edge moves slant pixels to the right, the bottom edge stays. The
-// colours are the caller's, already resolved.
-inline float uiFont::DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float drawScale, const uiColor* top,
-                                   const uiColor* bottom) {
+// The glyph's quad, or the box of a code without one.
+inline float uiFont::DrawGlyph(uint32_t code, float x, float y, float drawScale, const GlyphColors& colors) {
+    const uiGlyph* glyph = FindGlyph(code);
+    return glyph != nullptr ? DrawGlyphQuad(*glyph, x, y, drawScale, colors) : DrawMissingGlyph(x, y, drawScale, colors);
+}
+
+// One quad per glyph; the top edge moves slant pixels to the right, the bottom edge stays.
+inline float uiFont::DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float drawScale, const GlyphColors& colors) {
     const float w = Scaled(glyph.width, drawScale);
     if (target == nullptr) {
         return w;
     }
     const float h = Scaled(lineHeight, drawScale);
-    const uiDrawColor upper = ColorOr(top, target->CurrentColor());
-    const uiDrawColor lower = ColorOr(bottom, upper);
+    const uiDrawColor upper = colors.hasTop ? colors.top : target->CurrentColor();
+    const uiDrawColor lower = colors.hasBottom ? colors.bottom : upper;
     target->AddQuad(Vertex(x + slant, y, glyph.texLeft, glyph.texTop, upper),
                     Vertex(x + slant + w, y, glyph.texRight, glyph.texTop, upper),
                     Vertex(x + w, y + h, glyph.texRight, glyph.texBottom, lower),
                     Vertex(x, y + h, glyph.texLeft, glyph.texBottom, lower));
     if (underline) {
-        DrawUnderline(x, y, w, h, bottom);
+        DrawUnderline(x, y, w, h, colors);
     }
     return w;
 }
 
-// The box of a code without glyph, untextured; its width is the advance. The colours are the
-// caller's, already resolved.
-float uiFont::DrawMissingGlyph(float x, float y, float drawScale, const uiColor* top, const uiColor* bottom) {
+// The box of a code without glyph, untextured; its width is the advance.
+float uiFont::DrawMissingGlyph(float x, float y, float drawScale, const GlyphColors& colors) {
     const float b = std::floor(static_cast<float>(nominalWidth) * drawScale * MISSING_BOX_FACTOR);
     const float h = std::floor(static_cast<float>(lineHeight) * drawScale);
     if (target == nullptr) {
         return b;
     }
-    const uiDrawColor upper = ColorOr(top, target->CurrentColor());
-    const uiDrawColor lower = ColorOr(bottom, upper);
+    const uiDrawColor upper = colors.hasTop ? colors.top : target->CurrentColor();
+    const uiDrawColor lower = colors.hasBottom ? colors.bottom : upper;
     const uiDrawVertex corners[4] = {Vertex(x + slant + 1.0f, y + 1.0f, 0.0f, 0.0f, upper),
                                      Vertex(x + slant + b - 1.0f, y + 1.0f, 0.0f, 0.0f, upper),
                                      Vertex(x + b - 1.0f, y + h - 1.0f, 0.0f, 0.0f, lower),
@@ -284,11 +288,12 @@ float uiFont::DrawMissingGlyph(float x, float y, float drawScale, const uiColor*
     return b;
 }
 
-// On the cell's bottom edge, reaching over the spacing and the slant to the next glyph.
-void uiFont::DrawUnderline(float x, float y, float width, float height, const uiColor* color) {
+// On the cell's bottom edge, reaching over the spacing and the slant to the next glyph, in the
+// bottom colour.
+void uiFont::DrawUnderline(float x, float y, float width, float height, const GlyphColors& colors) {
     const float length = std::floor(width + spacing + slant);
     const float lineY = y + std::floor(height);
-    const uiDrawColor colour = ColorOr(color != nullptr ? color : bottomColor, target->CurrentColor());
+    const uiDrawColor colour = colors.hasBottom ? colors.bottom : target->CurrentColor();
     const uint32_t texture = target->Texture();
     target->SetTexture(0);
     target->AddLine(Vertex(x, lineY, 0.0f, 0.0f, colour), Vertex(x + length, lineY, 0.0f, 0.0f, colour));

@@ -13,11 +13,17 @@ GLenum ModeOf(uiPrimitive primitive) {
     case uiPrimitive::LineLoop:
         return GL_LINE_LOOP;
     case uiPrimitive::Triangles:
-        return GL_TRIANGLES;
-    case uiPrimitive::Quads:
         break;
     }
-    return GL_QUADS;
+    return GL_TRIANGLES;
+}
+
+// The client arrays from the vertex a command's indices count from.
+void PointArraysAt(const uiDrawVertex* vertex) {
+    const GLsizei stride = sizeof(uiDrawVertex);
+    glVertexPointer(2, GL_FLOAT, stride, &vertex->x);
+    glTexCoordPointer(2, GL_FLOAT, stride, &vertex->s);
+    glColorPointer(4, GL_UNSIGNED_BYTE, stride, &vertex->color);
 }
 
 void Enable(GLenum capability, bool on) {
@@ -58,23 +64,23 @@ void uiGLBackend::Submit(const uiDrawList& list) {
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_LINE_BIT | GL_COLOR_BUFFER_BIT);
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     const uiDrawVertex* vertices = list.Vertices().data();
-    const GLsizei stride = sizeof(uiDrawVertex);
+    const uiDrawIndex* indices = list.Indices().data();
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(2, GL_FLOAT, stride, &vertices->x);
-    glTexCoordPointer(2, GL_FLOAT, stride, &vertices->s);
-    glColorPointer(4, GL_FLOAT, stride, &vertices->r);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     // Coverage textures modulate the vertex colours, whatever the program's environment was.
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 
-    const uiDrawState* previous = nullptr;
+    const uiDrawCommand* previous = nullptr;
     for (const uiDrawCommand& command : commands) {
-        ChangeState(previous != nullptr ? *previous : command.state, command.state, previous == nullptr);
-        glDrawArrays(ModeOf(command.primitive), static_cast<GLint>(command.firstVertex),
-                     static_cast<GLsizei>(command.vertexCount));
-        previous = &command.state;
+        ChangeState(previous != nullptr ? previous->state : command.state, command.state, previous == nullptr);
+        if (previous == nullptr || previous->vertexOffset != command.vertexOffset) {
+            PointArraysAt(vertices + command.vertexOffset);
+        }
+        glDrawElements(ModeOf(command.primitive), static_cast<GLsizei>(command.indexCount), GL_UNSIGNED_SHORT,
+                       indices + command.firstIndex);
+        previous = &command;
     }
     glPopClientAttrib();
     glPopAttrib();

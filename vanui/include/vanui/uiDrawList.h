@@ -1,25 +1,42 @@
-// What the toolkit draws in a frame, recorded instead of sent: vertices (position, texture
-// coordinate and colour, all floats) and commands (a primitive over a run of vertices, with
-// the state it is drawn in: a texture or none, a line stipple, blending). Widgets, fonts and a
-// program's own scene code append to a list in painting order; a backend (uiGLBackend) or the
-// program itself submits it. Consecutive primitives that share their state and whose kind can
-// be joined (quads, triangles, separate lines) are merged into one command.
+// What the toolkit draws in a frame, recorded instead of sent: vertices (position and texture
+// coordinate as floats, colour as four bytes: 20 bytes a vertex), 16-bit indices into them, and commands
+// (indexed triangles, separate lines or one closed line loop, with the state they are drawn in: a texture or
+// none, a line stipple, blending). Widgets, fonts and a program's own scene code append to a list in painting
+// order; a backend (uiGLBackend, uiGLShaderBackend) or the program itself submits it. A quad becomes two
+// triangles. Consecutive primitives that share their state and kind are merged into one command (line loops
+// never are), as long as its vertices fit 16-bit indices.
 //
-// Ownership and lifetime: the list owns its buffers and keeps their capacity across Clear, so a
-// frame like the last allocates nothing. It borrows nothing; textures are the handles a backend's uiTextures gave.
-// Order of calls per frame: Clear, append (SetTexture and SetLineStipple change the state of what
-// follows), submit. One thread.
+// A command's indices count from its vertexOffset: vertex i of a command is
+// Vertices()[vertexOffset + Indices()[firstIndex + k]]. Ownership and lifetime: the list owns
+// its buffers and keeps their capacity across Clear, so a frame like the last allocates nothing.
+// It borrows nothing; textures are the handles a backend's uiTextures gave. Order of calls per
+// frame: Clear, append (SetTexture and SetLineStipple change the state of what follows), submit.
+// One thread.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+// A vertex's colour: red, green, blue and alpha in 256 steps each (255 is 1.0).
 struct uiDrawColor {
-    float r = 1.0f;
-    float g = 1.0f;
-    float b = 1.0f;
-    float a = 1.0f;
+    uint8_t r = 255;
+    uint8_t g = 255;
+    uint8_t b = 255;
+    uint8_t a = 255;
+
+    // Each real rounded to the nearest step; below 0 is 0 and above 1 is 1 (as a GL clamps a
+    // colour), a value that is not a number 0.
+    static uiDrawColor FromReals(float red, float green, float blue, float alpha) {
+        return uiDrawColor{Step(red), Step(green), Step(blue), Step(alpha)};
+    }
+    static uint8_t Step(float value) {
+        return value > 0.0f ? (value < 1.0f ? static_cast<uint8_t>(value * 255.0f + 0.5f) : 255) : 0;
+    }
+    bool operator==(const uiDrawColor& other) const {
+        return r == other.r && g == other.g && b == other.b && a == other.a;
+    }
+    bool operator!=(const uiDrawColor& other) const { return !(*this == other); }
 };
 
 struct uiDrawVertex {
@@ -27,15 +44,14 @@ struct uiDrawVertex {
     float y = 0.0f;
     float s = 0.0f;
     float t = 0.0f;
-    float r = 1.0f;
-    float g = 1.0f;
-    float b = 1.0f;
-    float a = 1.0f;
+    uiDrawColor color;
 };
 
-// The primitives a command draws. Quads are four vertices each, in their drawing order (top
-// left, top right, bottom right, bottom left for a rectangle); a line loop is one closed loop.
-enum class uiPrimitive : uint8_t { Lines, LineLoop, Triangles, Quads };
+using uiDrawIndex = uint16_t;
+
+// The primitives a command draws: triangles of three indices each, lines of two, or one closed
+// loop through all its indices (a stipple runs on along it, as the GL 1.1 stipple does).
+enum class uiPrimitive : uint8_t { Triangles, Lines, LineLoop };
 
 // The state a command is drawn in. A texture of 0 draws untextured; the texture's alpha is
 // multiplied into the vertex colours (modulate). A stipple pattern of 0 draws solid lines.
@@ -53,14 +69,19 @@ struct uiDrawState {
 };
 
 struct uiDrawCommand {
-    uiPrimitive primitive = uiPrimitive::Quads;
+    uiPrimitive primitive = uiPrimitive::Triangles;
     uiDrawState state;
-    uint32_t firstVertex = 0;
-    uint32_t vertexCount = 0;
+    // The vertex that index 0 names.
+    uint32_t vertexOffset = 0;
+    uint32_t firstIndex = 0;
+    uint32_t indexCount = 0;
 };
 
 class uiDrawList {
 public:
+    // The most vertices one command's indices can name.
+    static constexpr uint32_t MAX_COMMAND_VERTICES = 65536;
+
     // Empties the list and resets its state (no texture, no stipple, blending, current colour
     // white); the buffers keep their capacity.
     void Clear();
@@ -73,43 +94,57 @@ public:
 
     // The colour of the last vertex appended, or the one set here if set since: what a
     // primitive drawn "in the current colour" takes, as a GL's current colour would give it.
-    void SetCurrentColor(float r, float g, float b, float a);
+    void SetCurrentColor(const uiDrawColor& color);
     uiDrawColor CurrentColor() const {
-        if (vertices.size() > currentSetAt) {
-            const uiDrawVertex& last = vertices.back();
-            return uiDrawColor{last.r, last.g, last.b, last.a};
-        }
-        return current;
+        return vertices.size() > currentSetAt ? vertices.back().color : current;
     }
 
-    void AddQuad(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2, const uiDrawVertex& v3) {
-        Extend(uiPrimitive::Quads, 4, true);
+    // The corners in drawing order (top left, top right, bottom right, bottom left for a
+    // rectangle); the triangles are (v0, v1, v2) and (v0, v2, v3), as Mesa draws a GL_QUADS quad.
+    void AddQuad(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2,
+                 const uiDrawVertex& v3) {
+        const uiDrawIndex base = Extend(uiPrimitive::Triangles, 4, 6, true);
         vertices.push_back(v0);
         vertices.push_back(v1);
         vertices.push_back(v2);
         vertices.push_back(v3);
+        const uiDrawIndex quad[6] = {
+            base, static_cast<uiDrawIndex>(base + 1), static_cast<uiDrawIndex>(base + 2),
+            base, static_cast<uiDrawIndex>(base + 2), static_cast<uiDrawIndex>(base + 3)};
+        indices.insert(indices.end(), quad, quad + 6);
     }
     void AddTriangle(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2);
     void AddLine(const uiDrawVertex& from, const uiDrawVertex& to);
-    // A closed loop through count vertices; never merged with another.
+    // A closed loop through count vertices (at most MAX_COMMAND_VERTICES; more are left out);
+    // never merged with another.
     void AddLineLoop(const uiDrawVertex* vertices, size_t count);
 
     const std::vector<uiDrawVertex>& Vertices() const { return vertices; }
+    const std::vector<uiDrawIndex>& Indices() const { return indices; }
     const std::vector<uiDrawCommand>& Commands() const { return commands; }
 
 private:
-    // Counts the vertices about to be appended into the last command when it can take them (the
-    // same primitive and state, joinable), else into a new one. Inline: glyphs call it per quad.
-    void Extend(uiPrimitive primitive, uint32_t count, bool joinable) {
-        if (joinable && !commands.empty() && commands.back().primitive == primitive && commands.back().state == state) {
-            commands.back().vertexCount += count;
-        } else {
-            StartCommand(primitive, count);
+    // Counts the vertices and indices about to be appended into the last command when it can
+    // take them (the same primitive and state, joinable, room for the vertices), else into a new
+    // one; returns the index the first new vertex will have. Inline: glyphs call it per quad.
+    uiDrawIndex Extend(uiPrimitive primitive, uint32_t vertexCount, uint32_t indexCount, bool joinable) {
+        if (joinable && !commands.empty()) {
+            uiDrawCommand& last = commands.back();
+            const size_t base = vertices.size() - last.vertexOffset;
+            if (last.primitive == primitive && last.state == state &&
+                base + vertexCount <= MAX_COMMAND_VERTICES) {
+                last.indexCount += indexCount;
+                return static_cast<uiDrawIndex>(base);
+            }
         }
+        StartCommand(primitive, indexCount);
+        return 0;
     }
-    void StartCommand(uiPrimitive primitive, uint32_t count);
+    void StartCommand(uiPrimitive primitive, uint32_t indexCount);
+    void AppendIndices(uiDrawIndex base, uint32_t count);
 
     std::vector<uiDrawVertex> vertices;
+    std::vector<uiDrawIndex> indices;
     std::vector<uiDrawCommand> commands;
     uiDrawState state;
     uiDrawColor current;

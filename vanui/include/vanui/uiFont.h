@@ -116,13 +116,19 @@ private:
         return FindGlyphAbove255(code);
     }
     const uiGlyph* FindGlyphAbove255(uint32_t code);
-    // Null colours mean the font's own.
-    float DrawGlyph(uint32_t code, float x, float y, float drawScale, const uiColor* top,
-                    const uiColor* bottom);
-    float DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float drawScale, const uiColor* top,
-                        const uiColor* bottom);
-    float DrawMissingGlyph(float x, float y, float drawScale, const uiColor* top, const uiColor* bottom);
-    void DrawUnderline(float x, float y, float width, float height, const uiColor* color);
+    // The colours of a text's glyphs (uiDrawList.h's), each converted once; one that is not
+    // there is the list's current colour at each glyph.
+    struct GlyphColors {
+        bool hasTop = false;
+        bool hasBottom = false;
+        uiDrawColor top;
+        uiDrawColor bottom;
+    };
+    static GlyphColors ResolveColors(const uiColor* top, const uiColor* bottom);
+    float DrawGlyph(uint32_t code, float x, float y, float drawScale, const GlyphColors& colors);
+    float DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float drawScale, const GlyphColors& colors);
+    float DrawMissingGlyph(float x, float y, float drawScale, const GlyphColors& colors);
+    void DrawUnderline(float x, float y, float width, float height, const GlyphColors& colors);
     void DrawUntexturedOutline(const uiDrawVertex (&corners)[4]);
 
     uiTextures* textures = nullptr;

@@ -1,7 +1,7 @@
 // The OpenGL 1.1 backend (library vanui_gl1): draws a draw list with client-side vertex arrays
 // and makes the toolkit's textures. It needs a compatibility context (fixed function).
 //
-// uiGLBackend::Submit draws one glDrawArrays per command, changing the texture, line stipple and
+// uiGLBackend::Submit draws one glDrawElements per command, changing the texture, line stipple and
 // blending only where a command needs another state than the one before it. Whatever GL state it
 // changes (enables, the bound texture, the texture environment, the line stipple, the blend
 // function, the client arrays) is restored when it returns. Call it with the GL context current
