@@ -19,11 +19,11 @@ void uiDrawList::SetCurrentColor(const uiDrawColor& color) {
     currentSetAt = vertices.size();
 }
 
-void uiDrawList::StartCommand(uiPrimitive primitive, uint32_t indexCount) {
+void uiDrawList::StartCommand(uiPrimitive primitive, uint32_t indexCount, uint32_t vertexOffset) {
     uiDrawCommand command;
     command.primitive = primitive;
     command.state = state;
-    command.vertexOffset = static_cast<uint32_t>(vertices.size());
+    command.vertexOffset = vertexOffset;
     command.firstIndex = static_cast<uint32_t>(indices.size());
     command.indexCount = indexCount;
     commands.push_back(command);
@@ -46,9 +46,9 @@ void uiDrawList::AddLine(const uiDrawVertex& from, const uiDrawVertex& to) {
 
 void uiDrawList::AddLineLoop(const uiDrawVertex* loop, size_t count) {
     const uint32_t kept = static_cast<uint32_t>(count < MAX_COMMAND_VERTICES ? count : MAX_COMMAND_VERTICES);
-    Extend(uiPrimitive::LineLoop, kept, kept, false);
+    const uiDrawIndex base = Extend(uiPrimitive::LineLoop, kept, kept, false);
     vertices.insert(vertices.end(), loop, loop + kept);
-    AppendIndices(0, kept);
+    AppendIndices(base, kept);
 }
 
 // Consecutive indices from base for the count vertices just appended.

@@ -63,14 +63,17 @@ TEST(uiDrawListTest, CommandsJoinOnlyWhatCanBeDrawnAsOne) {
     EXPECT_EQ(commands[3].state.stippleFactor, 2);
     EXPECT_EQ(commands[6].indexCount, 6u);
     EXPECT_EQ(commands[6].firstIndex + commands[6].indexCount, list.Indices().size());
-    // A command's indices count from its own first vertex: the second square's quad is (0 1 2 0 2 3)
-    // again, the joined triangles go on from 3.
+    // Every command counts from the list's first vertex while 16-bit indices reach: the third
+    // square, in a command of its own, is (8 9 10 8 10 11).
     const std::vector<uiDrawIndex>& indices = list.Indices();
     EXPECT_EQ(std::vector<uiDrawIndex>(indices.begin() + 6, indices.begin() + 12),
               (std::vector<uiDrawIndex>{4, 5, 6, 4, 6, 7}));
     EXPECT_EQ(std::vector<uiDrawIndex>(indices.begin() + 12, indices.begin() + 18),
-              (std::vector<uiDrawIndex>{0, 1, 2, 0, 2, 3}));
-    EXPECT_EQ(commands[6].vertexOffset + indices.back(), list.Vertices().size() - 1);
+              (std::vector<uiDrawIndex>{8, 9, 10, 8, 10, 11}));
+    for (const uiDrawCommand& command : commands) {
+        EXPECT_EQ(command.vertexOffset, 0u);
+    }
+    EXPECT_EQ(indices.back(), list.Vertices().size() - 1);
 }
 
 // A command takes vertices while 16-bit indices can name them; the next quad starts a command.

@@ -126,21 +126,25 @@ public:
 private:
     // Counts the vertices and indices about to be appended into the last command when it can
     // take them (the same primitive and state, joinable, room for the vertices), else into a new
-    // one; returns the index the first new vertex will have. Inline: glyphs call it per quad.
+    // one, which goes on counting from the last one's first vertex while 16-bit indices reach;
+    // returns the index the first new vertex will have. Inline: glyphs call it per quad.
     uiDrawIndex Extend(uiPrimitive primitive, uint32_t vertexCount, uint32_t indexCount, bool joinable) {
-        if (joinable && !commands.empty()) {
+        if (!commands.empty()) {
             uiDrawCommand& last = commands.back();
             const size_t base = vertices.size() - last.vertexOffset;
-            if (last.primitive == primitive && last.state == state &&
-                base + vertexCount <= MAX_COMMAND_VERTICES) {
-                last.indexCount += indexCount;
+            if (base + vertexCount <= MAX_COMMAND_VERTICES) {
+                if (joinable && last.primitive == primitive && last.state == state) {
+                    last.indexCount += indexCount;
+                } else {
+                    StartCommand(primitive, indexCount, last.vertexOffset);
+                }
                 return static_cast<uiDrawIndex>(base);
             }
         }
-        StartCommand(primitive, indexCount);
+        StartCommand(primitive, indexCount, static_cast<uint32_t>(vertices.size()));
         return 0;
     }
-    void StartCommand(uiPrimitive primitive, uint32_t indexCount);
+    void StartCommand(uiPrimitive primitive, uint32_t indexCount, uint32_t vertexOffset);
     void AppendIndices(uiDrawIndex base, uint32_t count);
 
     std::vector<uiDrawVertex> vertices;
