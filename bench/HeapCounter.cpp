@@ -1,73 +1,49 @@
 #include "HeapCounter.h"
 
+#include <cstdlib>
 #include <malloc.h>
-
-extern "C" {
-void* __real_malloc(size_t size);
-void* __real_calloc(size_t count, size_t size);
-void* __real_realloc(void* block, size_t size);
-void __real_free(void* block);
-}
+#include <new>
 
 namespace {
 
 bool counting = false;
+std::size_t allocations = 0;
 std::size_t currentBytes = 0;
 std::size_t peakBytes = 0;
 
-void Count(void* block) {
-    if (!counting || block == nullptr) {
-        return;
+void* Allocate(std::size_t size, bool mayThrow) {
+    void* block = std::malloc(size == 0 ? 1 : size);
+    if (block == nullptr) {
+        if (mayThrow) {
+            throw std::bad_alloc();
+        }
+        return nullptr;
     }
-    currentBytes += malloc_usable_size(block);
-    if (currentBytes > peakBytes) {
-        peakBytes = currentBytes;
+    if (counting) {
+        ++allocations;
+        currentBytes += malloc_usable_size(block);
+        if (currentBytes > peakBytes) {
+            peakBytes = currentBytes;
+        }
     }
+    return block;
 }
 
-// A block allocated before the counting began (or by code that is not wrapped) may be freed
-// here; the count never goes below zero.
-void Uncount(void* block) {
-    if (!counting || block == nullptr) {
-        return;
+// A block allocated before the counting began may be freed here; the count never goes below zero.
+void Release(void* block) {
+    if (counting && block != nullptr) {
+        const std::size_t size = malloc_usable_size(block);
+        currentBytes = size > currentBytes ? 0 : currentBytes - size;
     }
-    const std::size_t size = malloc_usable_size(block);
-    currentBytes = size > currentBytes ? 0 : currentBytes - size;
+    std::free(block);
 }
 
 } // namespace
 
-extern "C" {
-
-void* __wrap_malloc(size_t size) {
-    void* block = __real_malloc(size);
-    Count(block);
-    return block;
-}
-
-void* __wrap_calloc(size_t count, size_t size) {
-    void* block = __real_calloc(count, size);
-    Count(block);
-    return block;
-}
-
-void* __wrap_realloc(void* block, size_t size) {
-    Uncount(block);
-    void* moved = __real_realloc(block, size);
-    Count(moved != nullptr ? moved : (size == 0 ? nullptr : block));
-    return moved;
-}
-
-void __wrap_free(void* block) {
-    Uncount(block);
-    __real_free(block);
-}
-
-} // extern "C"
-
 namespace HeapCounter {
 
 void Start() {
+    allocations = 0;
     currentBytes = 0;
     peakBytes = 0;
     counting = true;
@@ -75,6 +51,10 @@ void Start() {
 
 void Stop() {
     counting = false;
+}
+
+std::size_t Allocations() {
+    return allocations;
 }
 
 std::size_t CurrentBytes() {
@@ -90,3 +70,34 @@ void ResetPeak() {
 }
 
 } // namespace HeapCounter
+
+void* operator new(std::size_t size) {
+    return Allocate(size, true);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size, true);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return Allocate(size, false);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return Allocate(size, false);
+}
+void operator delete(void* block) noexcept {
+    Release(block);
+}
+void operator delete[](void* block) noexcept {
+    Release(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+    Release(block);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+    Release(block);
+}
+void operator delete(void* block, const std::nothrow_t&) noexcept {
+    Release(block);
+}
+void operator delete[](void* block, const std::nothrow_t&) noexcept {
+    Release(block);
+}

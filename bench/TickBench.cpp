@@ -3,8 +3,8 @@
 // of one frame, recording and submitting included. The clock moves 16 ms a frame.
 // Arg 0: every animation runs (rolling and stretching, fading, flying in), arg 1: every
 // animation has finished, so each widget draws in place with its caption and value text.
-#include "AllocationCount.h"
 #include "BenchSupport.h"
+#include "HeapCounter.h"
 #include "RecordingGL.h"
 #include <vanui/uiGLBackend.h>
 
@@ -41,9 +41,10 @@ void BM_Tick(benchmark::State& state) {
         Frame(*context, list);
         timer->seconds += FRAME_SECONDS;
     }
-    AllocationCount::Start();
+    HeapCounter::Start();
     Frame(*context, list);
-    state.counters["allocations"] = static_cast<double>(AllocationCount::Stop());
+    HeapCounter::Stop();
+    state.counters["allocations"] = static_cast<double>(HeapCounter::Allocations());
     // What a frame writes: the list's vertices are most of the memory the frame touches.
     state.counters["vertex_kB"] = static_cast<double>(list.Vertices().size() * sizeof(uiDrawVertex)) / 1024.0;
     for (auto _ : state) {
@@ -79,9 +80,10 @@ void BM_TickSampleUi(benchmark::State& state) {
         Frame(*context, list);
         clock->seconds += 0.055;
     }
-    AllocationCount::Start();
+    HeapCounter::Start();
     Frame(*context, list);
-    state.counters["allocations"] = static_cast<double>(AllocationCount::Stop());
+    HeapCounter::Stop();
+    state.counters["allocations"] = static_cast<double>(HeapCounter::Allocations());
     RecordingGL::SetDiscard(false);
     RecordingGL::Reset();
     Frame(*context, list);

@@ -18,7 +18,9 @@ def medians(path):
     chosen = {}
     for b in data["benchmarks"]:
         name = b.get("run_name", b["name"])
-        if b.get("aggregate_name") == "median":
+        if b.get("error_occurred"):
+            chosen[name] = b
+        elif b.get("aggregate_name") == "median":
             chosen[name] = b
         elif b.get("run_type") == "iteration":
             runs.setdefault(name, b)
@@ -56,7 +58,10 @@ def main():
                 ms(p), p["bytes_per_second"] / 1e6, p["items_per_second"] / 1e3), goal,
                 "ratio %.2f" % ratio))
     load = medians(os.path.join(d, "bench_load.json"))
-    if load:
+    if load and load["BM_LoadUiFile"].get("error_occurred"):
+        rows.append(("2 peak heap of the load", "no reading: " + load["BM_LoadUiFile"]["error_message"],
+                     "< 32 MB", "failed"))
+    elif load:
         b = load["BM_LoadUiFile"]
         peak = b["context_MB"] + b["load_peak_MB"]
         rows.append(("2 LoadUiFile, large UI file", "%.1f ms, %.2f us/item, %.0f k items/s" % (
