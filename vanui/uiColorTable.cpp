@@ -29,21 +29,18 @@ const char* uiColorTable::EntryName(int index) {
     return (index >= 0 && index < ENTRY_COUNT) ? ENTRY_NAMES[index] : nullptr;
 }
 
-bool uiColorTable::InTable(int index, const char* call) const {
-    if (index >= 0 && index < ENTRY_COUNT) {
-        return true;
-    }
+uiColor uiColorTable::Refuse(int index, const char* call) const {
     vanui::Report(messages, uiSeverity::Error, "%s: colour table entry [%d] does not exist (0 to %d)", call, index,
                   ENTRY_COUNT - 1);
-    return false;
-}
-
-uiColor uiColorTable::GetEntry(int index) const {
-    return InTable(index, "GetEntry") ? entries[index] : uiColor();
+    return uiColor();
 }
 
 bool uiColorTable::SetEntry(int index, const uiColor& color) {
-    if (!InTable(index, "SetEntry") || color.r + color.g + color.b + color.a == 0.0f) {
+    if (index < 0 || index >= ENTRY_COUNT) {
+        Refuse(index, "SetEntry");
+        return false;
+    }
+    if (color.r + color.g + color.b + color.a == 0.0f) {
         return false;
     }
     entries[index] = color;

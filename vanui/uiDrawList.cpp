@@ -1,8 +1,8 @@
 #include <vanui/uiDrawList.h>
 
 void uiDrawList::Clear() {
-    vertices.clear();
-    indices.clear();
+    vertices.Clear();
+    indices.Clear();
     commands.clear();
     state = uiDrawState();
     current = uiDrawColor();
@@ -31,29 +31,32 @@ void uiDrawList::StartCommand(uiPrimitive primitive, uint32_t indexCount, uint32
 
 void uiDrawList::AddTriangle(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2) {
     const uiDrawIndex base = Extend(uiPrimitive::Triangles, 3, 3, true);
-    vertices.push_back(v0);
-    vertices.push_back(v1);
-    vertices.push_back(v2);
+    uiDrawVertex* v = vertices.Append(3);
+    v[0] = v0;
+    v[1] = v1;
+    v[2] = v2;
     AppendIndices(base, 3);
 }
 
 void uiDrawList::AddLine(const uiDrawVertex& from, const uiDrawVertex& to) {
     const uiDrawIndex base = Extend(uiPrimitive::Lines, 2, 2, true);
-    vertices.push_back(from);
-    vertices.push_back(to);
+    uiDrawVertex* v = vertices.Append(2);
+    v[0] = from;
+    v[1] = to;
     AppendIndices(base, 2);
 }
 
 void uiDrawList::AddLineLoop(const uiDrawVertex* loop, size_t count) {
     const uint32_t kept = static_cast<uint32_t>(count < MAX_COMMAND_VERTICES ? count : MAX_COMMAND_VERTICES);
     const uiDrawIndex base = Extend(uiPrimitive::LineLoop, kept, kept, false);
-    vertices.insert(vertices.end(), loop, loop + kept);
+    std::copy(loop, loop + kept, vertices.Append(kept));
     AppendIndices(base, kept);
 }
 
 // Consecutive indices from base for the count vertices just appended.
 void uiDrawList::AppendIndices(uiDrawIndex base, uint32_t count) {
+    uiDrawIndex* index = indices.Append(count);
     for (uint32_t i = 0; i < count; ++i) {
-        indices.push_back(static_cast<uiDrawIndex>(base + i));
+        index[i] = static_cast<uiDrawIndex>(base + i);
     }
 }

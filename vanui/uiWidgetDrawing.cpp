@@ -27,7 +27,7 @@ struct Point {
 struct ShadedVertex {
     float x;
     float y;
-    const uiColor* color;
+    const uiDrawColor* color;
 };
 
 // The boxes as drawing coordinates: outer x1..y2, inner xa..yb, the frame widths g and h and
@@ -86,19 +86,24 @@ Geometry ToGeometry(const uiWidgetBoxes& boxes) {
 // renderer splits each into the same two triangles either way, so the picture stays the same
 // while consecutive quads join one command.
 
-uiDrawVertex Corner(const Point& point, const uiColor& color) {
-    return uiDrawVertex{point.x, point.y, 0.0f, 0.0f, uiDrawColor::FromReals(color.r, color.g, color.b, color.a)};
+// Each colour is converted once for the primitives drawn in it.
+uiDrawColor ToDrawColor(const uiColor& color) {
+    return uiDrawColor::FromReals(color.r, color.g, color.b, color.a);
+}
+
+uiDrawVertex Corner(const Point& point, const uiDrawColor& color) {
+    return uiDrawVertex{point.x, point.y, 0.0f, 0.0f, color};
 }
 
 // A quad strip of the points in their strip order: quad i is points 2i, 2i+1, 2i+3, 2i+2.
-void Strip(uiDrawList& list, const uiColor& color, std::initializer_list<Point> points) {
+void Strip(uiDrawList& list, const uiDrawColor& color, std::initializer_list<Point> points) {
     const Point* p = points.begin();
     for (size_t i = 0; i + 3 < points.size(); i += 2) {
         list.AddQuad(Corner(p[i], color), Corner(p[i + 1], color), Corner(p[i + 3], color), Corner(p[i + 2], color));
     }
 }
 
-void FilledRect(uiDrawList& list, const uiColor& color, float left, float top, float right, float bottom) {
+void FilledRect(uiDrawList& list, const uiDrawColor& color, float left, float top, float right, float bottom) {
     list.AddQuad(Corner({left, top}, color), Corner({right, top}, color), Corner({right, bottom}, color),
                  Corner({left, bottom}, color));
 }
@@ -110,7 +115,7 @@ void ShadedQuad(uiDrawList& list, const ShadedVertex (&v)[4]) {
 }
 
 // A closed outline through the four points, as its four sides.
-void Outline(uiDrawList& list, const uiColor& color, const Point (&points)[4]) {
+void Outline(uiDrawList& list, const uiDrawColor& color, const Point (&points)[4]) {
     for (int side = 0; side < 4; ++side) {
         list.AddLine(Corner(points[side], color), Corner(points[(side + 1) % 4], color));
     }
@@ -119,14 +124,14 @@ void Outline(uiDrawList& list, const uiColor& color, const Point (&points)[4]) {
 // ==== Frames ====
 
 // Raised and sunken: the first colour covers bottom and right, the second top and left.
-void DrawBevel(uiDrawList& list, const Geometry& w, const uiColor& bottomRight, const uiColor& topLeft) {
+void DrawBevel(uiDrawList& list, const Geometry& w, const uiDrawColor& bottomRight, const uiDrawColor& topLeft) {
     Strip(list, bottomRight, {{w.xa, w.yb}, {w.x1, w.y2}, {w.xb, w.yb}, {w.x2, w.y2}, {w.xb, w.ya}, {w.x2, w.y1}});
     Strip(list, topLeft, {{w.xb, w.ya}, {w.x2, w.y1}, {w.xa, w.ya}, {w.x1, w.y1}, {w.xa, w.yb}, {w.x1, w.y2}});
 }
 
 // A light ring offset by h, with dark lines along the outer top and left and the inner bottom
 // and right, so the frame reads as a groove cut around the widget.
-void DrawGroove(uiDrawList& list, const Geometry& w, const uiColor& light, const uiColor& dark) {
+void DrawGroove(uiDrawList& list, const Geometry& w, const uiDrawColor& light, const uiDrawColor& dark) {
     const float h = w.h;
     Strip(list, light, {{w.xa, w.yb + h},
                   {w.x1 + h, w.y2},
@@ -145,8 +150,11 @@ void DrawGroove(uiDrawList& list, const Geometry& w, const uiColor& light, const
 }
 
 void DrawFrame(uiDrawList& list, int aspect, const Geometry& w, const uiColorSet& colours) {
-    const uiColor light = colours.GetEntry(UICOLOR_LIGHT);
-    const uiColor dark = colours.GetEntry(UICOLOR_DARK);
+    if (aspect < UIASPECT_FRAME || aspect > UIASPECT_GROOVE) {
+        return;
+    }
+    const uiDrawColor light = ToDrawColor(colours.GetEntry(UICOLOR_LIGHT));
+    const uiDrawColor dark = ToDrawColor(colours.GetEntry(UICOLOR_DARK));
     switch (aspect) {
     case UIASPECT_FRAME:
         Strip(list, light, {{w.xa, w.yb},
@@ -185,11 +193,19 @@ void DrawFrame(uiDrawList& list, int aspect, const Geometry& w, const uiColorSet
 
 void DrawFill(uiDrawList& list, int fill, const Geometry& w, const uiColorSet& colours) {
     const uiColor base = colours.GetEntry(UICOLOR_BASE);
-    const uiColor dark = base * DARK_SHADE;
-    const uiColor bright = base * BRIGHT_SHADE;
-    const uiColor* const B08 = &dark;
-    const uiColor* const B10 = &base;
-    const uiColor* const B12 = &bright;
+    if (fill == UIFILL_FLAT) {
+        FilledRect(list, ToDrawColor(base), w.xa, w.ya, w.xb, w.yb);
+        return;
+    }
+    if (fill < UIFILL_DIAGONAL_DARK_TOP_LEFT || fill > UIFILL_VERTICAL_BAND) {
+        return;
+    }
+    const uiDrawColor dark = ToDrawColor(base * DARK_SHADE);
+    const uiDrawColor plain = ToDrawColor(base);
+    const uiDrawColor bright = ToDrawColor(base * BRIGHT_SHADE);
+    const uiDrawColor* const B08 = &dark;
+    const uiDrawColor* const B10 = &plain;
+    const uiDrawColor* const B12 = &bright;
     switch (fill) {
     case UIFILL_DIAGONAL_DARK_TOP_LEFT:
         ShadedQuad(list, {{w.xa, w.ya, B08}, {w.xb, w.ya, B10}, {w.xb, w.yb, B12}, {w.xa, w.yb, B10}});
@@ -217,9 +233,6 @@ void DrawFill(uiDrawList& list, int fill, const Geometry& w, const uiColorSet& c
         ShadedQuad(list, {{w.xa, w.yb, B08}, {w.xa, w.ya, B08}, {w.xm, w.ya, B12}, {w.xm, w.yb, B12}});
         ShadedQuad(list, {{w.xm, w.yb, B12}, {w.xm, w.ya, B12}, {w.xb, w.ya, B08}, {w.xb, w.yb, B08}});
         break;
-    case UIFILL_FLAT:
-        FilledRect(list, base, w.xa, w.ya, w.xb, w.yb);
-        break;
     default:
         break;
     }
@@ -228,7 +241,7 @@ void DrawFill(uiDrawList& list, int fill, const Geometry& w, const uiColorSet& c
 // ==== Outlines ====
 
 void DrawBorder(uiDrawList& list, const Geometry& w, const uiColorSet& colours) {
-    Outline(list, colours.GetEntry(UICOLOR_BORDER),
+    Outline(list, ToDrawColor(colours.GetEntry(UICOLOR_BORDER)),
             {{w.x1, w.y1}, {w.x2 + 1.0f, w.y1}, {w.x2 + 1.0f, w.y2 + 1.0f}, {w.x1, w.y2 + 1.0f}});
 }
 
@@ -238,7 +251,7 @@ void DrawContour(uiDrawList& list, const Geometry& w, const uiColorSet& colours)
     const float top = w.ya + CONTOUR_INSET;
     const float right = w.xb - CONTOUR_INSET;
     const float bottom = w.yb - CONTOUR_INSET;
-    const uiColor color = colours.GetEntry(UICOLOR_CONTOUR);
+    const uiDrawColor color = ToDrawColor(colours.GetEntry(UICOLOR_CONTOUR));
     const uiDrawVertex loop[4] = {Corner({left, top}, color), Corner({right, top}, color),
                                   Corner({right, bottom}, color), Corner({left, bottom}, color)};
     list.SetLineStipple(1, CONTOUR_PATTERN);

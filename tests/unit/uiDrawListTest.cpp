@@ -65,7 +65,7 @@ TEST(uiDrawListTest, CommandsJoinOnlyWhatCanBeDrawnAsOne) {
     EXPECT_EQ(commands[6].firstIndex + commands[6].indexCount, list.Indices().size());
     // Every command counts from the list's first vertex while 16-bit indices reach: the third
     // square, in a command of its own, is (8 9 10 8 10 11).
-    const std::vector<uiDrawIndex>& indices = list.Indices();
+    const auto& indices = list.Indices();
     EXPECT_EQ(std::vector<uiDrawIndex>(indices.begin() + 6, indices.begin() + 12),
               (std::vector<uiDrawIndex>{4, 5, 6, 4, 6, 7}));
     EXPECT_EQ(std::vector<uiDrawIndex>(indices.begin() + 12, indices.begin() + 18),

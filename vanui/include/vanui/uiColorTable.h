@@ -35,14 +35,18 @@ public:
     // outside 0..13.
     static const char* EntryName(int index);
 
-    // The entry's colour; all zero for an index outside the table.
-    uiColor GetEntry(int index) const;
+    // The entry's colour; all zero for an index outside the table. Inline: every widget's
+    // colours are read from the table every frame.
+    uiColor GetEntry(int index) const {
+        return index >= 0 && index < ENTRY_COUNT ? entries[index] : Refuse(index, "GetEntry");
+    }
     // Refuses (false, entry kept) an index outside the table and a colour whose four components
     // sum to exactly 0.
     bool SetEntry(int index, const uiColor& color);
 
 private:
-    bool InTable(int index, const char* call) const;
+    // The message of an index outside the table; an all-zero colour.
+    uiColor Refuse(int index, const char* call) const;
 
     uiColor entries[ENTRY_COUNT];
     const uiMessageSink* messages = nullptr;

@@ -14,8 +14,10 @@
 // One thread.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // A vertex's colour: red, green, blue and alpha in 256 steps each (255 is 1.0).
@@ -31,7 +33,9 @@ struct uiDrawColor {
         return uiDrawColor{Step(red), Step(green), Step(blue), Step(alpha)};
     }
     static uint8_t Step(float value) {
-        return value > 0.0f ? (value < 1.0f ? static_cast<uint8_t>(value * 255.0f + 0.5f) : 255) : 0;
+        // The comparisons are written so that a value that is not a number comes out as 0.
+        const float clamped = std::min(1.0f, std::max(0.0f, value));
+        return static_cast<uint8_t>(clamped * 255.0f + 0.5f);
     }
     bool operator==(const uiDrawColor& other) const {
         return r == other.r && g == other.g && b == other.b && a == other.a;
@@ -77,6 +81,56 @@ struct uiDrawCommand {
     uint32_t indexCount = 0;
 };
 
+// A growing array of plain elements, as a draw list keeps its vertices and indices: appending
+// leaves the new elements for the caller to write (no element is initialised twice in the hot
+// path of text), and Clear keeps the capacity. Read it like a vector.
+template <typename T> class uiDrawBuffer {
+public:
+    uiDrawBuffer() = default;
+    uiDrawBuffer(const uiDrawBuffer& other) { *this = other; }
+    uiDrawBuffer& operator=(const uiDrawBuffer& other) {
+        if (this != &other) {
+            count = 0;
+            std::copy(other.begin(), other.end(), Append(other.count));
+        }
+        return *this;
+    }
+
+    size_t size() const { return count; }
+    size_t capacity() const { return room; }
+    bool empty() const { return count == 0; }
+    const T* data() const { return items.get(); }
+    const T* begin() const { return items.get(); }
+    const T* end() const { return items.get() + count; }
+    const T& operator[](size_t index) const { return items[index]; }
+    const T& back() const { return items[count - 1]; }
+
+    // Room for n more elements at the end, which the caller writes; valid until the next Append.
+    T* Append(size_t n) {
+        if (room - count < n) {
+            Grow(count + n);
+        }
+        T* at = items.get() + count;
+        count += n;
+        return at;
+    }
+    void Clear() { count = 0; }
+
+private:
+    // At least twice the room, so that appending one at a time costs little.
+    void Grow(size_t needed) {
+        const size_t larger = needed > 2 * room ? needed : 2 * room;
+        std::unique_ptr<T[]> moved(new T[larger]);
+        std::copy(begin(), end(), moved.get());
+        items = std::move(moved);
+        room = larger;
+    }
+
+    std::unique_ptr<T[]> items;
+    size_t count = 0;
+    size_t room = 0;
+};
+
 class uiDrawList {
 public:
     // The most vertices one command's indices can name.
@@ -104,14 +158,18 @@ public:
     void AddQuad(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2,
                  const uiDrawVertex& v3) {
         const uiDrawIndex base = Extend(uiPrimitive::Triangles, 4, 6, true);
-        vertices.push_back(v0);
-        vertices.push_back(v1);
-        vertices.push_back(v2);
-        vertices.push_back(v3);
-        const uiDrawIndex quad[6] = {
-            base, static_cast<uiDrawIndex>(base + 1), static_cast<uiDrawIndex>(base + 2),
-            base, static_cast<uiDrawIndex>(base + 2), static_cast<uiDrawIndex>(base + 3)};
-        indices.insert(indices.end(), quad, quad + 6);
+        uiDrawVertex* v = vertices.Append(4);
+        v[0] = v0;
+        v[1] = v1;
+        v[2] = v2;
+        v[3] = v3;
+        uiDrawIndex* i = indices.Append(6);
+        i[0] = base;
+        i[1] = static_cast<uiDrawIndex>(base + 1);
+        i[2] = static_cast<uiDrawIndex>(base + 2);
+        i[3] = base;
+        i[4] = static_cast<uiDrawIndex>(base + 2);
+        i[5] = static_cast<uiDrawIndex>(base + 3);
     }
     void AddTriangle(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2);
     void AddLine(const uiDrawVertex& from, const uiDrawVertex& to);
@@ -119,8 +177,8 @@ public:
     // never merged with another.
     void AddLineLoop(const uiDrawVertex* vertices, size_t count);
 
-    const std::vector<uiDrawVertex>& Vertices() const { return vertices; }
-    const std::vector<uiDrawIndex>& Indices() const { return indices; }
+    const uiDrawBuffer<uiDrawVertex>& Vertices() const { return vertices; }
+    const uiDrawBuffer<uiDrawIndex>& Indices() const { return indices; }
     const std::vector<uiDrawCommand>& Commands() const { return commands; }
 
 private:
@@ -147,8 +205,8 @@ private:
     void StartCommand(uiPrimitive primitive, uint32_t indexCount, uint32_t vertexOffset);
     void AppendIndices(uiDrawIndex base, uint32_t count);
 
-    std::vector<uiDrawVertex> vertices;
-    std::vector<uiDrawIndex> indices;
+    uiDrawBuffer<uiDrawVertex> vertices;
+    uiDrawBuffer<uiDrawIndex> indices;
     std::vector<uiDrawCommand> commands;
     uiDrawState state;
     uiDrawColor current;
