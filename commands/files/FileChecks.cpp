@@ -1,11 +1,23 @@
 #include "FileChecks.h"
 
+#include "ReplacementFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Collision(const NamedFile& output, const NamedFile& used) {
+    return output.role + " " + output.path + " would write over " + used.role + " " + used.path;
+}
+
+} // namespace
 
 bool CanReadFile(const std::string& path, std::string& reason) {
     // A named pipe without a writer would hold an opening that waits; the load waits for it.
@@ -24,15 +36,35 @@ bool CanReadFile(const std::string& path, std::string& reason) {
     return true;
 }
 
+// Hard links and two spellings of one path are one file; a link that names a file not made yet
+// leads to where the file will be.
 bool SameFile(const std::string& a, const std::string& b) {
+    const std::string first = drev::FollowLinks(a);
+    const std::string second = drev::FollowLinks(b);
     std::error_code failure;
-    if (std::filesystem::equivalent(a, b, failure)) {
+    if (fs::equivalent(first, second, failure)) {
         return true;
     }
     const auto resolved = [&failure](const std::string& name) {
-        return std::filesystem::weakly_canonical(std::filesystem::absolute(name, failure), failure);
+        return fs::weakly_canonical(fs::absolute(name, failure), failure);
     };
-    const std::filesystem::path first = resolved(a);
-    const std::filesystem::path second = resolved(b);
-    return !failure && first == second;
+    const fs::path firstPath = resolved(first);
+    const fs::path secondPath = resolved(second);
+    return !failure && firstPath == secondPath;
+}
+
+std::string FindCollision(const std::vector<NamedFile>& inputs, const std::vector<NamedFile>& outputs) {
+    for (auto output = outputs.begin(); output != outputs.end(); ++output) {
+        for (const NamedFile& input : inputs) {
+            if (SameFile(output->path, input.path)) {
+                return Collision(*output, input);
+            }
+        }
+        for (auto later = output + 1; later != outputs.end(); ++later) {
+            if (SameFile(output->path, later->path)) {
+                return Collision(*output, *later);
+            }
+        }
+    }
+    return std::string();
 }
