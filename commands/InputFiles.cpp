@@ -31,12 +31,11 @@ std::string FontPath(const std::vector<std::string>& folders, const std::string&
     return std::string();
 }
 
-// Every string of the uiFontTable sections at the file's top level (the table takes those of
-// its five keys). The read stops at the first lexical error, where the load stops too.
-std::vector<std::string> FontTableNames(const std::string& uiFile) {
+} // namespace
+
+std::vector<std::string> FontTableNames(std::istream& text) {
     std::vector<std::string> names;
-    std::ifstream input(uiFile, std::ios::binary);
-    Tokenizer tokenizer(input);
+    Tokenizer tokenizer(text);
     tokenizer.SetQuiet(true);
     Parser parser(tokenizer);
     int depth = 0;
@@ -59,8 +58,6 @@ std::vector<std::string> FontTableNames(const std::string& uiFile) {
     return names;
 }
 
-} // namespace
-
 std::vector<NamedFile> InputFiles(const std::string& file, InputKind kind) {
     if (kind == InputKind::Font) {
         return {{"the font", file}};
@@ -68,7 +65,8 @@ std::vector<NamedFile> InputFiles(const std::string& file, InputKind kind) {
     std::vector<NamedFile> inputs{{"the UI file", file}};
     const std::vector<std::string> folders = FontFoldersFor(file);
     std::vector<std::string> names{DEFAULT_FONT};
-    const std::vector<std::string> named = FontTableNames(file);
+    std::ifstream text(file, std::ios::binary);
+    const std::vector<std::string> named = FontTableNames(text);
     names.insert(names.end(), named.begin(), named.end());
     for (const std::string& name : names) {
         const std::string path = FontPath(folders, name);

@@ -8,7 +8,12 @@
 #include "FileChecks.h"
 #include "InputKind.h"
 
+#include <istream>
 #include <string>
 #include <vector>
 
 std::vector<NamedFile> InputFiles(const std::string& file, InputKind kind);
+// Every string of the uiFontTable sections at the top level of a UI file's text (the table
+// takes those of its five keys). The read stops at the first lexical error, where the load
+// stops too.
+std::vector<std::string> FontTableNames(std::istream& text);
