@@ -1,9 +1,9 @@
 #include "RenderCommand.h"
 
 #include "FileChecks.h"
-#include "InputFiles.h"
 #include "FontTestScene.h"
 #include "GoldenCompare.h"
+#include "InputFiles.h"
 #include "OffscreenGL.h"
 #include "PngFile.h"
 #include "ProblemLog.h"
