@@ -2,11 +2,13 @@
 
 #include "AnimationSchedule.h"
 #include "FileChecks.h"
+#include "InputFiles.h"
 #include "ProblemLog.h"
 #include "UiTestFile.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -42,10 +44,15 @@ int CheckFile(const std::string& fileName, bool quiet) {
 } // namespace
 
 int RunCheckCommand(const CheckOptions& options) {
-    for (const std::string& fileName : options.files) {
-        if (!options.logFile.empty() && SameFile(options.logFile, fileName)) {
-            std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(),
-                         fileName.c_str());
+    if (!options.logFile.empty()) {
+        std::vector<NamedFile> inputs;
+        for (const std::string& fileName : options.files) {
+            const std::vector<NamedFile> read = InputFiles(fileName, InputKind::Ui);
+            inputs.insert(inputs.end(), read.begin(), read.end());
+        }
+        const std::string collision = FindCollision(inputs, {{"--log", options.logFile}});
+        if (!collision.empty()) {
+            std::fprintf(stderr, "drev: %s\n", collision.c_str());
             return CHECK_IO_ERROR;
         }
     }

@@ -2,12 +2,13 @@
 
 #include "ImageCompare.h"
 #include "PngFile.h"
+#include "ReplacementFile.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -21,37 +22,36 @@ std::string Describe(const RendererInfo& info) {
     return info.renderer + ", " + info.version;
 }
 
-bool WriteText(const std::string& path, const std::string& text, std::string& error) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (file == nullptr) {
-        error = std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fputs(text.c_str(), file) >= 0;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        error = std::strerror(errno);
-    }
-    return written && closed;
-}
-
 // The golden's renderer, empty fields when it has no renderer file.
 RendererInfo GoldenRenderer(const std::string& golden) {
-    std::ifstream file(golden + RENDERER_FILE_SUFFIX);
+    std::ifstream file(RendererFileName(golden));
     std::ostringstream text;
     text << file.rdbuf();
     return ParseRendererFile(text.str());
 }
 
+// The golden and its renderer file land together, or neither does.
 int Update(const RgbImage& picture, const RendererInfo& renderer, const GoldenCheck& check) {
+    std::vector<unsigned char> png;
     std::string error;
-    const std::string rendererFile = check.golden + RENDERER_FILE_SUFFIX;
-    if (!WritePng(check.golden, picture, error)) {
+    if (!EncodePng(picture.rgb.data(), picture.width, picture.height, png, error)) {
         std::fprintf(stderr, "drev: cannot write the golden %s: %s\n", check.golden.c_str(), error.c_str());
         return COMPARE_IO_ERROR;
     }
-    if (!WriteText(rendererFile, RendererFileText(renderer), error)) {
-        std::fprintf(stderr, "drev: cannot write %s: %s\n", rendererFile.c_str(), error.c_str());
+    const std::string rendererFileName = RendererFileName(check.golden);
+    drev::ReplacementFile golden(check.golden);
+    golden.Write(png.data(), png.size());
+    drev::ReplacementFile rendererFile(rendererFileName);
+    rendererFile.Write(RendererFileText(renderer));
+    drev::ReplacementFile* failed = nullptr;
+    if (!drev::CommitTogether({&golden, &rendererFile}, &failed)) {
+        if (failed == &golden) {
+            std::fprintf(stderr, "drev: cannot write the golden %s: %s\n", check.golden.c_str(),
+                         golden.Reason().c_str());
+        } else {
+            std::fprintf(stderr, "drev: cannot write %s: %s\n", rendererFileName.c_str(),
+                         rendererFile.Reason().c_str());
+        }
         return COMPARE_IO_ERROR;
     }
     std::fprintf(stderr, "drev: updated the golden %s\n", check.golden.c_str());
@@ -62,8 +62,8 @@ int Update(const RgbImage& picture, const RendererInfo& renderer, const GoldenCh
 void ReportOtherRenderer(const std::string& golden, const RendererInfo& renderer) {
     const RendererInfo made = GoldenRenderer(golden);
     if (made.renderer.empty() && made.version.empty()) {
-        std::fprintf(stderr, "drev: %s%s names no renderer; this picture was drawn by %s\n", golden.c_str(),
-                     RENDERER_FILE_SUFFIX, Describe(renderer).c_str());
+        std::fprintf(stderr, "drev: %s names no renderer; this picture was drawn by %s\n",
+                     RendererFileName(golden).c_str(), Describe(renderer).c_str());
     } else if (made.renderer != renderer.renderer || made.version != renderer.version) {
         std::fprintf(stderr,
                      "drev: the golden was made by another renderer (%s); this picture was drawn by %s\n",
@@ -88,6 +88,10 @@ RendererInfo ParseRendererFile(const std::string& text) {
         }
     }
     return info;
+}
+
+std::string RendererFileName(const std::string& golden) {
+    return golden + RENDERER_FILE_SUFFIX;
 }
 
 std::string DiffFileName(const std::string& output) {

@@ -2,7 +2,8 @@
 // GOLDEN.png has a text file GOLDEN.png.txt beside it naming the GL renderer and version that
 // made it, so that a failure on another renderer says so. On failure the differing pixels are
 // marked in OUT-diff.png beside the picture; --update writes the picture and its renderer file
-// over the golden instead of failing.
+// over the golden instead of failing, both or neither. The caller has made sure that no file
+// written lands on another file in use.
 #pragma once
 
 #include "RgbImage.h"
@@ -28,6 +29,8 @@ struct GoldenCheck {
 std::string RendererFileText(const RendererInfo& info);
 // Reads a renderer file's text; a line that is missing leaves its field empty.
 RendererInfo ParseRendererFile(const std::string& text);
+// GOLDEN.png gives GOLDEN.png.txt.
+std::string RendererFileName(const std::string& golden);
 // OUT.png gives OUT-diff.png; a name without ".png" gets "-diff.png" appended.
 std::string DiffFileName(const std::string& output);
 

@@ -4,6 +4,7 @@
 #include "FileChecks.h"
 #include "FontTestScene.h"
 #include "GoldenCompare.h"
+#include "InputFiles.h"
 #include "OffscreenGL.h"
 #include "PngFile.h"
 #include "ProblemLog.h"
@@ -16,30 +17,54 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <new>
+#include <vector>
 
 namespace {
 
 enum RenderStatus { RENDER_DONE = 0, RENDER_INPUT_ERRORS = 1, RENDER_IO_ERROR = 2 };
 
-// The picture is written before the compare, so it must not land on the input or the golden;
-// the log file is emptied first, so it must land on none of the three.
+// Every file the render will read: the input with the fonts it names, and a golden that is
+// only compared with.
+std::vector<NamedFile> RenderInputs(const RenderOptions& options) {
+    std::vector<NamedFile> inputs = InputFiles(options.file, options.input);
+    if (!options.golden.empty() && !options.update) {
+        inputs.push_back({"the golden", options.golden});
+        inputs.push_back({"the renderer file", RendererFileName(options.golden)});
+    }
+    return inputs;
+}
+
+// Every file the render may write: the log, the picture, and the golden with its renderer file
+// (--update) or the difference picture (--compare).
+std::vector<NamedFile> RenderOutputs(const RenderOptions& options) {
+    std::vector<NamedFile> outputs;
+    if (!options.logFile.empty()) {
+        outputs.push_back({"--log", options.logFile});
+    }
+    outputs.push_back({"-o", options.output});
+    if (options.update) {
+        outputs.push_back({"the golden", options.golden});
+        outputs.push_back({"the renderer file", RendererFileName(options.golden)});
+    } else if (!options.golden.empty()) {
+        outputs.push_back({"the difference picture", DiffFileName(options.output)});
+    }
+    return outputs;
+}
+
+// Before anything is written: no output may land on a file in use, and --update replaces only
+// a golden that is a PNG picture or is not there yet.
 bool OutputsAreFree(const RenderOptions& options) {
-    if (SameFile(options.output, options.file)) {
-        std::fprintf(stderr, "drev: -o %s would write over the input file\n", options.output.c_str());
+    const std::string collision = FindCollision(RenderInputs(options), RenderOutputs(options));
+    if (!collision.empty()) {
+        std::fprintf(stderr, "drev: %s\n", collision.c_str());
         return false;
     }
-    if (!options.golden.empty() && SameFile(options.output, options.golden)) {
-        std::fprintf(stderr, "drev: -o %s would write over the golden it is compared with\n",
-                     options.output.c_str());
+    std::error_code failure;
+    if (options.update && std::filesystem::exists(options.golden, failure) && !IsPngFile(options.golden)) {
+        std::fprintf(stderr, "drev: %s is not a PNG picture; not replaced\n", options.golden.c_str());
         return false;
-    }
-    for (const std::string& used : {options.file, options.output, options.golden}) {
-        if (!options.logFile.empty() && !used.empty() && SameFile(options.logFile, used)) {
-            std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(),
-                         used.c_str());
-            return false;
-        }
     }
     return true;
 }

@@ -29,5 +29,6 @@ struct RenderOptions {
 
 // 0 when the picture was written (and matched or updated the golden); 1 when the compare failed
 // or the input had errors (the picture is written all the same); 2 for an input that can't be
-// read, an output that can't be written, a size the GL can't draw or no off-screen GL.
+// read, an output that would land on a file in use (nothing is then written), an output that
+// can't be written, a size the GL can't draw or no off-screen GL.
 int RunRenderCommand(const RenderOptions& options);

@@ -6,6 +6,7 @@
 #include "FileChecks.h"
 #include "FileWatch.h"
 #include "FontTestScene.h"
+#include "InputFiles.h"
 #include "ProblemLog.h"
 #include "Sleep.h"
 #include "TestWindow.h"
@@ -145,12 +146,22 @@ void ViewClose() {
     view = nullptr;
 }
 
-std::unique_ptr<uiFont> OpenBandFont() {
+std::string BandFontPath() {
     const std::string folder = ShippedDataFolder();
-    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(folder.empty() ? BAND_FONT : folder + "/" + BAND_FONT,
-                                                           &view->textures, &QuietToolkitLog()));
+    return folder.empty() ? BAND_FONT : folder + "/" + BAND_FONT;
+}
+
+std::unique_ptr<uiFont> OpenBandFont() {
+    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(BandFontPath(), &view->textures, &QuietToolkitLog()));
     TakeProblems();
     return font && font->IsLoaded() ? std::move(font) : nullptr;
+}
+
+// The file shown, the fonts it names and the band's font.
+std::vector<NamedFile> ViewInputs(const ViewOptions& options) {
+    std::vector<NamedFile> inputs = InputFiles(options.file, options.input);
+    inputs.push_back({"the font", BandFontPath()});
+    return inputs;
 }
 
 } // namespace
@@ -161,8 +172,10 @@ int RunViewCommand(const ViewOptions& options) {
         PrintError(options.file, 0, "cannot read the file: " + reason);
         return VIEW_IO_ERROR;
     }
-    if (!options.logFile.empty() && SameFile(options.logFile, options.file)) {
-        std::fprintf(stderr, "drev: --log %s would write over %s\n", options.logFile.c_str(), options.file.c_str());
+    const std::string collision =
+        options.logFile.empty() ? std::string() : FindCollision(ViewInputs(options), {{"--log", options.logFile}});
+    if (!collision.empty()) {
+        std::fprintf(stderr, "drev: %s\n", collision.c_str());
         return VIEW_IO_ERROR;
     }
     if (!StartProblemLog(options.logFile)) {

@@ -21,26 +21,6 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
-// The file that path names once its links are followed, including a last link that names a file
-// not made yet. A loop of links stops being followed after a while.
-std::string LinkedFile(const std::string& path) {
-    constexpr int MAX_LINKS = 40;
-    std::string file = path;
-    struct stat status;
-    for (int links = 0; links < MAX_LINKS && lstat(file.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
-         ++links) {
-        char named[PATH_MAX];
-        const ssize_t length = readlink(file.c_str(), named, sizeof named - 1);
-        if (length < 0) {
-            break;
-        }
-        named[length] = '\0';
-        // A relative link is relative to the folder that holds it.
-        file = named[0] == '/' ? std::string(named) : file.substr(0, file.rfind('/') + 1) + named;
-    }
-    return file;
-}
-
 // The rename is on disk once the folder that holds the name is; a folder that can't be synced
 // (some file systems refuse) leaves the rename as safe as the system makes it.
 void SyncFolderOf(const std::string& path) {
@@ -55,7 +35,7 @@ void SyncFolderOf(const std::string& path) {
 
 } // namespace
 
-ReplacementFile::ReplacementFile(const std::string& path) : target(LinkedFile(path)) {
+ReplacementFile::ReplacementFile(const std::string& path) : target(FollowLinks(path)) {
     struct stat status;
     const bool exists = stat(target.c_str(), &status) == 0;
     if (exists && !S_ISREG(status.st_mode)) {
@@ -177,6 +157,24 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string
         return false;
     }
     return true;
+}
+
+std::string FollowLinks(const std::string& path) {
+    constexpr int MAX_LINKS = 40;
+    std::string file = path;
+    struct stat status;
+    for (int links = 0; links < MAX_LINKS && lstat(file.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+         ++links) {
+        char named[PATH_MAX];
+        const ssize_t length = readlink(file.c_str(), named, sizeof named - 1);
+        if (length < 0) {
+            break;
+        }
+        named[length] = '\0';
+        // A relative link is relative to the folder that holds it.
+        file = named[0] == '/' ? std::string(named) : file.substr(0, file.rfind('/') + 1) + named;
+    }
+    return file;
 }
 
 } // namespace drev

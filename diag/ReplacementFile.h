@@ -67,4 +67,8 @@ bool CommitTogether(std::initializer_list<ReplacementFile*> files, ReplacementFi
 // The whole file in one call; false with the system's reason when it could not be written.
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string& reason);
 
+// The file a write to path replaces: path with its links followed, the last one possibly naming
+// a file not made yet. A loop of links stops being followed after a while.
+std::string FollowLinks(const std::string& path);
+
 } // namespace drev

@@ -2,16 +2,21 @@
 // checks that the load ends and leaves a sound two-level tree: windows without parents, every
 // child linked to its window and every widget to the context. The recording GL runs in its
 // discard mode; the fonts come from "default.krf" in the working directory, which the target
-// writes when it is missing and then removes at exit. Messages go nowhere.
+// writes when it is missing and then removes at exit. Messages go nowhere. The fonts a command
+// learns the file names, before it loads it, must hold every font the load tried: a command keeps
+// its outputs off them.
+#include "InputFiles.h"
 #include "KrfWriter.h"
 #include "RecordingGL.h"
 #include "uiInternal.h"
 #include <vanui/uiGLBackend.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -53,6 +58,16 @@ void CheckTree(const uiContext& context) {
     }
 }
 
+void CheckFontNames(uiContext& context, const std::string& text) {
+    std::istringstream input(text);
+    const std::vector<std::string> names = FontTableNames(input);
+    for (const std::string& tried : context.Fonts().TriedPaths()) {
+        if (tried != FONT_FILE && std::find(names.begin(), names.end(), tried) == names.end()) {
+            Fail("a font the load tried is missing from the names found before it");
+        }
+    }
+}
+
 uiGLTextures textures;
 const uiMessageSink silence = [](const uiMessage&) {};
 
@@ -69,8 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.textures = &textures;
     settings.messages = silence;
     uiContext context(settings);
-    std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::istringstream input(text);
     context.Parse(input, "fuzz.ui");
     CheckTree(context);
+    CheckFontNames(context, text);
     return 0;
 }

@@ -6,16 +6,15 @@ find_package(CLI11 CONFIG REQUIRED)
 set(COMMANDS_DIR ${PROJECT_SOURCE_DIR}/commands)
 
 add_drev_test(CommandLineTest SOURCES unit/CommandLineTest.cpp ${COMMANDS_DIR}/CommandLine.cpp LIBS CLI11::CLI11)
-add_drev_test(PngFileTest SOURCES unit/PngFileTest.cpp ${COMMANDS_DIR}/PngFile.cpp LIBS PNG::PNG)
+add_drev_test(PngFileTest SOURCES unit/PngFileTest.cpp LIBS drev_files PNG::PNG)
 target_compile_definitions(PngFileTest PRIVATE DREV_FUZZ_DIR="${PROJECT_SOURCE_DIR}/fuzz")
 add_drev_test(GoldenCompareTest
     SOURCES unit/GoldenCompareTest.cpp ${COMMANDS_DIR}/GoldenCompare.cpp ${COMMANDS_DIR}/ImageCompare.cpp
-        ${COMMANDS_DIR}/PngFile.cpp
-    LIBS PNG::PNG)
+    LIBS drev_files)
 add_drev_test(AnimationScheduleTest SOURCES unit/AnimationScheduleTest.cpp ${COMMANDS_DIR}/AnimationSchedule.cpp
     LIBS vanui_internals drev_demo_scenes drev_gl_recorder)
 foreach(test CommandLineTest PngFileTest GoldenCompareTest AnimationScheduleTest)
-    target_include_directories(${test} PRIVATE ${COMMANDS_DIR})
+    target_include_directories(${test} PRIVATE ${COMMANDS_DIR} ${COMMANDS_DIR}/files)
 endforeach()
 
 # The real binary: check's diagnostics and statuses, render's pictures, files and failures, the

@@ -114,7 +114,7 @@ class CheckTest(unittest.TestCase):
         self.assertEqual((code, lines), (2, ["drev: cannot write the log file nowhere/check.log: "
                                              "No such file or directory"]))
         self.assertEqual(self.check("clean.ui", "fonts.ui", "--log", "./fonts.ui"),
-                         (2, ["drev: --log ./fonts.ui would write over fonts.ui"]))
+                         (2, ["drev: --log ./fonts.ui would write over the UI file fonts.ui"]))
         self.assertEqual(self.work.read("fonts.ui"), FILES["fonts.ui"])
 
 

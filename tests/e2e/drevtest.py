@@ -93,6 +93,22 @@ def run_command(args, cwd, env=None, timeout=120):
     return proc.returncode, proc.stdout.decode("latin-1"), proc.stderr.decode("latin-1")
 
 
+def snapshot(folder):
+    """Every entry of a folder as it stands: a file's bytes, a link's target, so that a test can
+    check that a command left all of them as they were and made none."""
+    entries = {}
+    for name in os.listdir(folder):
+        path = os.path.join(folder, name)
+        if os.path.islink(path):
+            entries[name] = ("link", os.readlink(path))
+        elif os.path.isfile(path):
+            with open(path, "rb") as f:
+                entries[name] = f.read()
+        else:
+            entries[name] = ("folder",)
+    return entries
+
+
 def strip_stamp(line):
     """The log line without its date and time, so it can be compared exactly."""
     return re.sub("^" + STAMP, "", line)

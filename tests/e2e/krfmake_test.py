@@ -15,6 +15,8 @@ import tempfile
 import unittest
 import zlib
 
+import drevtest
+
 KRFMAKE = None
 DATA = None
 
@@ -256,6 +258,28 @@ class FailureTest(ToolRun):
                 self.assertEqual(result.returncode, 2)
                 self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
         self.assertFails(self.krfmake("--font", SANS), "both --font and --output are required")
+
+
+    def test_outputs_never_land_on_the_files_it_reads(self):
+        shutil.copy(SANS, self.out("sans.ttf"))
+        shutil.copy(os.path.join(DATA, "mono.krf"), self.out("mono.krf"))
+        self.write("chars.txt", b"abc\n")
+        os.symlink("sans.ttf", self.out("link.krf"))
+        before = drevtest.snapshot(self.dir)
+        cases = [
+            (["--font", "sans.ttf", "--output", "link.krf"], "--output link.krf would write over --font sans.ttf"),
+            (["--font", SANS, "--chars-file", "chars.txt", "--output", "./chars.txt"],
+             "--output ./chars.txt would write over --chars-file chars.txt"),
+            (["--font", SANS, "--output", "a.krf", "--preview", "a.krf"],
+             "--output a.krf would write over --preview a.krf"),
+            (["--info", "mono.krf", "--preview", "mono.krf"], "--preview mono.krf would write over --info mono.krf"),
+        ]
+        for args, message in cases:
+            with self.subTest(args=args):
+                result = self.krfmake(*args)
+                self.assertEqual((result.returncode, result.stdout, result.stderr),
+                                 (2, "", "krfmake: %s (see krfmake --help)\n" % message))
+                self.assertEqual(drevtest.snapshot(self.dir), before)
 
 
 class CharsFileAndPreviewTest(ToolRun):

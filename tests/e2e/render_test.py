@@ -149,23 +149,51 @@ class RenderTest(unittest.TestCase):
                 self.assertEqual(self.render(*args), (2, [message]))
         self.assertFalse(self.work.exists("x.png"))
 
-    def test_picture_and_log_never_land_on_the_files_in_use(self):
+    def test_no_output_lands_on_a_file_in_use(self):
+        """Each collision is a usage error naming both files, and leaves every file as it was."""
         shutil.copy(VANTORA, self.work.file("mine.ui"))
-        self.assertEqual(self.render("mine.ui", "-o", "./mine.ui"),
-                         (2, ["drev: -o ./mine.ui would write over the input file"]))
-        self.assertEqual(self.render("mine.ui", "-o", "g.png", "--compare", "./g.png", "--update"),
-                         (2, ["drev: -o g.png would write over the golden it is compared with"]))
-        self.assertEqual(self.render("mine.ui", "-o", "out.png", "--log", "mine.ui"),
-                         (2, ["drev: --log mine.ui would write over mine.ui"]))
-        self.assertEqual(self.render("mine.ui", "-o", "out.png", "--log", "out.png"),
-                         (2, ["drev: --log out.png would write over out.png"]))
-        with open(VANTORA, "rb") as original, open(self.work.file("mine.ui"), "rb") as kept:
-            self.assertEqual(original.read(), kept.read())
-        self.assertFalse(self.work.exists("g.png"))
+        shutil.copy(VANTORA, self.work.file("other.ui"))
+        # mine.ui names label.krf, found beside it before DREV's own.
+        shutil.copy(os.path.join(drevtest.DATA, "label.krf"), self.work.file("label.krf"))
+        self.assertEqual(self.render("mine.ui", "--at", "0", "-o", "g.png"), (0, []))
+        shutil.copy(self.work.file("g.png"), self.work.file("shot-diff.png"))
+        self.work.write("g.png.txt", "GL_RENDERER: softpipe\n")
+        os.symlink("mine.ui", self.work.file("link.png"))
+        os.symlink("g.png", self.work.file("ours-diff.png"))
+        before = drevtest.snapshot(self.work.path)
+        cases = [
+            (["render", "mine.ui", "-o", "./mine.ui"], "-o ./mine.ui would write over the UI file mine.ui"),
+            (["render", "mine.ui", "-o", "link.png"], "-o link.png would write over the UI file mine.ui"),
+            (["render", "mine.ui", "-o", "out.png", "--compare", "mine.ui", "--update"],
+             "the golden mine.ui would write over the UI file mine.ui"),
+            (["render", "mine.ui", "-o", "out.png", "--compare", "other.ui", "--update"],
+             "other.ui is not a PNG picture; not replaced"),
+            (["render", "mine.ui", "--at", "100", "-o", "shot.png", "--compare", "shot-diff.png"],
+             "the difference picture shot-diff.png would write over the golden shot-diff.png"),
+            (["render", "mine.ui", "-o", "ours.png", "--compare", "g.png"],
+             "the difference picture ours-diff.png would write over the golden g.png"),
+            (["render", "mine.ui", "-o", "g.png", "--compare", "./g.png", "--update"],
+             "-o g.png would write over the golden ./g.png"),
+            (["render", "mine.ui", "-o", "out.png", "--compare", "g.png", "--update", "--log", "g.png.txt"],
+             "--log g.png.txt would write over the renderer file g.png.txt"),
+            (["render", "mine.ui", "-o", "out.png", "--log", "out.png"], "--log out.png would write over -o out.png"),
+            (["render", "mine.ui", "-o", "out.png", "--log", "label.krf"],
+             "--log label.krf would write over the font label.krf"),
+            (["render", "label.krf", "-o", "out.png", "--log", "./label.krf"],
+             "--log ./label.krf would write over the font label.krf"),
+            (["check", "other.ui", "mine.ui", "--log", "label.krf"],
+             "--log label.krf would write over the font label.krf"),
+            (["view", "mine.ui", "--log", "link.png"], "--log link.png would write over the UI file mine.ui"),
+        ]
+        for args, message in cases:
+            with self.subTest(args=args):
+                code, out, err = drevtest.run_command(args, self.work.path, env=NO_DISPLAY)
+                self.assertEqual((code, out, err), (2, "", "drev: %s\n" % message))
+                self.assertEqual(drevtest.snapshot(self.work.path), before)
         # --update makes a golden that is not there yet.
-        self.assertEqual(self.render("mine.ui", "-o", "out.png", "--compare", "g.png", "--update"),
-                         (0, ["drev: updated the golden g.png"]))
-        self.assertTrue(self.work.exists("g.png.txt"))
+        self.assertEqual(self.render("mine.ui", "-o", "out.png", "--compare", "new.png", "--update"),
+                         (0, ["drev: updated the golden new.png"]))
+        self.assertTrue(self.work.read("new.png.txt").startswith("GL_RENDERER: "))
 
     def test_without_off_screen_gl_render_says_so_and_check_needs_none(self):
         no_egl = dict(NO_DISPLAY, __EGL_VENDOR_LIBRARY_FILENAMES="/nonexistent/egl.json")

@@ -1,8 +1,6 @@
 #include "KrfWriter.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include "ReplacementFile.h"
 
 namespace {
 
@@ -30,18 +28,11 @@ bool WriteKrfFile(const std::string& path, const BuiltFont& font, std::string& e
     const std::size_t sheetBytes =
         uiFontFileLayout::SheetBytes(font.header.sheetWidth, font.header.sheetHeight);
 
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        error = "cannot create \"" + path + "\": " + std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(head.data(), 1, head.size(), file) == head.size() &&
-                         std::fwrite(font.sheet.get(), 1, sheetBytes, file) == sheetBytes;
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        error = "cannot write \"" + path + "\": " + std::strerror(written ? errno : writeErrno);
-        std::remove(path.c_str());
+    drev::ReplacementFile file(path);
+    file.Write(head.data(), head.size());
+    file.Write(font.sheet.get(), sheetBytes);
+    if (!file.Commit()) {
+        error = "cannot write \"" + path + "\": " + file.Reason();
         return false;
     }
     return true;

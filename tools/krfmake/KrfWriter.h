@@ -16,6 +16,6 @@ struct BuiltFont {
     std::unique_ptr<unsigned char[]> sheet; // sheetWidth x sheetHeight bytes
 };
 
-// Writes the font to path. On failure returns false with a message in error
-// and leaves no partial file behind.
+// Writes the font to path whole or not at all. On failure returns false with a message in error;
+// an earlier file at path is then left as it was.
 bool WriteKrfFile(const std::string& path, const BuiltFont& font, std::string& error);

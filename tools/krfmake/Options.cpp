@@ -1,6 +1,7 @@
 #include "Options.h"
 
 #include "CodeList.h"
+#include "FileChecks.h"
 #include "SheetSizes.h"
 #include "uiFontFileLayout.h"
 
@@ -183,6 +184,23 @@ bool CheckCombination(const CommandLine& line) {
     return true;
 }
 
+// No file krfmake writes may land on a file it reads or on the other file it writes.
+bool OutputsAreFree(const Options& options) {
+    const auto given = [](std::vector<NamedFile> files) {
+        const auto unnamed = [](const NamedFile& file) { return file.path.empty(); };
+        files.erase(std::remove_if(files.begin(), files.end(), unnamed), files.end());
+        return files;
+    };
+    const std::string collision = FindCollision(
+        given({{"--font", options.fontPath}, {"--chars-file", options.charsFile}, {"--info", options.infoPath}}),
+        given({{"--output", options.outputPath}, {"--preview", options.previewPath}}));
+    if (!collision.empty()) {
+        UsageError(collision);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ParseOutcome ParseOptions(int argc, char** argv, Options& options) {
@@ -211,5 +229,5 @@ ParseOutcome ParseOptions(int argc, char** argv, Options& options) {
     options.charsFile = line.charsFile;
     options.previewPath = line.preview;
     options.sizeAuto = line.sizeAuto;
-    return ParseOutcome::RUN;
+    return OutputsAreFree(options) ? ParseOutcome::RUN : ParseOutcome::USAGE_ERROR;
 }

@@ -194,5 +194,9 @@ bool WritePreview(const std::string& path, const uiFontFileHeader& header,
         }
         y += lineStep;
     }
-    return WritePng(path, canvas, error);
+    if (!WritePng(path, canvas.Pixels(), canvas.Width(), canvas.Height(), error)) {
+        error = "cannot write \"" + path + "\": " + error;
+        return false;
+    }
+    return true;
 }

@@ -1,5 +1,7 @@
 #include "PngFile.h"
 
+#include "ReplacementFile.h"
+
 #include <png.h>
 
 #include <cerrno>
@@ -9,7 +11,8 @@
 #include <cstring>
 #include <vector>
 
-// libpng reports its errors through a longjmp to the setjmp of the function that called it.
+// Reading goes through libpng's full interface, which reports its errors through a longjmp to the
+// setjmp of the function that called it.
 // The functions that call setjmp are small and hold no object of their own that a jump could
 // skip or leave half-changed: buffers are made by their callers, before, and released after.
 
@@ -22,6 +25,8 @@ constexpr size_t MAX_FILE_BYTES = 512u * 1024 * 1024;
 // chunks such as text; a chunk's length comes from the file, and libpng allocates (and clears)
 // a chunk's block before it finds the file shorter. The picture's rows are allocated here.
 constexpr png_alloc_size_t MAX_LIBPNG_BLOCK_BYTES = 8u * 1024 * 1024;
+// Every PNG file begins with the same eight bytes.
+constexpr size_t PNG_SIGNATURE_BYTES = 8;
 
 // What libpng said last, kept for the message, and the read position in the decoded bytes.
 struct PngSession {
@@ -132,48 +137,10 @@ bool DecodeSession(PngSession& session, RgbImage& image, std::string& error) {
     return decoded;
 }
 
-bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RgbImage& image,
-               png_const_bytep* rows) {
-    if (setjmp(png_jmpbuf(png)) != 0) {
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int row = 0; row < image.height; ++row) {
-        png_write_row(png, rows[row]);
-    }
-    png_write_end(png, nullptr);
-    return true;
-}
-
-// The encode proper, into an open file.
-bool EncodeSession(PngSession& session, std::FILE* file, const RgbImage& image, std::string& error) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &session, OnError, OnWarning);
-    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
-    if (info == nullptr) {
-        png_destroy_write_struct(&png, nullptr);
-        error = "out of memory for libpng";
-        return false;
-    }
-    std::vector<png_const_bytep> rows(static_cast<size_t>(image.height));
-    for (int row = 0; row < image.height; ++row) {
-        rows[static_cast<size_t>(row)] = image.Pixel(0, row);
-    }
-    const bool encoded = WriteRows(png, info, file, image, rows.data());
-    if (!encoded) {
-        error = LibpngFailure(session);
-    }
-    png_destroy_write_struct(&png, &info);
-    return encoded;
-}
-
 } // namespace
 
 bool DecodePng(const unsigned char* data, size_t size, RgbImage& image, std::string& error) {
-    if (size < 8 || png_sig_cmp(data, 0, 8) != 0) {
+    if (size < PNG_SIGNATURE_BYTES || png_sig_cmp(data, 0, PNG_SIGNATURE_BYTES) != 0) {
         error = "not a PNG file";
         return false;
     }
@@ -208,21 +175,40 @@ bool ReadPng(const std::string& path, RgbImage& image, std::string& error) {
     return readable && DecodePng(bytes.data(), bytes.size(), image, error);
 }
 
-bool WritePng(const std::string& path, const RgbImage& image, std::string& error) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        error = std::strerror(errno);
+bool EncodePng(const unsigned char* rgb, int width, int height, std::vector<unsigned char>& png,
+               std::string& error) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = PNG_FORMAT_RGB;
+    png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
+    png.resize(size);
+    if (png_image_write_to_memory(&image, png.data(), &size, 0, rgb, 0, nullptr) == 0) {
+        error = image.message;
+        png_image_free(&image);
+        png.clear();
         return false;
     }
-    PngSession session;
-    const bool encoded = EncodeSession(session, file, image, error);
-    const bool flushed = std::fflush(file) == 0;
-    if (encoded && !flushed) {
-        error = std::strerror(errno);
+    png.resize(size);
+    return true;
+}
+
+bool WritePng(const std::string& path, const unsigned char* rgb, int width, int height, std::string& error) {
+    std::vector<unsigned char> png;
+    return EncodePng(rgb, width, height, png, error) &&
+           drev::WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()),
+                                error);
+}
+
+bool IsPngFile(const std::string& path) {
+    unsigned char signature[PNG_SIGNATURE_BYTES] = {};
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
     }
-    const bool closed = std::fclose(file) == 0;
-    if (encoded && flushed && !closed) {
-        error = std::strerror(errno);
-    }
-    return encoded && flushed && closed;
+    const size_t got = std::fread(signature, 1, sizeof signature, file);
+    std::fclose(file);
+    return got == sizeof signature && png_sig_cmp(signature, 0, sizeof signature) == 0;
 }
