@@ -66,7 +66,9 @@ class Playground {
         this.texts = new Map();
         this.timer = undefined;
         this.menu.replaceChildren(...[...samples, SHARED_NAME].map((name) => new Option(name, name)));
-        this.menu.addEventListener('change', () => this.openSample(this.menu.value));
+        this.menu.addEventListener('change', () =>
+            this.openSample(this.menu.value).catch((error) => say(`The sample could not be opened: ${error.message}`)),
+        );
         element('share').addEventListener('click', () => this.share());
         element('download').addEventListener('click', () => this.download());
         this.takeFonts();
