@@ -21,8 +21,7 @@ const BAND_RED = [191, 13, 13];
 const BUTTON1 = { x: 342, y: 487, width: 130, height: 38 };
 const VANTORA_LINES = readFileSync(`${DIST}/data/vantora.ui`, 'utf8').split('\n');
 
-let site;
-let browser;
+let site, browser;
 before(async () => {
     site = await startSite();
     browser = await launchBrowser();
@@ -119,7 +118,5 @@ test('a share address carries a file with non-ASCII captions; a damaged one show
 
     const sample = await openPage(browser, `${site.url}?sample=hello`);
     assert.equal(await sample.inputValue('#sample'), 'hello.ui');
-    for (const opened of [page, shared, damaged, sample]) {
-        await opened.close();
-    }
+    await Promise.all([page, shared, damaged, sample].map((opened) => opened.close()));
 });
