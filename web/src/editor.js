@@ -31,6 +31,8 @@ export class Editor {
                     uiLanguage,
                     syntaxHighlighting(defaultHighlightStyle),
                     keymap.of([...defaultKeymap, ...historyKeymap, indentWithTab]),
+                    // Dropped files are the page's (fonts), never text to insert.
+                    EditorView.domEventHandlers({ drop: (event) => event.dataTransfer.files.length > 0 }),
                     EditorView.updateListener.of((update) => {
                         const edited = (t) => t.docChanged && t.annotation(Transaction.userEvent) !== undefined;
                         if (update.transactions.some(edited)) {

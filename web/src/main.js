@@ -138,8 +138,10 @@ class Playground {
         picker.addEventListener('change', () => this.addFonts(picker.files));
         document.addEventListener('dragover', (event) => event.preventDefault());
         document.addEventListener('drop', (event) => {
-            event.preventDefault();
-            this.addFonts(event.dataTransfer.files);
+            if (event.dataTransfer.files.length > 0) {
+                event.preventDefault();
+                this.addFonts(event.dataTransfer.files);
+            }
         });
     }
 
