@@ -5,7 +5,8 @@
 #   scripts/setup.sh          what building DREV and running the bench need (make run, make build)
 #   scripts/setup.sh check    that, and what every test needs: GLFW, Neovim, the web toolchain
 #                             and a headless browser (make check)
-#   scripts/setup.sh web      that, and the web toolchain (make web)
+#   scripts/setup.sh web      that, and the web toolchain: emscripten, Node.js and npm (make web,
+#                             which then installs the page's npm packages from web/package-lock.json)
 set -euo pipefail
 
 tier=${1:-base}
@@ -23,6 +24,11 @@ base=(
 )
 # The web toolchain is large: only make web and make check ask for it.
 web=(emscripten nodejs)
+# Debian's nodejs comes without npm, which is a package of its own there; a nodejs that carries
+# npm itself (NodeSource's) conflicts with that package.
+if ! command -v npm >/dev/null 2>&1; then
+    web+=(npm)
+fi
 check=(libglfw3-dev neovim chromium-headless-shell)
 
 case "$tier" in
