@@ -29,6 +29,22 @@ void uiDrawList::StartCommand(uiPrimitive primitive, uint32_t indexCount, uint32
     commands.push_back(command);
 }
 
+uiDrawVertex* uiDrawList::AddQuads(uint32_t count) {
+    const uiDrawIndex base = Extend(uiPrimitive::Triangles, 4 * count, 6 * count, true);
+    uiDrawIndex* index = indices.Append(6 * size_t{count});
+    for (uint32_t quad = 0; quad < count; ++quad) {
+        const uiDrawIndex first = static_cast<uiDrawIndex>(base + 4 * quad);
+        index[0] = first;
+        index[1] = static_cast<uiDrawIndex>(first + 1);
+        index[2] = static_cast<uiDrawIndex>(first + 2);
+        index[3] = first;
+        index[4] = static_cast<uiDrawIndex>(first + 2);
+        index[5] = static_cast<uiDrawIndex>(first + 3);
+        index += 6;
+    }
+    return vertices.Append(4 * size_t{count});
+}
+
 void uiDrawList::AddTriangle(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2) {
     const uiDrawIndex base = Extend(uiPrimitive::Triangles, 3, 3, true);
     uiDrawVertex* v = vertices.Append(3);

@@ -171,6 +171,10 @@ public:
         i[4] = static_cast<uiDrawIndex>(base + 2);
         i[5] = static_cast<uiDrawIndex>(base + 3);
     }
+    // Room for count quads of the current state in one go (at most MAX_COMMAND_VERTICES / 4):
+    // their indices are written, and the caller writes the 4 x count corners, each quad's in
+    // AddQuad's order. Valid until the next append.
+    uiDrawVertex* AddQuads(uint32_t count);
     void AddTriangle(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2);
     void AddLine(const uiDrawVertex& from, const uiDrawVertex& to);
     // A closed loop through count vertices (at most MAX_COMMAND_VERTICES; more are left out);

@@ -36,6 +36,9 @@
 #include <string_view>
 
 class uiFontFileReader;
+namespace vanui {
+class uiTextCodes;
+}
 
 class uiFont {
 public:
@@ -125,6 +128,8 @@ private:
         uiDrawColor bottom;
     };
     static GlyphColors ResolveColors(const uiColor* top, const uiColor* bottom);
+    bool DrawGlyphRun(const vanui::uiTextCodes& codes, float x, float y, float drawScale, const GlyphColors& colors,
+                      float& advance);
     float DrawGlyph(uint32_t code, float x, float y, float drawScale, const GlyphColors& colors);
     float DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float drawScale, const GlyphColors& colors);
     float DrawMissingGlyph(float x, float y, float drawScale, const GlyphColors& colors);
