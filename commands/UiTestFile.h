@@ -1,11 +1,12 @@
 // A UI file in a fresh context, loaded exactly as the UI test window loads it (the whole file
-// through LoadUiFile, a drawing area of 800 x 600, the focus on "Label6"), but with the fonts it
+// through LoadUiFile, or from the text an editor holds, a drawing area of 800 x 600, the focus on "Label6"), but with the fonts it
 // names and "default.krf" looked up in the file's own folder and then in DREV's shipped fonts,
 // lexical errors kept for the diagnostics instead of written raw, and a clock the caller moves.
 // The problems the load and the later frames log are collected; the error that stopped the load
 // is kept apart, with its line and cause. Needs a current GL context (fonts make textures).
 #pragma once
 
+#include "UiDiagnostic.h"
 #include "VirtualTimer.h"
 #include <vanui/uiContext.h>
 
@@ -15,7 +16,9 @@
 
 class UiTestFile {
 public:
-    explicit UiTestFile(const std::string& fileName);
+    // With text, the file's text is that instead of what the file holds; fileName still names
+    // it in messages and places its fonts.
+    explicit UiTestFile(const std::string& fileName, const std::string* text = nullptr);
     UiTestFile(const UiTestFile&) = delete;
     UiTestFile& operator=(const UiTestFile&) = delete;
 
@@ -31,12 +34,15 @@ public:
     // "FILE:LINE: error: MESSAGE (cause)" for the error that stopped the load; empty when the
     // whole file was read.
     std::string ErrorLine() const;
-    // Prints the problems collected so far, in order: the load's warnings (unless errorsOnly),
-    // its error in its place with the cause in parentheses, then the warnings of the frames.
-    // True when the load had an error.
+    // The problems collected so far, in order: the load's warnings (unless errorsOnly), its
+    // error in its place with the cause in parentheses, then the warnings of the frames.
+    std::vector<UiDiagnostic> TakeDiagnostics(bool errorsOnly);
+    // Prints TakeDiagnostics on standard error; true when the load had an error.
     bool PrintDiagnostics(bool errorsOnly);
 
 private:
+    std::string ErrorMessage() const;
+
     std::string fileName;
     uiContext context;
     VirtualTimer* clock = nullptr;
