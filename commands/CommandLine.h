@@ -1,15 +1,16 @@
 // The command line of drev when it is started with arguments: the author's commands check,
-// render and view, --help and --version. Parsing is CLI11's; this is the only place that knows
+// render, view and fmt, --help and --version. Parsing is CLI11's; this is the only place that knows
 // it (and the only place where its exceptions are caught).
 #pragma once
 
 #include "CheckCommand.h"
+#include "FormatCommand.h"
 #include "RenderCommand.h"
 #include "ViewCommand.h"
 
 #include <string>
 
-enum class CommandChoice { UsageError, Help, Version, Check, Render, View };
+enum class CommandChoice { UsageError, Help, Version, Check, Render, View, Format };
 
 struct CommandLine {
     CommandChoice choice = CommandChoice::UsageError;
@@ -18,6 +19,7 @@ struct CommandLine {
     CheckOptions check;
     RenderOptions render;
     ViewOptions view;
+    FormatOptions format;
 };
 
 // The largest --at: ten minutes of frames, some sixty replays of the window's animations.
