@@ -21,6 +21,8 @@ int RunAuthorCommand(int argc, char** argv) {
         return RunViewCommand(line.view);
     case CommandChoice::Format:
         return RunFormatCommand(line.format);
+    case CommandChoice::Lsp:
+        return RunLspCommand(line.lsp);
     case CommandChoice::UsageError:
         break;
     }

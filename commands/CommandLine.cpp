@@ -15,6 +15,7 @@ const char* const USAGE =
     "drev check FILE.ui...                  load each UI file without any window; print its problems\n"
     "drev render FILE -o OUT.png [options]  draw one frame of FILE (a .ui or a .krf) into a PNG, off-screen\n"
     "drev fmt FILE.ui... [--check]          lay each UI file out in the one layout (\"-\": standard input to output)\n"
+    "drev lsp                               the language server for editors, on standard input and output\n"
     "drev --help | --version\n"
     "\n"
     "render options:\n"
@@ -118,6 +119,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     const CLI::App* render = nullptr;
     const CLI::App* view = nullptr;
     const CLI::App* format = nullptr;
+    const CLI::App* lsp = nullptr;
 
     CLI::App app("", "drev");
     try {
@@ -169,6 +171,14 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         AddLogOption(*formatCommand, line.format.logFile);
         format = formatCommand;
 
+        // Clients that start their server "over stdio" may say so with --stdio.
+        CLI::App* lspCommand = app.add_subcommand("lsp");
+        lspCommand->set_help_flag();
+        lspCommand->add_flag("-h,--help", help);
+        lspCommand->add_flag("--stdio");
+        AddLogOption(*lspCommand, line.lsp.logFile);
+        lsp = lspCommand;
+
         app.parse(argc, argv);
     } catch (const CLI::Error& failure) {
         // A required argument missing is no usage error when help was asked for.
@@ -188,7 +198,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         line.choice = CommandChoice::Check;
     } else if (format->parsed()) {
         line.choice = CommandChoice::Format;
-
+    } else if (lsp->parsed()) {
+        line.choice = CommandChoice::Lsp;
     } else if (view->parsed()) {
         if (ReadInputKind(line.view.file, line.view.input, line.error)) {
             line.choice = CommandChoice::View;

@@ -33,13 +33,23 @@ std::string_view TrimEnd(std::string_view text) {
     return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
 }
 
-// The kind of line end the text's first line ends with; a line feed when it has none.
-std::string LineEndOf(std::string_view text) {
-    const size_t end = text.find_first_of("\r\n");
-    if (end == std::string_view::npos || text[end] == '\n') {
-        return "\n";
+// The kind of line end that first ends a line between tokens (a string may hold line ends of
+// its own); a line feed when there is none.
+std::string LineEndOf(const UiSyntaxTree& tree) {
+    const std::string_view text = tree.Text();
+    size_t gapStart = 0;
+    for (size_t index = 0; index <= tree.Tokens().size(); ++index) {
+        const size_t gapEnd = index < tree.Tokens().size() ? tree.Tokens()[index].offset : text.size();
+        const size_t end = text.substr(0, gapEnd).find_first_of("\r\n", gapStart);
+        if (end != std::string_view::npos) {
+            if (text[end] == '\n') {
+                return "\n";
+            }
+            return end + 1 < text.size() && text[end + 1] == '\n' ? "\r\n" : "\r";
+        }
+        gapStart = index < tree.Tokens().size() ? tree.Tokens()[index].End() : text.size();
     }
-    return end + 1 < text.size() && text[end + 1] == '\n' ? "\r\n" : "\r";
+    return "\n";
 }
 
 // ---- The writer: tokens, blanks, line ends and the comments that come with each token ----
@@ -409,7 +419,7 @@ bool FormatUiText(std::string_view text, std::string& formatted, std::string& pr
         problem = "the text does not read as a UI file";
         return false;
     }
-    std::string result = Layout(tree).File(LineEndOf(text));
+    std::string result = Layout(tree).File(LineEndOf(tree));
     if (!SameUiContent(text, result)) {
         problem = "the layout would not read as the same tokens and comments; the text is left as it is";
         return false;

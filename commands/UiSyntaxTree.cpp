@@ -97,6 +97,10 @@ void UiSyntaxTree::ReadSections() {
         UiSection section;
         section.type = at;
         section.last = at;
+        // Any other token starts an item, as in the loader, but a lexical error stops it there.
+        if (tokens[at].kind == UiTokenKind::Error) {
+            complete = false;
+        }
         const bool fontTable = IsName(at, FONT_TABLE);
         section.kind = fontTable                 ? UiSectionKind::FontTable
                        : IsName(at, COLOR_TABLE) ? UiSectionKind::ColorTable
