@@ -1,12 +1,14 @@
 """drev lsp under a real client: Debian's Neovim, headless, with its built-in LSP client started by
 the Neovim setup of editors/ on a copy of vantora.ui. A broken line's diagnostic is drev check's
 line at that line and goes when the line is mended; completion inside Style, hover, the jump from
-a parent name to its window, the outline and formatting."""
+a parent name to its window, the outline and formatting. The Helix and VS Code setups are read
+for what they start."""
 
 import json
 import os
 import shutil
 import subprocess
+import tomllib
 import unittest
 
 import drevtest
@@ -24,7 +26,7 @@ class NeovimTest(unittest.TestCase):
             comment, *rest = f.read().splitlines()
         work.write("squeezed.ui", comment + "\n" + " ".join(line.strip() for line in rest) + "\n")
         env = dict(os.environ, DREV=drevtest.DREV, UI_FILE=work.file("vantora.ui"), RESULT=work.file("result.json"),
-                   SETUP=os.path.join(source, "editors", "nvim", "drev.lua"), SQUEEZED=work.file("squeezed.ui"))
+                   SETUP=os.path.join(source, "editors", "nvim", "plugin", "drev.lua"), SQUEEZED=work.file("squeezed.ui"))
         subprocess.run([nvim, "--headless", "-u", "NONE", "-i", "NONE", "-n", "-c",
                         "luafile " + os.path.join(os.path.dirname(__file__), "lsp_neovim_client.lua")],
                        cwd=work.path, env=env, stdin=subprocess.DEVNULL, timeout=120, check=True)
@@ -50,6 +52,22 @@ class NeovimTest(unittest.TestCase):
                                              "Fills:11", "Buttons:5"])
         with open(hello, encoding="utf-8") as f:
             self.assertEqual(result["formatted"], f.read().splitlines())
+
+    def test_helix_and_vscode_setups_start_drev_lsp(self):
+        editors = os.path.join(os.path.dirname(drevtest.DATA), "editors")
+        with open(os.path.join(editors, "helix", "languages.toml"), "rb") as f:
+            helix = tomllib.load(f)
+        self.assertEqual(helix["language-server"]["drev"], {"command": "drev", "args": ["lsp"]})
+        self.assertEqual(helix["language"][0]["formatter"], {"command": "drev", "args": ["fmt", "-"]})
+        vscode = os.path.join(editors, "vscode")
+        with open(os.path.join(vscode, "package.json"), encoding="utf-8") as f:
+            package = json.load(f)
+        grammar = package["contributes"]["grammars"][0]
+        with open(os.path.join(vscode, grammar["path"]), encoding="utf-8") as f:
+            self.assertEqual(json.load(f)["scopeName"], grammar["scopeName"])
+        self.assertEqual(package["contributes"]["languages"][0]["id"], grammar["language"])
+        with open(os.path.join(vscode, package["main"]), encoding="utf-8") as f:
+            self.assertIn("args: ['lsp']", f.read())
 
 
 if __name__ == "__main__":

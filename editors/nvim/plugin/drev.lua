@@ -1,7 +1,8 @@
 -- DREV's UI files in Neovim (0.7 and later): drev lsp for diagnostics as you type, completion
--- (<C-x><C-o>), hover (K), go to definition (gd, <C-]>), the outline and :DrevFormat.
--- Put this file in ~/.config/nvim/plugin/, or :luafile it from your init.lua. Set
--- vim.g.drev_command first when drev is not on the PATH.
+-- (<C-x><C-o>), hover (K), go to definition (gd, <C-]>), the outline and :DrevFormat, and the
+-- highlighting of syntax/drevui.vim. Add the folder above this one to 'runtimepath' in your
+-- init.lua (vim.opt.runtimepath:append('/path/to/drev/editors/nvim')); set vim.g.drev_command
+-- when drev is not on the PATH.
 --
 -- A .ui file is taken for a DREV UI file unless its first non-blank character is '<' (Qt
 -- Designer's .ui files are XML).
@@ -61,18 +62,6 @@ vim.api.nvim_create_autocmd('FileType', {
   group = group,
   pattern = 'drevui',
   callback = function(event)
-    vim.cmd([[
-      syntax match drevComment "#.*$"
-      syntax region drevString start=+"+ skip=+\\\\\|\\"+ end=+"+
-      syntax match drevNumber "-\?\<\d\+\(\.\d*\)\?\([eE][-+]\?\d*\)\?\>"
-      syntax keyword drevSection uiFontTable uiColorTable uiWindow uiBevel uiLabel uiButton
-      syntax keyword drevBoolean true false
-      highlight default link drevComment Comment
-      highlight default link drevString String
-      highlight default link drevNumber Number
-      highlight default link drevSection Statement
-      highlight default link drevBoolean Boolean
-    ]])
     attach(event.buf)
   end,
 })
