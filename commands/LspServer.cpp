@@ -178,7 +178,7 @@ void LspServer::Notification(const std::string& method, const json& params) {
             Open(uri->get<std::string>(), text->get<std::string>());
         }
     } else if (method == "textDocument/didChange") {
-        Change(params);
+        Change(uri->get<std::string>(), Member(params, "contentChanges"));
     } else if (method == "textDocument/didClose" && documents.erase(uri->get<std::string>()) > 0) {
         Publish(uri->get<std::string>(), json::array());
     }
@@ -232,9 +232,7 @@ void LspServer::Open(const std::string& uri, std::string text) {
 }
 
 // Changes come as whole texts; one with a range replaces that range of the text before it.
-void LspServer::Change(const json& params) {
-    const std::string uri = (*Path(params, {"textDocument", "uri"})).get<std::string>();
-    const json* changes = Member(params, "contentChanges");
+void LspServer::Change(const std::string& uri, const json* changes) {
     const auto open = documents.find(uri);
     if (open == documents.end() || changes == nullptr || !changes->is_array()) {
         return;

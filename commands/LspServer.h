@@ -47,7 +47,7 @@ private:
     Answer Initialize(const nlohmann::json& params);
     Answer Format(const LspDocument& document) const;
     void Open(const std::string& uri, std::string text);
-    void Change(const nlohmann::json& params);
+    void Change(const std::string& uri, const nlohmann::json* changes);
     void Publish(const std::string& uri, const nlohmann::json& diagnostics);
     // The open document a request names, or null with the error set.
     const LspDocument* DocumentOf(const nlohmann::json& params, Answer& answer) const;

@@ -1,26 +1,17 @@
 #include "UiSourceTokens.h"
 
+#include "TokenCharacters.h"
+
 #include <algorithm>
 
 namespace {
 
 constexpr int END_OF_INPUT = -1;
 
-bool IsSpace(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsLetter(int c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool IsDigit(int c) {
-    return c >= '0' && c <= '9';
-}
-
-bool IsNumberTerminator(int c) {
-    return !IsDigit(c) && !IsLetter(c) && c != '.';
-}
+using drev::IsNumberTerminator;
+using drev::IsTokenDigit;
+using drev::IsTokenLetter;
+using drev::IsTokenSpace;
 
 class SourceScan {
 public:
@@ -33,7 +24,7 @@ public:
         size_t at = 0;
         while (at < text.size()) {
             const int c = Byte(at);
-            if (IsSpace(c)) {
+            if (IsTokenSpace(c)) {
                 if (c == '\n') {
                     ++line;
                     ++breaks;
@@ -64,14 +55,14 @@ private:
     // Scans the token that starts at `at`; returns where it ends.
     size_t Token(size_t at, UiTokenKind& kind) {
         const int c = Byte(at);
-        if (IsLetter(c)) {
+        if (IsTokenLetter(c)) {
             kind = UiTokenKind::Name;
             do {
                 ++at;
-            } while (IsLetter(Byte(at)) || IsDigit(Byte(at)));
+            } while (IsTokenLetter(Byte(at)) || IsTokenDigit(Byte(at)));
             return at;
         }
-        if (IsDigit(c) || c == '-') {
+        if (IsTokenDigit(c) || c == '-') {
             return Number(at + 1, kind);
         }
         if (c == '#') {
@@ -122,11 +113,11 @@ private:
         for (;; ++at) {
             const int c = Byte(at);
             if (state == ExponentSign) {
-                if (!IsDigit(c) && c != '-' && c != '+') {
+                if (!IsTokenDigit(c) && c != '-' && c != '+') {
                     break;
                 }
                 state = Exponent;
-            } else if (IsDigit(c)) {
+            } else if (IsTokenDigit(c)) {
                 continue;
             } else if (c == '.' && state == Integer) {
                 state = Fraction;
