@@ -17,6 +17,22 @@ import drevtest
 CAPTIONS = ('uiWindow "Größe €" "Application" { Left 10 Top 10 Width 300 Height 100 }\n'
             'uiLabel "Λόγος 😀" "Größe €" { Left 290 Top 20 Width 30 Height 20 Style { Aspect 3 } }\n')
 
+# Places to complete at, each marked by the text just before the cursor on its line.
+PLACES = ('uiFontTable { Label "nofont.krf" }\n'
+          'uiWindow "Main" "Application" { Left 10 Width 300 Height 200 }\n'
+          'uiButton "Go" "Main" { Top 5 Style { Border t } Animation { } }\n')
+SECTIONS = ["uiFontTable", "uiColorTable", "uiWindow", "uiBevel", "uiLabel", "uiButton"]
+OFFERED = [  # line, text before the cursor, the labels offered (or some of them, for the fonts)
+    (0, "", SECTIONS),
+    (0, 'Label "nofont.krf" ', ["Text", "Title", "Small", "Mono"]),
+    (0, 'Label "no', {"default.krf", "european.krf", "mono.krf"}),
+    (2, 'uiButton "Go" "M', ["Application", "Main"]),
+    (2, '"Main" { ', ["Left", "Width", "Height"]),
+    (2, 'Border t', ["true", "false"]),
+    (2, 'Animation { ', ["Type", "Wait", "Duration", "DoFade", "DoPath", "StartX", "StartY"]),
+    (3, "", SECTIONS),
+]
+
 
 def frame(message):
     body = message if isinstance(message, bytes) else json.dumps(message).encode()
@@ -171,6 +187,35 @@ class LspProtocolTest(unittest.TestCase):
         self.assertEqual(utf8.at("textDocument/definition", scripts, line, units('uiLabel "Καλημέρα" "Ελ', "utf-8"))
                          ["result"]["range"], span(window, 0, units('uiWindow "Ελληνικά" "Application"', "utf-8")))
         self.assertEqual(utf8.end(shut_down=True)[0], 0)
+
+    def test_what_each_place_offers_and_a_document_s_life(self):
+        server = self.server
+        server.initialize()
+        uri = "file://" + self.work.file("places.ui")
+        lines = PLACES.splitlines()
+        diagnostics = server.open(uri, PLACES)
+        self.assertEqual([(d["range"], d["message"]) for d in diagnostics if d["severity"] == 2][0],
+                         (span(0, 14, 32), "Wrong KORU font file [nofont.krf]"))
+        for line, before, labels in OFFERED:
+            with self.subTest(line=line, before=before):
+                column = lines[line].index(before) + len(before) if before else 0
+                items = server.at("textDocument/completion", uri, line, column)["result"]["items"]
+                offered = [item["label"] for item in items]
+                if isinstance(labels, set):
+                    self.assertLessEqual(labels, set(offered))
+                else:
+                    self.assertEqual(offered, labels)
+        self.assertEqual(server.at("textDocument/definition", uri, 0, 24)["result"], None)
+        # An edit of a range: the font table names european.krf, found beside the file.
+        server.send("textDocument/didChange", {"textDocument": {"uri": uri, "version": 2}, "contentChanges": [
+            {"range": span(0, 21, 27), "text": "european"}]})
+        self.assertNotIn("nofont", json.dumps(server.receive()))
+        self.assertEqual(server.at("textDocument/definition", uri, 0, 24)["result"]["uri"],
+                         "file://" + self.work.file("european.krf"))
+        server.send("textDocument/didClose", {"textDocument": {"uri": uri}})
+        self.assertEqual(server.receive()["params"], {"uri": uri, "diagnostics": []})
+        self.assertEqual(server.request("shutdown", id=7)["result"], None)
+        self.assertEqual(server.request("textDocument/hover", {}, id=8)["error"]["code"], -32600)
 
 
 if __name__ == "__main__":
