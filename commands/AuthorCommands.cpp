@@ -19,6 +19,10 @@ int RunAuthorCommand(int argc, char** argv) {
         return RunRenderCommand(line.render);
     case CommandChoice::View:
         return RunViewCommand(line.view);
+    case CommandChoice::Format:
+        return RunFormatCommand(line.format);
+    case CommandChoice::Lsp:
+        return RunLspCommand(line.lsp);
     case CommandChoice::UsageError:
         break;
     }

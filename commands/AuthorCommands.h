@@ -1,5 +1,5 @@
-// The entry of drev started with arguments: the author's commands check, render and view, and
-// --help and --version. The console bench runs only when drev is started without arguments.
+// The entry of drev started with arguments: the author's commands check, render, view, fmt and
+// lsp, and --help and --version. The console bench runs only when drev is started without arguments.
 #pragma once
 
 // Reads the command line, runs the command and returns the process's exit status: 0 success,

@@ -14,6 +14,8 @@ const char* const USAGE =
     "drev view FILE [--watch]               open FILE (a .ui or a .krf) in a window\n"
     "drev check FILE.ui...                  load each UI file without any window; print its problems\n"
     "drev render FILE -o OUT.png [options]  draw one frame of FILE (a .ui or a .krf) into a PNG, off-screen\n"
+    "drev fmt FILE.ui... [--check]          lay each UI file out in the one layout (\"-\": standard input to output)\n"
+    "drev lsp                               the language server for editors, on standard input and output\n"
     "drev --help | --version\n"
     "\n"
     "render options:\n"
@@ -29,6 +31,8 @@ const char* const USAGE =
     "  --update              write the picture over GOLDEN.png instead of failing\n"
     "check options:\n"
     "  --quiet               print errors only\n"
+    "fmt options:\n"
+    "  --check               change nothing; name each file that would change (exit status 1 if any)\n"
     "every command:\n"
     "  --log FILE            write the application log to FILE (otherwise no log file is written)\n"
     "\n"
@@ -114,6 +118,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     const CLI::App* check = nullptr;
     const CLI::App* render = nullptr;
     const CLI::App* view = nullptr;
+    const CLI::App* format = nullptr;
+    const CLI::App* lsp = nullptr;
 
     CLI::App app("", "drev");
     try {
@@ -157,6 +163,22 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         AddLogOption(*viewCommand, line.view.logFile);
         view = viewCommand;
 
+        CLI::App* formatCommand = app.add_subcommand("fmt");
+        formatCommand->set_help_flag();
+        formatCommand->add_flag("-h,--help", help);
+        formatCommand->add_option("FILE", line.format.files)->required();
+        formatCommand->add_flag("--check", line.format.check);
+        AddLogOption(*formatCommand, line.format.logFile);
+        format = formatCommand;
+
+        // Clients that start their server "over stdio" may say so with --stdio.
+        CLI::App* lspCommand = app.add_subcommand("lsp");
+        lspCommand->set_help_flag();
+        lspCommand->add_flag("-h,--help", help);
+        lspCommand->add_flag("--stdio");
+        AddLogOption(*lspCommand, line.lsp.logFile);
+        lsp = lspCommand;
+
         app.parse(argc, argv);
     } catch (const CLI::Error& failure) {
         // A required argument missing is no usage error when help was asked for.
@@ -174,6 +196,10 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         line.choice = CommandChoice::Version;
     } else if (check->parsed()) {
         line.choice = CommandChoice::Check;
+    } else if (format->parsed()) {
+        line.choice = CommandChoice::Format;
+    } else if (lsp->parsed()) {
+        line.choice = CommandChoice::Lsp;
     } else if (view->parsed()) {
         if (ReadInputKind(line.view.file, line.view.input, line.error)) {
             line.choice = CommandChoice::View;

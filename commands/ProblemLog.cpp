@@ -54,10 +54,14 @@ std::string ErrorLine(const std::string& file, int line, const std::string& mess
     return place + ": error: " + message;
 }
 
+std::string WarningLine(const std::string& file, const std::string& message) {
+    return file + ": warning: " + message;
+}
+
 void PrintError(const std::string& file, int line, const std::string& message) {
     std::fprintf(stderr, "%s\n", ErrorLine(file, line, message).c_str());
 }
 
 void PrintWarning(const std::string& file, const std::string& message) {
-    std::fprintf(stderr, "%s: warning: %s\n", file.c_str(), message.c_str());
+    std::fprintf(stderr, "%s\n", WarningLine(file, message).c_str());
 }

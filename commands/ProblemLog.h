@@ -16,7 +16,9 @@ bool StartProblemLog(const std::string& logFile);
 std::vector<std::string> TakeProblems();
 
 // One diagnostic line on standard error: "FILE:LINE: error: MESSAGE" ("FILE: error: MESSAGE"
-// for line 0) and "FILE: warning: MESSAGE". ErrorLine is the error's line without its line end.
+// for line 0) and "FILE: warning: MESSAGE". ErrorLine and WarningLine are the lines without
+// their line end.
 std::string ErrorLine(const std::string& file, int line, const std::string& message);
+std::string WarningLine(const std::string& file, const std::string& message);
 void PrintError(const std::string& file, int line, const std::string& message);
 void PrintWarning(const std::string& file, const std::string& message);

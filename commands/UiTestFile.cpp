@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <new>
+#include <sstream>
 
 namespace {
 
@@ -24,12 +25,17 @@ uiContextSettings SettingsFor(const std::string& fileName, uiTextures* textures)
 
 } // namespace
 
-UiTestFile::UiTestFile(const std::string& fileName, uiTextures* textures)
+UiTestFile::UiTestFile(const std::string& fileName, uiTextures* textures, const std::string* text)
     : fileName(fileName), context(SettingsFor(fileName, textures)) {
     std::unique_ptr<VirtualTimer> timer(new (std::nothrow) VirtualTimer());
     clock = timer.get();
     context.SetClock(std::move(timer));
-    loaded = context.LoadUiFile(fileName);
+    if (text != nullptr) {
+        std::istringstream input(*text);
+        loaded = context.Parse(input, fileName);
+    } else {
+        loaded = context.LoadUiFile(fileName);
+    }
     context.SetDrawingArea(UI_TEST_WIDTH, UI_TEST_HEIGHT);
     context.SetFocus(context.FindWidget(FOCUS_WIDGET));
 
@@ -58,26 +64,38 @@ std::string UiTestFile::ErrorLine() const {
     if (loaded) {
         return std::string();
     }
+    return ::ErrorLine(fileName, context.LoadError().line, ErrorMessage());
+}
+
+std::string UiTestFile::ErrorMessage() const {
     const uiLoadError& error = context.LoadError();
-    return ::ErrorLine(fileName, error.line,
-                       error.cause.empty() ? error.message : error.message + " (" + error.cause + ")");
+    return error.cause.empty() ? error.message : error.message + " (" + error.cause + ")";
+}
+
+std::vector<UiDiagnostic> UiTestFile::TakeDiagnostics(bool errorsOnly) {
+    std::vector<UiDiagnostic> diagnostics;
+    const auto warn = [&](const std::vector<std::string>& problems) {
+        if (errorsOnly) {
+            return;
+        }
+        for (const std::string& problem : problems) {
+            diagnostics.push_back(
+                UiDiagnostic{UiDiagnostic::Severity::Warning, 0, problem, WarningLine(fileName, problem)});
+        }
+    };
+    warn(loadProblems);
+    loadProblems.clear();
+    if (!loaded) {
+        diagnostics.push_back(
+            UiDiagnostic{UiDiagnostic::Severity::Error, context.LoadError().line, ErrorMessage(), ErrorLine()});
+    }
+    warn(TakeProblems());
+    return diagnostics;
 }
 
 bool UiTestFile::PrintDiagnostics(bool errorsOnly) {
-    if (!errorsOnly) {
-        for (const std::string& problem : loadProblems) {
-            PrintWarning(fileName, problem);
-        }
-    }
-    loadProblems.clear();
-    if (!loaded) {
-        std::fprintf(stderr, "%s\n", ErrorLine().c_str());
-    }
-    const std::vector<std::string> frameProblems = TakeProblems();
-    if (!errorsOnly) {
-        for (const std::string& problem : frameProblems) {
-            PrintWarning(fileName, problem);
-        }
+    for (const UiDiagnostic& diagnostic : TakeDiagnostics(errorsOnly)) {
+        std::fprintf(stderr, "%s\n", diagnostic.printed.c_str());
     }
     return !loaded;
 }

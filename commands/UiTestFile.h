@@ -1,13 +1,14 @@
 // A UI file in a fresh context, loaded exactly as the UI test window loads it (the whole file
-// through LoadUiFile, the input echoes on, a drawing area of 800 x 600, the focus on "Label6"),
-// but with the fonts it names and "default.krf" looked up in the file's own folder and then in
-// DREV's shipped fonts, lexical errors kept for the diagnostics instead of written raw, and a
-// clock the caller moves. The problems the load and the later frames report are collected; the
-// error that stopped the load is kept apart, with its line and cause. Fonts make their textures
-// through the texture interface given (with its GL context current); without one they only
-// measure, which is all the diagnostics need.
+// through LoadUiFile, or from the text an editor holds, the input echoes on, a drawing area of
+// 800 x 600, the focus on "Label6"), but with the fonts it names and "default.krf" looked up in
+// the file's own folder and then in DREV's shipped fonts, lexical errors kept for the
+// diagnostics instead of written raw, and a clock the caller moves. The problems the load and
+// the later frames report are collected; the error that stopped the load is kept apart, with its
+// line and cause. Fonts make their textures through the texture interface given (with its GL
+// context current); without one they only measure, which is all the diagnostics need.
 #pragma once
 
+#include "UiDiagnostic.h"
 #include "VirtualTimer.h"
 #include <vanui/uiContext.h>
 
@@ -17,7 +18,10 @@
 
 class UiTestFile {
 public:
-    explicit UiTestFile(const std::string& fileName, uiTextures* textures = nullptr);
+    // With text, the file's text is that instead of what the file holds; fileName still names
+    // it in messages and places its fonts.
+    explicit UiTestFile(const std::string& fileName, uiTextures* textures = nullptr,
+                        const std::string* text = nullptr);
     UiTestFile(const UiTestFile&) = delete;
     UiTestFile& operator=(const UiTestFile&) = delete;
 
@@ -33,12 +37,15 @@ public:
     // "FILE:LINE: error: MESSAGE (cause)" for the error that stopped the load; empty when the
     // whole file was read.
     std::string ErrorLine() const;
-    // Prints the problems collected so far, in order: the load's warnings (unless errorsOnly),
-    // its error in its place with the cause in parentheses, then the warnings of the frames.
-    // True when the load had an error.
+    // The problems collected so far, in order: the load's warnings (unless errorsOnly), its
+    // error in its place with the cause in parentheses, then the warnings of the frames.
+    std::vector<UiDiagnostic> TakeDiagnostics(bool errorsOnly);
+    // Prints TakeDiagnostics on standard error; true when the load had an error.
     bool PrintDiagnostics(bool errorsOnly);
 
 private:
+    std::string ErrorMessage() const;
+
     std::string fileName;
     uiContext context;
     VirtualTimer* clock = nullptr;

@@ -1,5 +1,7 @@
 #include "Tokenizer.h"
 
+#include "TokenCharacters.h"
+
 #include <cmath>
 #include <iostream>
 
@@ -18,22 +20,6 @@ constexpr int SCAN_ON = -1;
 constexpr double FRACTION_DIVISOR_LIMIT = 1e300;
 
 enum class ScanState { Start, Name, Integer, Fraction, ExponentSign, Exponent, Comment, String, Escape };
-
-bool IsSpace(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsLetter(int c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool IsDigit(int c) {
-    return c >= '0' && c <= '9';
-}
-
-bool IsNumberTerminator(int c) {
-    return !IsDigit(c) && !IsLetter(c) && c != '.';
-}
 
 // The token kind of a one-character mark, or TOKEN_NONE for any other character.
 int MarkKind(int c) {
@@ -165,11 +151,11 @@ int Tokenizer::Step(Scan& scan) {
 
 int Tokenizer::StepStart(Scan& scan) {
     const int c = current;
-    if (IsSpace(c)) {
+    if (IsTokenSpace(c)) {
         return SCAN_ON;
     }
     tokenLine = line;
-    if (IsDigit(c)) {
+    if (IsTokenDigit(c)) {
         scan.integerPart = c - '0';
         scan.state = ScanState::Integer;
         return SCAN_ON;
@@ -180,7 +166,7 @@ int Tokenizer::StepStart(Scan& scan) {
         scan.state = ScanState::Integer;
         return SCAN_ON;
     }
-    if (IsLetter(c)) {
+    if (IsTokenLetter(c)) {
         text += static_cast<char>(c);
         scan.state = ScanState::Name;
         return SCAN_ON;
@@ -204,7 +190,7 @@ int Tokenizer::StepStart(Scan& scan) {
 }
 
 int Tokenizer::StepName() {
-    if (IsLetter(current) || IsDigit(current)) {
+    if (IsTokenLetter(current) || IsTokenDigit(current)) {
         text += static_cast<char>(current);
         return SCAN_ON;
     }
@@ -214,7 +200,7 @@ int Tokenizer::StepName() {
 // The integer part, the fraction and the exponent digits.
 int Tokenizer::StepNumber(Scan& scan) {
     const int c = current;
-    if (IsDigit(c)) {
+    if (IsTokenDigit(c)) {
         scan.AddDigit(c - '0');
         return SCAN_ON;
     }
@@ -234,7 +220,7 @@ int Tokenizer::StepNumber(Scan& scan) {
 
 int Tokenizer::StepExponentSign(Scan& scan) {
     const int c = current;
-    if (IsDigit(c)) {
+    if (IsTokenDigit(c)) {
         scan.exponent = c - '0';
     } else if (c == '-') {
         scan.exponentSign = -1.0;

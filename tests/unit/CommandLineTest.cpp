@@ -119,4 +119,14 @@ TEST(CommandLineTest, UsageErrorsSayWhatIsWrong) {
     }
 }
 
+TEST(CommandLineTest, FormatTakesFilesAndStandardInputAndLspTakesNone) {
+    const CommandLine format = Parse({"fmt", "a.ui", "-", "--check"});
+    ASSERT_EQ(format.choice, CommandChoice::Format);
+    EXPECT_EQ(format.format.files, (std::vector<std::string>{"a.ui", "-"}));
+    EXPECT_TRUE(format.format.check);
+    EXPECT_EQ(Parse({"fmt"}).choice, CommandChoice::UsageError);
+    EXPECT_EQ(Parse({"lsp", "--stdio", "--log", "lsp.log"}).lsp.logFile, "lsp.log");
+    EXPECT_EQ(Parse({"lsp", "a.ui"}).choice, CommandChoice::UsageError);
+}
+
 } // namespace
