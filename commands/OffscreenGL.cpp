@@ -58,19 +58,54 @@ void SetUpDriver() {
 #endif
 }
 
+const char* ApiName(OffscreenContext kind) {
+    switch (kind) {
+    case OffscreenContext::Core32:
+        return "OpenGL 3.2 core";
+    case OffscreenContext::ES2:
+        return "OpenGL ES 2.0";
+    case OffscreenContext::Compatibility:
+        break;
+    }
+    return "desktop OpenGL";
+}
+
+// The attributes eglCreateContext takes for the kind; null for EGL's default, the
+// compatibility context.
+const EGLint* ContextAttributes(OffscreenContext kind) {
+    static const EGLint core[] = {EGL_CONTEXT_MAJOR_VERSION, 3, EGL_CONTEXT_MINOR_VERSION, 2,
+                                  EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_CORE_PROFILE_BIT, EGL_NONE};
+    static const EGLint es2[] = {EGL_CONTEXT_CLIENT_VERSION, 2, EGL_NONE};
+    switch (kind) {
+    case OffscreenContext::Core32:
+        return core;
+    case OffscreenContext::ES2:
+        return es2;
+    case OffscreenContext::Compatibility:
+        break;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 OffscreenGL::~OffscreenGL() {
     Close();
 }
 
-bool OffscreenGL::Open(int pictureWidth, int pictureHeight, std::string& error) {
+bool OffscreenGL::Open(int pictureWidth, int pictureHeight, OffscreenContext kind, std::string& error) {
     Close();
     // llvmpipe draws a 64 x 64 tile with a faster fixed-point rasterizer when every draw that
     // touches the tile allows it; which tiles qualify depends on how the draws happen to be
     // grouped, and its colours can differ by one. A picture that goldens hold to the pixel is
     // drawn with that rasterizer off; whoever sets LP_PERF keeps their own choice.
     setenv("LP_PERF", "no_rast_linear", 0);
+    if (kind == OffscreenContext::ES2) {
+        // Asked for 2.0, Mesa gives the newest OpenGL ES it has (3.2), whose shaders and
+        // textures the shader backend would take instead; this keeps the context at 2.0. Mesa
+        // reads it as the display is initialized.
+        setenv("MESA_GLES_VERSION_OVERRIDE", "2.0", 0);
+    }
     const char* clientExtensions = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
     if (!HasExtension(clientExtensions, "EGL_MESA_platform_surfaceless") ||
         !HasExtension(clientExtensions, "EGL_EXT_platform_base")) {
@@ -98,7 +133,7 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, std::string& error) 
     // clang-format off
     const EGLint configAttributes[] = {
         EGL_SURFACE_TYPE, EGL_PBUFFER_BIT,
-        EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
+        EGL_RENDERABLE_TYPE, kind == OffscreenContext::ES2 ? EGL_OPENGL_ES2_BIT : EGL_OPENGL_BIT,
         EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8, EGL_ALPHA_SIZE, 8,
         EGL_NONE,
     };
@@ -107,7 +142,7 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, std::string& error) 
     EGLint configCount = 0;
     if (eglChooseConfig(eglDisplay, configAttributes, &config, 1, &configCount) != EGL_TRUE ||
         configCount < 1) {
-        error = "EGL has no RGBA8 pbuffer configuration for desktop GL";
+        error = std::string("EGL has no RGBA8 pbuffer configuration for ") + ApiName(kind);
         return false;
     }
     const EGLint surfaceAttributes[] = {EGL_WIDTH, pictureWidth, EGL_HEIGHT, pictureHeight, EGL_NONE};
@@ -117,13 +152,14 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, std::string& error) 
         return false;
     }
     surface = eglSurface;
-    if (eglBindAPI(EGL_OPENGL_API) != EGL_TRUE) {
-        error = EglFailure("eglBindAPI(EGL_OPENGL_API)");
+    const bool es = kind == OffscreenContext::ES2;
+    if (eglBindAPI(es ? EGL_OPENGL_ES_API : EGL_OPENGL_API) != EGL_TRUE) {
+        error = EglFailure(es ? "eglBindAPI(EGL_OPENGL_ES_API)" : "eglBindAPI(EGL_OPENGL_API)");
         return false;
     }
-    EGLContext eglContext = eglCreateContext(eglDisplay, config, EGL_NO_CONTEXT, nullptr);
+    EGLContext eglContext = eglCreateContext(eglDisplay, config, EGL_NO_CONTEXT, ContextAttributes(kind));
     if (eglContext == EGL_NO_CONTEXT) {
-        error = EglFailure("eglCreateContext");
+        error = EglFailure((std::string("eglCreateContext for ") + ApiName(kind)).c_str());
         return false;
     }
     context = eglContext;
@@ -175,19 +211,23 @@ void OffscreenGL::MaxViewport(int& maxWidth, int& maxHeight) const {
     maxHeight = dims[1];
 }
 
+// OpenGL ES reads back RGBA bytes for certain, so every context reads those.
 RgbImage OffscreenGL::ReadPixels() const {
     RgbImage image;
     image.width = width;
     image.height = height;
-    const size_t rowBytes = static_cast<size_t>(width) * 3;
-    std::vector<unsigned char> bottomUp(rowBytes * static_cast<size_t>(height));
+    const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+    std::vector<unsigned char> bottomUp(pixels * 4);
     glFinish();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    image.rgb.resize(bottomUp.size());
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    image.rgb.resize(pixels * 3);
     for (int row = 0; row < height; ++row) {
-        std::memcpy(image.rgb.data() + static_cast<size_t>(row) * rowBytes,
-                    bottomUp.data() + static_cast<size_t>(height - 1 - row) * rowBytes, rowBytes);
+        const unsigned char* from = bottomUp.data() + static_cast<size_t>(height - 1 - row) * width * 4;
+        unsigned char* to = image.rgb.data() + static_cast<size_t>(row) * width * 3;
+        for (int column = 0; column < width; ++column, from += 4, to += 3) {
+            std::memcpy(to, from, 3);
+        }
     }
     return image;
 }
