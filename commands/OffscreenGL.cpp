@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -35,10 +36,22 @@ std::string GlString(GLenum name) {
     return text != nullptr ? reinterpret_cast<const char*>(text) : std::string();
 }
 
-std::string EglFailure(const char* step) {
+// The step and EGL's error, by its name where EGL 1.5 names it.
+std::string EglFailure(const std::string& step) {
+    static const char* const NAMES[] = {
+        "EGL_SUCCESS",        "EGL_NOT_INITIALIZED",   "EGL_BAD_ACCESS",        "EGL_BAD_ALLOC",
+        "EGL_BAD_ATTRIBUTE",  "EGL_BAD_CONFIG",        "EGL_BAD_CONTEXT",       "EGL_BAD_CURRENT_SURFACE",
+        "EGL_BAD_DISPLAY",    "EGL_BAD_MATCH",         "EGL_BAD_NATIVE_PIXMAP", "EGL_BAD_NATIVE_WINDOW",
+        "EGL_BAD_PARAMETER",  "EGL_BAD_SURFACE",       "EGL_CONTEXT_LOST",
+    };
+    const EGLint error = eglGetError();
+    const EGLint index = error - EGL_SUCCESS;
+    if (index >= 0 && index < static_cast<EGLint>(std::size(NAMES))) {
+        return step + " failed (" + NAMES[index] + ")";
+    }
     char code[16];
-    std::snprintf(code, sizeof code, "0x%04X", static_cast<unsigned>(eglGetError()));
-    return std::string(step) + " failed (EGL error " + code + ")";
+    std::snprintf(code, sizeof code, "0x%04X", static_cast<unsigned>(error));
+    return step + " failed (EGL error " + code + ")";
 }
 
 // llvmpipe sets itself up on its first draw and keeps two small blocks of that set-up only in
@@ -58,12 +71,35 @@ void SetUpDriver() {
 #endif
 }
 
+// Asked for OpenGL ES 2.0, Mesa gives the newest it has (3.2), whose shaders and textures the
+// shader backend would take instead. MESA_GLES_VERSION_OVERRIDE keeps a display's OpenGL ES at
+// 2.0; Mesa reads it as the display is initialized, so it is set for that call alone, unless the
+// user set it.
+bool InitializeDisplay(EGLDisplay display, OffscreenContext kind) {
+    const char* const override = "MESA_GLES_VERSION_OVERRIDE";
+    const bool keepAt20 = kind == OffscreenContext::ES2 && std::getenv(override) == nullptr;
+    if (keepAt20) {
+        setenv(override, "2.0", 1);
+    }
+    const bool initialized = eglInitialize(display, nullptr, nullptr) == EGL_TRUE;
+    if (keepAt20) {
+        unsetenv(override);
+    }
+    return initialized;
+}
+
+bool IsES(OffscreenContext kind) {
+    return kind == OffscreenContext::ES2 || kind == OffscreenContext::ES3;
+}
+
 const char* ApiName(OffscreenContext kind) {
     switch (kind) {
     case OffscreenContext::Core32:
         return "OpenGL 3.2 core";
     case OffscreenContext::ES2:
         return "OpenGL ES 2.0";
+    case OffscreenContext::ES3:
+        return "OpenGL ES 3";
     case OffscreenContext::Compatibility:
         break;
     }
@@ -76,11 +112,14 @@ const EGLint* ContextAttributes(OffscreenContext kind) {
     static const EGLint core[] = {EGL_CONTEXT_MAJOR_VERSION, 3, EGL_CONTEXT_MINOR_VERSION, 2,
                                   EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_CORE_PROFILE_BIT, EGL_NONE};
     static const EGLint es2[] = {EGL_CONTEXT_CLIENT_VERSION, 2, EGL_NONE};
+    static const EGLint es3[] = {EGL_CONTEXT_CLIENT_VERSION, 3, EGL_NONE};
     switch (kind) {
     case OffscreenContext::Core32:
         return core;
     case OffscreenContext::ES2:
         return es2;
+    case OffscreenContext::ES3:
+        return es3;
     case OffscreenContext::Compatibility:
         break;
     }
@@ -100,12 +139,6 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, OffscreenContext kin
     // grouped, and its colours can differ by one. A picture that goldens hold to the pixel is
     // drawn with that rasterizer off; whoever sets LP_PERF keeps their own choice.
     setenv("LP_PERF", "no_rast_linear", 0);
-    if (kind == OffscreenContext::ES2) {
-        // Asked for 2.0, Mesa gives the newest OpenGL ES it has (3.2), whose shaders and
-        // textures the shader backend would take instead; this keeps the context at 2.0. Mesa
-        // reads it as the display is initialized.
-        setenv("MESA_GLES_VERSION_OVERRIDE", "2.0", 0);
-    }
     const char* clientExtensions = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
     if (!HasExtension(clientExtensions, "EGL_MESA_platform_surfaceless") ||
         !HasExtension(clientExtensions, "EGL_EXT_platform_base")) {
@@ -124,7 +157,7 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, OffscreenContext kin
         return false;
     }
     display = eglDisplay;
-    if (eglInitialize(eglDisplay, nullptr, nullptr) != EGL_TRUE) {
+    if (!InitializeDisplay(eglDisplay, kind)) {
         error = EglFailure("eglInitialize");
         return false;
     }
@@ -133,7 +166,8 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, OffscreenContext kin
     // clang-format off
     const EGLint configAttributes[] = {
         EGL_SURFACE_TYPE, EGL_PBUFFER_BIT,
-        EGL_RENDERABLE_TYPE, kind == OffscreenContext::ES2 ? EGL_OPENGL_ES2_BIT : EGL_OPENGL_BIT,
+        EGL_RENDERABLE_TYPE, kind == OffscreenContext::ES3 ? EGL_OPENGL_ES3_BIT
+                             : kind == OffscreenContext::ES2 ? EGL_OPENGL_ES2_BIT : EGL_OPENGL_BIT,
         EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8, EGL_ALPHA_SIZE, 8,
         EGL_NONE,
     };
@@ -152,14 +186,14 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, OffscreenContext kin
         return false;
     }
     surface = eglSurface;
-    const bool es = kind == OffscreenContext::ES2;
+    const bool es = IsES(kind);
     if (eglBindAPI(es ? EGL_OPENGL_ES_API : EGL_OPENGL_API) != EGL_TRUE) {
         error = EglFailure(es ? "eglBindAPI(EGL_OPENGL_ES_API)" : "eglBindAPI(EGL_OPENGL_API)");
         return false;
     }
     EGLContext eglContext = eglCreateContext(eglDisplay, config, EGL_NO_CONTEXT, ContextAttributes(kind));
     if (eglContext == EGL_NO_CONTEXT) {
-        error = EglFailure((std::string("eglCreateContext for ") + ApiName(kind)).c_str());
+        error = EglFailure(std::string("eglCreateContext for ") + ApiName(kind));
         return false;
     }
     context = eglContext;

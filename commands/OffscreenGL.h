@@ -1,7 +1,8 @@
 // A GL context without a window or a display: Mesa's EGL on its surfaceless platform and a
 // pbuffer of the picture's size, with the API a backend draws in: a compatibility context for
 // the GL 1.1 backend, an OpenGL 3.2 core context or an OpenGL ES 2.0 context for the shader
-// backend (llvmpipe gives all three). Open makes the context current; the destructor releases
+// backend (llvmpipe gives all three), or an OpenGL ES 3 context for the shader backend's ES 3
+// variant. Open makes the context current; the destructor releases
 // the context, the surface, the display and the thread's EGL state. One open context at a time
 // in a process: closing one ends the EGL display they would share.
 #pragma once
@@ -10,7 +11,7 @@
 
 #include <string>
 
-enum class OffscreenContext { Compatibility, Core32, ES2 };
+enum class OffscreenContext { Compatibility, Core32, ES2, ES3 };
 
 class OffscreenGL {
 public:
