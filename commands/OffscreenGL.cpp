@@ -4,7 +4,9 @@
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
+#define GL_GLEXT_PROTOTYPES 1
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <cstdio>
 #include <cstring>
@@ -58,15 +60,22 @@ std::string EglFailure(const std::string& step) {
 // static data of its driver module, which eglTerminate unloads; LeakSanitizer then finds them
 // unreferenced at exit. The sanitizer build makes that first draw here, an empty triangle, with
 // leak detection off for it alone, so the leak check stays on for everything DREV allocates.
-void SetUpDriver() {
+// Drawn without a program or arrays, it is valid in every kind of context; a core context
+// needs a vertex array bound for it.
+void SetUpDriver([[maybe_unused]] bool needsVertexArray) {
 #if defined(__SANITIZE_ADDRESS__)
     __lsan_disable();
-    glBegin(GL_TRIANGLES);
-    for (int corner = 0; corner < 3; ++corner) {
-        glVertex2f(0.0f, 0.0f);
+    GLuint vertexArray = 0;
+    if (needsVertexArray) {
+        glGenVertexArrays(1, &vertexArray);
+        glBindVertexArray(vertexArray);
     }
-    glEnd();
+    glDrawArrays(GL_TRIANGLES, 0, 3);
     glFinish();
+    if (needsVertexArray) {
+        glBindVertexArray(0);
+        glDeleteVertexArrays(1, &vertexArray);
+    }
     __lsan_enable();
 #endif
 }
@@ -201,7 +210,7 @@ bool OffscreenGL::Open(int pictureWidth, int pictureHeight, OffscreenContext kin
         error = EglFailure("eglMakeCurrent");
         return false;
     }
-    SetUpDriver();
+    SetUpDriver(kind == OffscreenContext::Core32);
     width = pictureWidth;
     height = pictureHeight;
     return true;
