@@ -37,7 +37,7 @@ void ClearPendingErrors() {
 
 // The GL 1.1 backend clamps with GL_CLAMP, which filters the transparent border into the
 // sheet's outermost half texel; GL_CLAMP_TO_BORDER does the same where the context has it.
-GLint WrapOf(const uiGLContextKind& kind) {
+GLint WrapOf([[maybe_unused]] const uiGLContextKind& kind) {
 #if defined(GL_CLAMP_TO_BORDER)
     if (kind.api == uiGLContextKind::Desktop) {
         return GL_CLAMP_TO_BORDER;
