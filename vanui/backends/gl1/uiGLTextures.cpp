@@ -4,10 +4,9 @@
 
 #include <GL/gl.h>
 
-namespace {
+#include "../uiGLShared.h"
 
-// Errors left by earlier calls are not the upload's; a GL keeps a few at most.
-const int MAX_PENDING_ERRORS = 8;
+namespace {
 
 GLint FilterOf(uiTextureFilter filter) {
     return filter == uiTextureFilter::Nearest ? GL_NEAREST : GL_LINEAR;
@@ -33,8 +32,7 @@ public:
         glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
         glBindTexture(GL_TEXTURE_2D, texture);
         UnpackTightRows();
-        for (int i = 0; i < MAX_PENDING_ERRORS && glGetError() != GL_NO_ERROR; ++i) {
-        }
+        vanui::ClearPendingErrors();
     }
     ~TextureScope() {
         glPopClientAttrib();
@@ -47,16 +45,8 @@ public:
 } // namespace
 
 uiTextureId uiGLTextures::Create(const uiTextureDesc& desc, uiTextureRefusal& refusal) {
-    GLint largest = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    if (desc.width > largest || desc.height > largest) {
-        refusal = uiTextureRefusal{uiTextureRefusal::TooLarge, static_cast<unsigned>(largest)};
-        return 0;
-    }
-    GLuint id = 0;
-    glGenTextures(1, &id);
+    const GLuint id = vanui::NewTextureName(desc, refusal);
     if (id == 0) {
-        refusal = uiTextureRefusal{uiTextureRefusal::NoName, 0};
         return 0;
     }
     GLenum error = GL_NO_ERROR;

@@ -5,6 +5,7 @@
 #include "uiGLShaderProgram.h"
 #include "uiGLStateScope.h"
 #include "uiGLStippledLines.h"
+#include "../uiGLShared.h"
 
 #include <cstdint>
 #include <new>
@@ -25,15 +26,7 @@ struct uiGLShaderBackend::Objects {
 
 namespace {
 
-// Errors left by earlier calls are not the upload's; a GL keeps a few at most.
-const int MAX_PENDING_ERRORS = 8;
-
 // ==== Textures ====
-
-void ClearPendingErrors() {
-    for (int i = 0; i < MAX_PENDING_ERRORS && glGetError() != GL_NO_ERROR; ++i) {
-    }
-}
 
 // The GL 1.1 backend clamps with GL_CLAMP, which filters the transparent border into the
 // sheet's outermost half texel; GL_CLAMP_TO_BORDER does the same where the context has it.
@@ -71,22 +64,10 @@ void BindForUpload(const uiGLContextKind& kind, GLuint texture) {
         glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
         glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
     }
-    ClearPendingErrors();
+    vanui::ClearPendingErrors();
 }
 
 // ==== Drawing ====
-
-GLenum ModeOf(uiPrimitive primitive) {
-    switch (primitive) {
-    case uiPrimitive::Lines:
-        return GL_LINES;
-    case uiPrimitive::LineLoop:
-        return GL_LINE_LOOP;
-    case uiPrimitive::Triangles:
-        break;
-    }
-    return GL_TRIANGLES;
-}
 
 bool IsStippledLine(const uiDrawCommand& command) {
     return command.state.stipplePattern != 0 && command.primitive != uiPrimitive::Triangles;
@@ -318,7 +299,7 @@ void uiGLShaderBackend::Submit(const uiDrawList& list, int width, int height) {
             pointedAt = command.vertexOffset;
         }
         const size_t indexSize = wide ? sizeof(uint32_t) : sizeof(uiDrawIndex);
-        glDrawElements(ModeOf(command.primitive), static_cast<GLsizei>(command.indexCount),
+        glDrawElements(vanui::ModeOf(command.primitive), static_cast<GLsizei>(command.indexCount),
                        wide ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT, ByteOffset(command.firstIndex * indexSize));
     }
 }
@@ -340,16 +321,8 @@ uiTextureId uiGLShaderBackend::Create(const uiTextureDesc& desc, uiTextureRefusa
         refusal = uiTextureRefusal{uiTextureRefusal::Refused, static_cast<unsigned>(GL_INVALID_OPERATION)};
         return 0;
     }
-    GLint largest = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    if (desc.width > largest || desc.height > largest) {
-        refusal = uiTextureRefusal{uiTextureRefusal::TooLarge, static_cast<unsigned>(largest)};
-        return 0;
-    }
-    GLuint id = 0;
-    glGenTextures(1, &id);
+    const GLuint id = vanui::NewTextureName(desc, refusal);
     if (id == 0) {
-        refusal = uiTextureRefusal{uiTextureRefusal::NoName, 0};
         return 0;
     }
     GLenum error = GL_NO_ERROR;
