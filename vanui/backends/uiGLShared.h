@@ -1,5 +1,6 @@
-// What the GL 1.1 and the shader backend do alike: the GL primitive of a command, and a new
-// texture's name with the checks before it. Include it after the backend's own GL header.
+// What the GL 1.1 and the shader backend do alike: the GL primitive of a command, a new
+// texture's name with the checks before it and its first upload. Include it after the backend's
+// own GL header.
 #pragma once
 
 #include <vanui/uiDrawList.h>
@@ -34,6 +35,19 @@ inline GLuint NewTextureName(const uiTextureDesc& desc, uiTextureRefusal& refusa
         refusal = uiTextureRefusal{uiTextureRefusal::NoName, 0};
     }
     return id;
+}
+
+// Sets the bound texture's wrapping and filtering and uploads the coverage in the format; the
+// GL's error, GL_NO_ERROR when it took it.
+inline GLenum UploadNewTexture(const uiTextureDesc& desc, GLint wrap, GLint internalFormat, GLenum format) {
+    const GLint filter = desc.filter == uiTextureFilter::Nearest ? GL_NEAREST : GL_LINEAR;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, desc.width, desc.height, 0, format, GL_UNSIGNED_BYTE,
+                 desc.coverage);
+    return glGetError();
 }
 
 // Errors left by earlier calls are not an upload's; a GL keeps a few at most.

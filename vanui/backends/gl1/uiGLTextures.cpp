@@ -8,10 +8,6 @@
 
 namespace {
 
-GLint FilterOf(uiTextureFilter filter) {
-    return filter == uiTextureFilter::Nearest ? GL_NEAREST : GL_LINEAR;
-}
-
 // Rows are width bytes from the top with no padding, whatever the program set for its own
 // uploads (the default alignment of 4 would misread other widths).
 void UnpackTightRows() {
@@ -52,13 +48,7 @@ uiTextureId uiGLTextures::Create(const uiTextureDesc& desc, uiTextureRefusal& re
     GLenum error = GL_NO_ERROR;
     {
         TextureScope scope(id);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, FilterOf(desc.filter));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, FilterOf(desc.filter));
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, desc.width, desc.height, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
-                     desc.coverage);
-        error = glGetError();
+        error = vanui::UploadNewTexture(desc, GL_CLAMP, GL_ALPHA, GL_ALPHA);
     }
     if (error != GL_NO_ERROR) {
         glDeleteTextures(1, &id);

@@ -39,10 +39,6 @@ GLint WrapOf([[maybe_unused]] const uiGLContextKind& kind) {
     return GL_CLAMP_TO_EDGE;
 }
 
-GLint FilterOf(uiTextureFilter filter) {
-    return filter == uiTextureFilter::Nearest ? GL_NEAREST : GL_LINEAR;
-}
-
 // Coverage is one byte a pixel: red of a GL_R8 texture, or alpha where only OpenGL ES 2.0's
 // unsized formats exist. The fragment shader samples the matching channel.
 GLenum CoverageFormat(const uiGLContextKind& kind) {
@@ -329,13 +325,7 @@ uiTextureId uiGLShaderBackend::Create(const uiTextureDesc& desc, uiTextureRefusa
     {
         const uiGLStateScope saved(kind, uiGLStateScope::TEXTURING);
         BindForUpload(kind, id);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, WrapOf(kind));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, WrapOf(kind));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, FilterOf(desc.filter));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, FilterOf(desc.filter));
-        glTexImage2D(GL_TEXTURE_2D, 0, CoverageInternalFormat(kind), desc.width, desc.height, 0,
-                     CoverageFormat(kind), GL_UNSIGNED_BYTE, desc.coverage);
-        error = glGetError();
+        error = vanui::UploadNewTexture(desc, WrapOf(kind), CoverageInternalFormat(kind), CoverageFormat(kind));
     }
     if (error != GL_NO_ERROR) {
         glDeleteTextures(1, &id);
