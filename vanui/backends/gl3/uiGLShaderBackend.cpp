@@ -7,6 +7,7 @@
 #include "uiGLStippledLines.h"
 #include "../uiGLShared.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <new>
 #include <vector>
