@@ -1,10 +1,12 @@
 // Frames of the UI test window drawn off-screen exactly as `drev render --scene` draws them:
 // Mesa's EGL surfaceless platform with llvmpipe (OffscreenGL, which keeps llvmpipe's linear
-// rasterizer off as render does), an 800 x 600 pbuffer, no X server. The file is loaded by
-// UiTestFile, moved to its settled moment by the frames render draws before it, and then the
-// settled frame is drawn again and again: BeginUiTestFrame, the scene recorded into a cleared
-// draw list, its submission by the GL backend, glFinish, so the frame is complete when its
-// time is taken. llvmpipe rasterizes on its own threads, so the time is wall time.
+// rasterizer off as render does), an 800 x 600 pbuffer, no X server, and each backend render
+// has: the GL 1.1 backend in a compatibility context, the shader backend in an OpenGL 3.2 core
+// and in an OpenGL ES 2.0 context. The file is loaded by UiTestFile, moved to its settled moment
+// by the frames render draws before it, and then the settled frame is drawn again and again:
+// the frame begun as the window begins it, the scene recorded into a cleared draw list, its
+// submission by the backend, glFinish, so the frame is complete when its time is taken.
+// llvmpipe rasterizes on its own threads, so the time is wall time.
 //
 // Counters split a frame into recording (the toolkit's CPU work), submitting (the backend's
 // GL calls, which llvmpipe turns into binned triangles on the calling thread) and finishing
@@ -16,6 +18,7 @@
 #include "BenchSupport.h"
 
 #include "FrameMemory.h"
+#include "FrameRenderer.h"
 #include "ImageCompare.h"
 #include "OffscreenGL.h"
 #include "PngFile.h"
@@ -24,7 +27,6 @@
 #include "UiTestFrames.h"
 #include "UiTestScene.h"
 #include <vanui/uiFont.h>
-#include <vanui/uiGLBackend.h>
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -71,12 +73,28 @@ struct FrameParts {
     double finish = 0.0;
 };
 
+// The off-screen context of a backend and the backend's renderer in it.
+struct Offscreen {
+    OffscreenGL gl;
+    std::unique_ptr<FrameRenderer> renderer;
+
+    // False, with the reason in error, when the context or the renderer can't be had.
+    bool Open(RenderBackend backend, std::string& error) {
+        if (!gl.Open(UI_TEST_WIDTH, UI_TEST_HEIGHT, OffscreenContextFor(backend), error)) {
+            return false;
+        }
+        glViewport(0, 0, UI_TEST_WIDTH, UI_TEST_HEIGHT);
+        renderer = OpenFrameRenderer(backend, error);
+        return renderer != nullptr;
+    }
+};
+
 // A UI file with the sample font, drawn as render draws it at its settled moment.
 class SettledScene {
 public:
-    explicit SettledScene(const std::string& fileName)
-        : file(fileName, &ToolkitTextures()), font(file.OpenSampleFont()), frames(file, font.get(), true),
-          moment(SettledFrameTime(file.Context())) {}
+    SettledScene(const std::string& fileName, FrameRenderer& renderer)
+        : renderer(renderer), file(fileName, &renderer.Textures()), font(file.OpenSampleFont()),
+          frames(file, font.get(), true), moment(SettledFrameTime(file.Context())) {}
 
     // False, with the reason in error, when the file or its sample font did not load or either
     // reported a problem.
@@ -95,7 +113,7 @@ public:
     // The frames render draws before the settled one: they move the animations and the sample
     // text to where render's picture has them.
     void Settle() {
-        frames.PlayUpTo(moment);
+        frames.PlayUpTo(moment, renderer);
         glFinish();
     }
 
@@ -103,8 +121,8 @@ public:
         const Clock::time_point start = Clock::now();
         frames.Record(moment);
         const Clock::time_point recorded = Clock::now();
-        BeginUiTestFrame();
-        uiGLBackend::Submit(frames.List());
+        renderer.Begin(FramePicture::UiTest);
+        renderer.Submit(frames.List());
         const Clock::time_point submitted = Clock::now();
         glFinish();
         const Clock::time_point finished = Clock::now();
@@ -118,29 +136,28 @@ public:
     double Moment() const { return moment; }
 
 private:
+    FrameRenderer& renderer;
     UiTestFile file;
     std::unique_ptr<uiFont> font;
     UiTestFrames frames;
     double moment;
 };
 
-OffscreenGL* gl = nullptr;
-
 // Pixels of the last frame that differ from the golden image, or -1 without one.
-double GoldenDifference(const char* golden) {
+double GoldenDifference(const OffscreenGL& gl, const char* golden) {
     RgbImage expected;
     std::string error;
     if (golden == nullptr || !ReadPng(golden, expected, error)) {
         return -1.0;
     }
-    const RgbImage picture = gl->ReadPixels();
+    const RgbImage picture = gl.ReadPixels();
     if (picture.width != expected.width || picture.height != expected.height) {
         return -1.0;
     }
     return static_cast<double>(CompareImages(picture, expected, 0).differingPixels);
 }
 
-void RunFrames(benchmark::State& state, SettledScene& scene, const char* golden) {
+void RunFrames(benchmark::State& state, const Offscreen& offscreen, SettledScene& scene, const char* golden) {
     std::string error;
     if (!scene.Ready(error)) {
         state.SkipWithError(error.c_str());
@@ -158,24 +175,43 @@ void RunFrames(benchmark::State& state, SettledScene& scene, const char* golden)
     state.counters["vertices"] = static_cast<double>(scene.Vertices());
     state.counters["draws"] = static_cast<double>(scene.Draws());
     state.counters["settled_at_ms"] = scene.Moment();
-    state.counters["golden_diff_pixels"] = GoldenDifference(golden);
+    state.counters["golden_diff_pixels"] = GoldenDifference(offscreen.gl, golden);
     state.counters["peak_rss_MB"] = PeakResidentMB();
     state.counters["rss_MB"] = ResidentMB();
+    state.SetLabel(offscreen.gl.Renderer() + ", " + offscreen.gl.Version());
 }
 
 // "vantora.ui" with the sample text and glyph sheet: the picture of the golden
-// "vantora-scene-settled.png".
-void BM_SceneSettled(benchmark::State& state) {
-    SettledScene scene("vantora.ui");
-    RunFrames(state, scene, DREV_GOLDEN_DIR "/vantora-scene-settled.png");
-    state.SetLabel(gl->Renderer());
+// "vantora-scene-settled.png", which the GL 1.1 backend drew (the shader backend's pictures
+// differ from it in a few hundred pixels at most).
+void BM_SceneSettled(benchmark::State& state, RenderBackend backend) {
+    Offscreen offscreen;
+    std::string error;
+    if (!offscreen.Open(backend, error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    SettledScene scene("vantora.ui", *offscreen.renderer);
+    RunFrames(state, offscreen, scene, DREV_GOLDEN_DIR "/vantora-scene-settled.png");
 }
-BENCHMARK(BM_SceneSettled)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_SceneSettled, gl1, RenderBackend::GL1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_SceneSettled, gl3, RenderBackend::GL3)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_SceneSettled, gles2, RenderBackend::GLES2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(1.0);
 
 // 5,000 widgets: 50 windows of 100 widgets each (the window and 99 children), every window the
 // whole 800 x 600 area and all of them stacked, written to a temporary folder and loaded from
-// there. Its sample font comes from DREV's shipped data/ folder, as render finds it.
+// there, drawn by the GL 1.1 backend. Its sample font comes from DREV's shipped data/ folder, as
+// render finds it.
 void BM_LargeFile(benchmark::State& state) {
+    Offscreen offscreen;
+    std::string error;
+    if (!offscreen.Open(RenderBackend::GL1, error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
     LargeUiShape shape;
     shape.windows = 50;
     shape.childrenPerWindow = 99;
@@ -191,8 +227,8 @@ void BM_LargeFile(benchmark::State& state) {
         out << MakeLargeUiText(shape);
     }
     {
-        SettledScene scene(fileName);
-        RunFrames(state, scene, nullptr);
+        SettledScene scene(fileName, *offscreen.renderer);
+        RunFrames(state, offscreen, scene, nullptr);
     }
     std::remove(fileName.c_str());
     rmdir(folder);
@@ -228,15 +264,17 @@ int main(int argc, char** argv) {
     if (!EnterDataDirectory() || !StartProblemLog(std::string())) {
         return 1;
     }
-    OffscreenGL offscreen;
-    std::string error;
-    if (!offscreen.Open(UI_TEST_WIDTH, UI_TEST_HEIGHT, error)) {
-        std::fprintf(stderr, "no off-screen GL: %s\n", error.c_str());
-        return 1;
+    {
+        // Every benchmark opens the context of its backend; this one finds whether there is any
+        // off-screen GL at all, and sets LP_PERF as render does.
+        OffscreenGL probe;
+        std::string error;
+        if (!probe.Open(UI_TEST_WIDTH, UI_TEST_HEIGHT, OffscreenContext::Compatibility, error)) {
+            std::fprintf(stderr, "no off-screen GL: %s\n", error.c_str());
+            return 1;
+        }
+        benchmark::AddCustomContext("gl_renderer", probe.Renderer());
     }
-    gl = &offscreen;
-    glViewport(0, 0, UI_TEST_WIDTH, UI_TEST_HEIGHT);
-    benchmark::AddCustomContext("gl_renderer", offscreen.Renderer());
     benchmark::AddCustomContext("LP_PERF", std::getenv("LP_PERF") != nullptr ? std::getenv("LP_PERF") : "");
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

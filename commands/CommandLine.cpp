@@ -5,6 +5,8 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdlib>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -26,7 +28,11 @@ const char* const USAGE =
     "                        marked in OUT-diff.png\n"
     "  --tolerance N         how far (0 to 255) a channel may differ and the pixel still match (default 3)\n"
     "  --max-pixels N        how many pixels may differ before the compare fails (default 0)\n"
-    "  --update              write the picture over GOLDEN.png instead of failing\n"
+    "  --update              write the picture over GOLDEN.png instead of failing (gl1 only: the\n"
+    "                        goldens are the GL 1.1 backend's pictures)\n"
+    "  --backend NAME        gl1: the GL 1.1 backend in a compatibility context (default); gl3: the\n"
+    "                        shader backend in an OpenGL 3.2 core context; gles2: the shader backend\n"
+    "                        in an OpenGL ES 2.0 context\n"
     "check options:\n"
     "  --quiet               print errors only\n"
     "every command:\n"
@@ -96,6 +102,15 @@ bool ReadRenderInput(RenderOptions& options, std::string& error) {
     return true;
 }
 
+RenderBackend BackendNamed(const std::string& name) {
+    for (int backend = 0; backend < static_cast<int>(std::size(RENDER_BACKEND_NAMES)); ++backend) {
+        if (name == RENDER_BACKEND_NAMES[backend]) {
+            return static_cast<RenderBackend>(backend);
+        }
+    }
+    return RenderBackend::GL1;
+}
+
 void AddLogOption(CLI::App& command, std::string& logFile) {
     command.add_option("--log", logFile, "write the application log to FILE");
 }
@@ -111,6 +126,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     bool help = false;
     bool version = false;
     std::string size;
+    std::string backend = RenderBackendName(RenderBackend::GL1);
     const CLI::App* check = nullptr;
     const CLI::App* render = nullptr;
     const CLI::App* view = nullptr;
@@ -146,6 +162,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             ->check(CLI::NonNegativeNumber)
             ->needs(compare);
         renderCommand->add_flag("--update", line.render.update)->needs(compare);
+        renderCommand->add_option("--backend", backend)
+            ->check(CLI::IsMember(std::vector<std::string>(std::begin(RENDER_BACKEND_NAMES),
+                                                           std::end(RENDER_BACKEND_NAMES))));
         AddLogOption(*renderCommand, line.render.logFile);
         render = renderCommand;
 
@@ -184,7 +203,11 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         line.error = "-o: the output file name is empty";
     } else if (!size.empty() && !ParseSize(size, line.render.width, line.render.height, line.error)) {
         return line;
+    } else if (line.render.update && backend != RenderBackendName(RenderBackend::GL1)) {
+        line.error = "--update: the goldens hold the gl1 backend's pictures, and --backend " + backend +
+                     " draws another";
     } else if (ReadRenderInput(line.render, line.error)) {
+        line.render.backend = BackendNamed(backend);
         line.choice = CommandChoice::Render;
     }
     return line;

@@ -3,6 +3,7 @@
 #include "BenchToolkit.h"
 #include "FileChecks.h"
 #include "FontTestScene.h"
+#include "FrameRenderer.h"
 #include "GoldenCompare.h"
 #include "OffscreenGL.h"
 #include "PngFile.h"
@@ -11,7 +12,6 @@
 #include "UiTestFrames.h"
 #include "UiTestScene.h"
 #include <vanui/uiFont.h>
-#include <vanui/uiGLBackend.h>
 
 #include <GL/gl.h>
 
@@ -46,13 +46,13 @@ bool OutputsAreFree(const RenderOptions& options) {
 
 // The font test window's picture. A font that fails to load leaves the background alone, as in
 // the window, and is an error of the input.
-int DrawFontPicture(const std::string& fileName, uiTextures& textures) {
-    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(fileName, &textures, &QuietToolkitLog()));
-    BeginFontTestFrame();
+int DrawFontPicture(const std::string& fileName, FrameRenderer& renderer) {
+    std::unique_ptr<uiFont> font(new (std::nothrow) uiFont(fileName, &renderer.Textures(), &QuietToolkitLog()));
+    renderer.Begin(FramePicture::FontTest);
     if (font) {
         uiDrawList list;
         DrawFontTestScene(list, *font);
-        uiGLBackend::Submit(list);
+        renderer.Submit(list);
     }
     for (const std::string& problem : TakeProblems()) {
         PrintError(fileName, 0, problem);
@@ -61,16 +61,16 @@ int DrawFontPicture(const std::string& fileName, uiTextures& textures) {
 }
 
 // The UI test window's frame at the moment asked for, after the frames before it.
-int DrawUiPicture(const RenderOptions& options, uiTextures& textures) {
-    UiTestFile file(options.file, &textures);
+int DrawUiPicture(const RenderOptions& options, FrameRenderer& renderer) {
+    UiTestFile file(options.file, &renderer.Textures());
     std::unique_ptr<uiFont> sampleFont = options.scene ? file.OpenSampleFont() : nullptr;
     const double moment =
         options.atMs >= 0 ? static_cast<double>(options.atMs) : SettledFrameTime(file.Context());
     UiTestFrames frames(file, sampleFont.get(), options.scene);
-    frames.PlayUpTo(moment);
+    frames.PlayUpTo(moment, renderer);
     frames.Record(moment);
-    BeginUiTestFrame();
-    uiGLBackend::Submit(frames.List());
+    renderer.Begin(FramePicture::UiTest);
+    renderer.Submit(frames.List());
     return file.PrintDiagnostics(false) ? RENDER_INPUT_ERRORS : RENDER_DONE;
 }
 
@@ -89,7 +89,7 @@ int RunRenderCommand(const RenderOptions& options) {
         return RENDER_IO_ERROR;
     }
     OffscreenGL gl;
-    if (!gl.Open(options.width, options.height, reason)) {
+    if (!gl.Open(options.width, options.height, OffscreenContextFor(options.backend), reason)) {
         std::fprintf(stderr, "drev: no off-screen GL: %s\n", reason.c_str());
         return RENDER_IO_ERROR;
     }
@@ -105,9 +105,14 @@ int RunRenderCommand(const RenderOptions& options) {
     // scales a window's picture.
     glViewport(0, 0, options.width, options.height);
 
-    uiGLTextures textures;
-    int status = options.input == InputKind::Font ? DrawFontPicture(options.file, textures)
-                                                  : DrawUiPicture(options, textures);
+    const std::unique_ptr<FrameRenderer> renderer = OpenFrameRenderer(options.backend, reason);
+    if (!renderer) {
+        std::fprintf(stderr, "drev: the %s backend cannot draw in this GL (%s): %s\n",
+                     RenderBackendName(options.backend), gl.Version().c_str(), reason.c_str());
+        return RENDER_IO_ERROR;
+    }
+    int status = options.input == InputKind::Font ? DrawFontPicture(options.file, *renderer)
+                                                  : DrawUiPicture(options, *renderer);
     const RgbImage picture = gl.ReadPixels();
     std::string error;
     if (!WritePng(options.output, picture, error)) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "InputKind.h"
+#include "RenderBackend.h"
 
 #include <string>
 
@@ -18,6 +19,7 @@ struct RenderOptions {
     int width = 800;
     int height = 600;
     bool scene = false;
+    RenderBackend backend = RenderBackend::GL1;
     // The golden picture to compare with; empty for no compare.
     std::string golden;
     int tolerance = 3;

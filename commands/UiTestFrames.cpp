@@ -1,8 +1,8 @@
 #include "UiTestFrames.h"
 
 #include "AnimationSchedule.h"
+#include "FrameRenderer.h"
 #include "UiTestFile.h"
-#include <vanui/uiGLBackend.h>
 
 #include <GL/gl.h>
 
@@ -15,13 +15,13 @@ double SettledFrameTime(const uiContext& context) {
 UiTestFrames::UiTestFrames(UiTestFile& file, uiFont* sampleFont, bool scene)
     : file(file), sampleFont(sampleFont), scene(scene) {}
 
-void UiTestFrames::PlayUpTo(double moment) {
+void UiTestFrames::PlayUpTo(double moment, FrameRenderer& renderer) {
     glEnable(GL_SCISSOR_TEST);
     glScissor(0, 0, 0, 0);
     for (long long frame = 0; frame * UI_TEST_FRAME_STEP_MS < moment; ++frame) {
         Record(static_cast<double>(frame) * UI_TEST_FRAME_STEP_MS);
-        BeginUiTestFrame();
-        uiGLBackend::Submit(list);
+        renderer.Begin(FramePicture::UiTest);
+        renderer.Submit(list);
         AdvanceUiTestFrame(file.Context(), state);
     }
     glDisable(GL_SCISSOR_TEST);

@@ -8,6 +8,7 @@
 #include "UiTestScene.h"
 #include <vanui/uiDrawList.h>
 
+class FrameRenderer;
 class UiTestFile;
 class uiContext;
 class uiFont;
@@ -30,7 +31,7 @@ public:
     // the rasterizer nearly all their cost, and the software renderer draws a context's first
     // textured frame a little differently (a colour channel off by one here and there) from the
     // frames that follow it, so the picture must not be the first frame drawn.
-    void PlayUpTo(double moment);
+    void PlayUpTo(double moment, FrameRenderer& renderer);
     // Records the frame at the moment into the list, without submitting it.
     void Record(double moment);
     const uiDrawList& List() const { return list; }

@@ -28,7 +28,7 @@ void DrawLine(uiFont& font, const std::string& text, float x, float& y) {
 
 // glOrtho with near -1 and far 1 is the mapping gluOrtho2D sets.
 void BeginFontTestFrame() {
-    glClearColor(0.1f, 0.1f, 0.1f, 1.0f);
+    glClearColor(FONT_TEST_BACKGROUND[0], FONT_TEST_BACKGROUND[1], FONT_TEST_BACKGROUND[2], 1.0f);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glClear(GL_COLOR_BUFFER_BIT);

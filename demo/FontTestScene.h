@@ -8,6 +8,9 @@
 class uiDrawList;
 class uiFont;
 
+// The dark grey under every frame: red, green, blue.
+inline constexpr float FONT_TEST_BACKGROUND[3] = {0.1f, 0.1f, 0.1f};
+
 // Clears to dark grey, enables blending with source alpha and sets the 800 x 600 mapping with
 // y growing downwards (kept in the modelview matrix, the projection left as identity).
 void BeginFontTestFrame();

@@ -35,7 +35,7 @@ void WindowToPicture(int windowWidth, int windowHeight, int& x, int& y) {
 
 // glOrtho with near -1 and far 1 is the projection gluOrtho2D sets.
 void BeginUiTestFrame() {
-    glClearColor(0.1f, 0.5f, 0.5f, 1.0f);
+    glClearColor(UI_TEST_BACKGROUND[0], UI_TEST_BACKGROUND[1], UI_TEST_BACKGROUND[2], 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -7,7 +7,8 @@
 // A frame is BeginUiTestFrame, then DrawUiTestScene into a cleared draw list (or the context's
 // Tick alone for the widgets only), then submitting the list (uiGLBackend::Submit), showing the
 // frame (a swap or a read-back), then AdvanceUiTestFrame. The window and the off-screen render
-// draw with these same calls, so they give the same picture.
+// draw with these same calls, so they give the same picture; a render with the shader backend
+// clears to the same background and submits the same list.
 #pragma once
 
 class uiContext;
@@ -18,6 +19,8 @@ inline constexpr int UI_TEST_REPLAY_FRAMES = 200;
 // The picture's own size; a larger or smaller window scales it.
 inline constexpr int UI_TEST_WIDTH = 800;
 inline constexpr int UI_TEST_HEIGHT = 600;
+// The window's teal under every frame: red, green, blue.
+inline constexpr float UI_TEST_BACKGROUND[3] = {0.1f, 0.5f, 0.5f};
 
 // Where the sample text stands and how many frames have passed since the last replay.
 struct UiTestFrameState {

@@ -173,6 +173,11 @@ class RenderTest(unittest.TestCase):
         self.assertEqual(self.render(VANTORA, "-o", "x.png", env=no_egl), (2, [message]))
         self.assertEqual(drevtest.run_command(["check", VANTORA], self.work.path, env=no_egl), (0, "", ""))
         self.assertFalse(self.work.exists("x.png"))
+        # A GL that stops at 3.1 has no 3.2 core context for the shader backend; EGL says why.
+        old_gl = dict(NO_DISPLAY, MESA_GL_VERSION_OVERRIDE="3.1")
+        self.assertEqual(self.render(VANTORA, "-o", "x.png", "--backend", "gl3", env=old_gl),
+                         (2, ["drev: no off-screen GL: eglCreateContext for OpenGL 3.2 core failed (EGL_BAD_MATCH)"]))
+        self.assertFalse(self.work.exists("x.png"))
 
     def test_usage_errors_print_one_line_and_the_usage(self):
         for args, message in ((["x.ui"], "drev: -o is required"),

@@ -51,10 +51,11 @@ TEST(CommandLineTest, RenderDefaultsAndEveryOption) {
     EXPECT_EQ(plain.render.maxPixels, 0);
 
     EXPECT_EQ(plain.render.input, InputKind::Ui);
+    EXPECT_EQ(plain.render.backend, RenderBackend::GL1);
 
     const CommandLine full =
         Parse({"render", "-o", "o.png", "my.v2/f.UI", "--at", "0", "--size", "1x8192", "--scene", "--compare",
-               "g.png", "--tolerance", "0", "--max-pixels", "12", "--update"});
+               "g.png", "--tolerance", "0", "--max-pixels", "12", "--update", "--backend", "gl1"});
     ASSERT_EQ(full.choice, CommandChoice::Render) << full.error;
     EXPECT_EQ(full.render.file, "my.v2/f.UI");
     EXPECT_EQ(full.render.input, InputKind::Ui);
@@ -67,9 +68,12 @@ TEST(CommandLineTest, RenderDefaultsAndEveryOption) {
     EXPECT_EQ(full.render.maxPixels, 12);
     EXPECT_TRUE(full.render.update);
 
-    const CommandLine font = Parse({"render", "data/Default.KRF", "-o", "font.png", "--size", "400x300"});
+    const CommandLine font =
+        Parse({"render", "data/Default.KRF", "-o", "font.png", "--size", "400x300", "--backend", "gles2"});
     ASSERT_EQ(font.choice, CommandChoice::Render) << font.error;
     EXPECT_EQ(font.render.input, InputKind::Font);
+    EXPECT_EQ(font.render.backend, RenderBackend::GLES2);
+    EXPECT_EQ(Parse({"render", "a.ui", "-o", "a.png", "--backend", "gl3"}).render.backend, RenderBackend::GL3);
 }
 
 TEST(CommandLineTest, ViewTakesItsFileAndWatch) {
@@ -111,6 +115,9 @@ TEST(CommandLineTest, UsageErrorsSayWhatIsWrong) {
         {{"render", "x.ui", "-o", "x.png", "--at", "600001"}, "--at: Value 600001 not in range 0 to 600000"},
         {{"render", "x.ui", "-o", "x.png", "--compare", "g.png", "--tolerance", "256"},
          "--tolerance: Value 256 not in range 0 to 255"},
+        {{"render", "x.ui", "-o", "x.png", "--backend", "gl4"}, "--backend: gl4 not in {gl1,gl3,gles2}"},
+        {{"render", "x.ui", "-o", "x.png", "--backend", "gles2", "--compare", "g.png", "--update"},
+         "--update: the goldens hold the gl1 backend's pictures, and --backend gles2 draws another"},
     };
     for (const auto& expected : cases) {
         const CommandLine line = Parse(expected.words);

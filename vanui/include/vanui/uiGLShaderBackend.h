@@ -17,6 +17,8 @@
 
 #include <string>
 
+struct uiGLContextKind;
+
 class uiGLShaderBackend final : public uiTextures {
 public:
     uiGLShaderBackend() = default;
@@ -40,6 +42,10 @@ public:
     void Delete(uiTextureId texture) override;
 
 private:
+    // The kind Init found, or that of the current context before Init; false without a context
+    // the backend can draw in.
+    bool CurrentKind(uiGLContextKind& kind) const;
+
     std::string variant;
     // The GL objects (program, buffers, vertex array) live in the implementation.
     struct Objects;
