@@ -1,9 +1,10 @@
 # `cmake --install build --prefix P`: the vanui core (with the parse and diagnostics layers it is
 # built on), each backend and platform library, the public headers, a CMake package
-# (find_package(vanui CONFIG) gives vanui::vanui, vanui::gl1, vanui::glut, vanui::glfw) and a
-# pkg-config module for each (vanui, vanui-gl1, vanui-glut, vanui-glfw), the fonts that ship with
-# it, krfmake, and the drev program with its data (drev finds it in ../share/drev/data beside its
-# bin folder). The GLFW unit comes along where GLFW was found to build it.
+# (find_package(vanui CONFIG) gives vanui::vanui, vanui::gl1, vanui::gl3, vanui::glut,
+# vanui::glfw) and a pkg-config module for each (vanui, vanui-gl1, vanui-gl3, vanui-glut,
+# vanui-glfw), the fonts that ship with it, krfmake, and the drev program with its data (drev
+# finds it in ../share/drev/data beside its bin folder). The GLFW unit comes along where GLFW was
+# found to build it.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -12,9 +13,10 @@ set(VANUI_FONT_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/vanui/fonts)
 
 # The exported names drop the vanui_ prefix: vanui::gl1 is the target vanui_gl1.
 set_target_properties(vanui_gl1 PROPERTIES EXPORT_NAME gl1)
+set_target_properties(vanui_gl3 PROPERTIES EXPORT_NAME gl3)
 set_target_properties(vanui_glut PROPERTIES EXPORT_NAME glut)
-set(VANUI_LIBRARIES vanui vanui_gl1 vanui_glut)
-set(VANUI_MODULES vanui vanui-gl1 vanui-glut)
+set(VANUI_LIBRARIES vanui vanui_gl1 vanui_gl3 vanui_glut)
+set(VANUI_MODULES vanui vanui-gl1 vanui-gl3 vanui-glut)
 if(TARGET vanui_glfw)
     set_target_properties(vanui_glfw PROPERTIES EXPORT_NAME glfw)
     list(APPEND VANUI_LIBRARIES vanui_glfw)
