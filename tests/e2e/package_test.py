@@ -67,6 +67,7 @@ class PackageTest(unittest.TestCase):
         self.addCleanup(x.stop)
         proc = subprocess.Popen([program], env=x.env(), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.addCleanup(lambda: proc.poll() is None and proc.kill())
+        self.addCleanup(proc.stderr.close)
         window = x.wait_window(title)
         self.assertIsNotNone(window, "%s did not open its window" % example)
         time.sleep(0.5)
