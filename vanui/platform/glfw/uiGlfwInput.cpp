@@ -53,6 +53,17 @@ uiMouseButton ButtonOf(int glfwButton) {
     }
 }
 
+struct NamedKey {
+    int glfwKey;
+    uiKey key;
+};
+
+constexpr NamedKey namedKeys[] = {
+    {GLFW_KEY_BACKSPACE, uiKey::Backspace}, {GLFW_KEY_DELETE, uiKey::Delete},
+    {GLFW_KEY_ESCAPE, uiKey::Escape},       {GLFW_KEY_TAB, uiKey::Tab},
+    {GLFW_KEY_ENTER, uiKey::Enter},         {GLFW_KEY_KP_ENTER, uiKey::Enter},
+};
+
 bool AnyButtonHeld(GLFWwindow* window) {
     for (int button = GLFW_MOUSE_BUTTON_1; button <= GLFW_MOUSE_BUTTON_LAST; ++button) {
         if (glfwGetMouseButton(window, button) == GLFW_PRESS) {
@@ -62,9 +73,9 @@ bool AnyButtonHeld(GLFWwindow* window) {
     return false;
 }
 
-// One coordinate from the window's screen coordinates to the picture's pixels. While a button
-// is held GLFW follows the cursor outside the window, so the result is kept to a range an int
-// holds with room to spare.
+// One coordinate from the window's screen coordinates to the picture's pixels (unscaled in a
+// window of no size, as a minimized one is). While a button is held GLFW follows the cursor
+// outside the window, so the result is kept to a range an int holds with room to spare.
 int PictureCoordinate(double position, int windowSize, int drawingSize) {
     constexpr double farOutside = 1e6;
     const double scaled = windowSize > 0 ? position * drawingSize / windowSize : position;
@@ -113,26 +124,11 @@ void uiGlfwKey(uiContext& context, int glfwKey, int glfwAction, int glfwMods) {
     if (glfwAction != GLFW_PRESS && glfwAction != GLFW_REPEAT) {
         return;
     }
-    const unsigned modifiers = ModifiersOf(glfwMods);
-    switch (glfwKey) {
-    case GLFW_KEY_BACKSPACE:
-        context.KeyPressed(uiKey::Backspace, modifiers);
-        break;
-    case GLFW_KEY_DELETE:
-        context.KeyPressed(uiKey::Delete, modifiers);
-        break;
-    case GLFW_KEY_ESCAPE:
-        context.KeyPressed(uiKey::Escape, modifiers);
-        break;
-    case GLFW_KEY_TAB:
-        context.KeyPressed(uiKey::Tab, modifiers);
-        break;
-    case GLFW_KEY_ENTER:
-    case GLFW_KEY_KP_ENTER:
-        context.KeyPressed(uiKey::Enter, modifiers);
-        break;
-    default:
-        break;
+    for (const NamedKey& named : namedKeys) {
+        if (named.glfwKey == glfwKey) {
+            context.KeyPressed(named.key, ModifiersOf(glfwMods));
+            return;
+        }
     }
 }
 
