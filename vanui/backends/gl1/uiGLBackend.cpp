@@ -2,21 +2,11 @@
 
 #include <GL/gl.h>
 
+#include "../uiGLShared.h"
+
 #include <cstddef>
 
 namespace {
-
-GLenum ModeOf(uiPrimitive primitive) {
-    switch (primitive) {
-    case uiPrimitive::Lines:
-        return GL_LINES;
-    case uiPrimitive::LineLoop:
-        return GL_LINE_LOOP;
-    case uiPrimitive::Triangles:
-        break;
-    }
-    return GL_TRIANGLES;
-}
 
 // The client arrays from the vertex a command's indices count from.
 void PointArraysAt(const uiDrawVertex* vertex) {
@@ -78,7 +68,7 @@ void uiGLBackend::Submit(const uiDrawList& list) {
         if (previous == nullptr || previous->vertexOffset != command.vertexOffset) {
             PointArraysAt(vertices + command.vertexOffset);
         }
-        glDrawElements(ModeOf(command.primitive), static_cast<GLsizei>(command.indexCount), GL_UNSIGNED_SHORT,
+        glDrawElements(vanui::ModeOf(command.primitive), static_cast<GLsizei>(command.indexCount), GL_UNSIGNED_SHORT,
                        indices + command.firstIndex);
         previous = &command;
     }

@@ -4,14 +4,9 @@
 
 #include <GL/gl.h>
 
+#include "../uiGLShared.h"
+
 namespace {
-
-// Errors left by earlier calls are not the upload's; a GL keeps a few at most.
-const int MAX_PENDING_ERRORS = 8;
-
-GLint FilterOf(uiTextureFilter filter) {
-    return filter == uiTextureFilter::Nearest ? GL_NEAREST : GL_LINEAR;
-}
 
 // Rows are width bytes from the top with no padding, whatever the program set for its own
 // uploads (the default alignment of 4 would misread other widths).
@@ -33,8 +28,7 @@ public:
         glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
         glBindTexture(GL_TEXTURE_2D, texture);
         UnpackTightRows();
-        for (int i = 0; i < MAX_PENDING_ERRORS && glGetError() != GL_NO_ERROR; ++i) {
-        }
+        vanui::ClearPendingErrors();
     }
     ~TextureScope() {
         glPopClientAttrib();
@@ -47,28 +41,14 @@ public:
 } // namespace
 
 uiTextureId uiGLTextures::Create(const uiTextureDesc& desc, uiTextureRefusal& refusal) {
-    GLint largest = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    if (desc.width > largest || desc.height > largest) {
-        refusal = uiTextureRefusal{uiTextureRefusal::TooLarge, static_cast<unsigned>(largest)};
-        return 0;
-    }
-    GLuint id = 0;
-    glGenTextures(1, &id);
+    const GLuint id = vanui::NewTextureName(desc, refusal);
     if (id == 0) {
-        refusal = uiTextureRefusal{uiTextureRefusal::NoName, 0};
         return 0;
     }
     GLenum error = GL_NO_ERROR;
     {
         TextureScope scope(id);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, FilterOf(desc.filter));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, FilterOf(desc.filter));
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, desc.width, desc.height, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
-                     desc.coverage);
-        error = glGetError();
+        error = vanui::UploadNewTexture(desc, GL_CLAMP, GL_ALPHA, GL_ALPHA);
     }
     if (error != GL_NO_ERROR) {
         glDeleteTextures(1, &id);

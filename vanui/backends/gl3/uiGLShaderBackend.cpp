@@ -5,14 +5,17 @@
 #include "uiGLShaderProgram.h"
 #include "uiGLStateScope.h"
 #include "uiGLStippledLines.h"
+#include "../uiGLShared.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <new>
 #include <vector>
 
 struct uiGLShaderBackend::Objects {
     uiGLContextKind kind;
-    uiGLShaderProgram program;
+    // By their UIGL_PROGRAM_ bits: plain, textured, stippled, both.
+    uiGLShaderProgram programs[UIGL_PROGRAM_KINDS];
     GLuint vertexBuffer = 0;
     GLuint indexBuffer = 0;
     // 0 where the context has no vertex arrays.
@@ -24,29 +27,17 @@ struct uiGLShaderBackend::Objects {
 
 namespace {
 
-// Errors left by earlier calls are not the upload's; a GL keeps a few at most.
-const int MAX_PENDING_ERRORS = 8;
-
 // ==== Textures ====
-
-void ClearPendingErrors() {
-    for (int i = 0; i < MAX_PENDING_ERRORS && glGetError() != GL_NO_ERROR; ++i) {
-    }
-}
 
 // The GL 1.1 backend clamps with GL_CLAMP, which filters the transparent border into the
 // sheet's outermost half texel; GL_CLAMP_TO_BORDER does the same where the context has it.
-GLint WrapOf(const uiGLContextKind& kind) {
+GLint WrapOf([[maybe_unused]] const uiGLContextKind& kind) {
 #if defined(GL_CLAMP_TO_BORDER)
     if (kind.api == uiGLContextKind::Desktop) {
         return GL_CLAMP_TO_BORDER;
     }
 #endif
     return GL_CLAMP_TO_EDGE;
-}
-
-GLint FilterOf(uiTextureFilter filter) {
-    return filter == uiTextureFilter::Nearest ? GL_NEAREST : GL_LINEAR;
 }
 
 // Coverage is one byte a pixel: red of a GL_R8 texture, or alpha where only OpenGL ES 2.0's
@@ -70,22 +61,10 @@ void BindForUpload(const uiGLContextKind& kind, GLuint texture) {
         glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
         glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
     }
-    ClearPendingErrors();
+    vanui::ClearPendingErrors();
 }
 
 // ==== Drawing ====
-
-GLenum ModeOf(uiPrimitive primitive) {
-    switch (primitive) {
-    case uiPrimitive::Lines:
-        return GL_LINES;
-    case uiPrimitive::LineLoop:
-        return GL_LINE_LOOP;
-    case uiPrimitive::Triangles:
-        break;
-    }
-    return GL_TRIANGLES;
-}
 
 bool IsStippledLine(const uiDrawCommand& command) {
     return command.state.stipplePattern != 0 && command.primitive != uiPrimitive::Triangles;
@@ -152,12 +131,51 @@ void SetFixedState(const uiGLContextKind& kind) {
     glEnableVertexAttribArray(UIGL_ATTRIBUTE_COLOR);
 }
 
-// The viewport's pixels per layout unit, which the stipple counter counts in.
-void ViewportScale(int width, int height, float& x, float& y) {
-    GLint viewport[4] = {0, 0, width, height};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    x = static_cast<float>(viewport[2]) / static_cast<float>(width);
-    y = static_cast<float>(viewport[3]) / static_cast<float>(height);
+// The sides of the list's stippled lines, in the order of their commands. The counter counts
+// pixels of the viewport, which the layout is scaled to.
+void CollectStippledLines(const uiDrawList& list, int width, int height, std::vector<uiGLStippleVertex>& out) {
+    out.clear();
+    float pixelsPerUnitX = 0.0f;
+    float pixelsPerUnitY = 0.0f;
+    for (const uiDrawCommand& command : list.Commands()) {
+        if (!IsStippledLine(command)) {
+            continue;
+        }
+        if (pixelsPerUnitX == 0.0f) {
+            GLint viewport[4] = {0, 0, width, height};
+            glGetIntegerv(GL_VIEWPORT, viewport);
+            pixelsPerUnitX = static_cast<float>(viewport[2]) / static_cast<float>(width);
+            pixelsPerUnitY = static_cast<float>(viewport[3]) / static_cast<float>(height);
+        }
+        AppendStippledLines(list, command, pixelsPerUnitX, pixelsPerUnitY, out);
+    }
+}
+
+// The list's vertices, then the stippled lines' sides, into the buffer; returns the byte offset
+// of the sides.
+size_t UploadVertices(GLuint buffer, const uiDrawList& list, const std::vector<uiGLStippleVertex>& stippled) {
+    const size_t vertexBytes = list.Vertices().size() * sizeof(uiDrawVertex);
+    const size_t stippledBytes = stippled.size() * sizeof(uiGLStippleVertex);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertexBytes + stippledBytes), nullptr, GL_STREAM_DRAW);
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(vertexBytes), list.Vertices().data());
+    glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(vertexBytes), static_cast<GLsizeiptr>(stippledBytes),
+                    stippled.data());
+    return vertexBytes;
+}
+
+// The list's indices into the element buffer of the bound vertex array (or the context's),
+// widened to 32 bits into the scratch vector when wide.
+void UploadIndices(GLuint buffer, const uiDrawList& list, bool wide, std::vector<uint32_t>& scratch) {
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffer);
+    if (wide) {
+        scratch.assign(list.Indices().begin(), list.Indices().end());
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(scratch.size() * sizeof(uint32_t)),
+                     scratch.data(), GL_STREAM_DRAW);
+    } else {
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(list.Indices().size() * sizeof(uiDrawIndex)),
+                     list.Indices().data(), GL_STREAM_DRAW);
+    }
 }
 
 } // namespace
@@ -168,7 +186,9 @@ uiGLShaderBackend::~uiGLShaderBackend() {
     if (objects == nullptr) {
         return;
     }
-    objects->program.Destroy();
+    for (uiGLShaderProgram& program : objects->programs) {
+        program.Destroy();
+    }
     const GLuint buffers[] = {objects->vertexBuffer, objects->indexBuffer};
     glDeleteBuffers(2, buffers);
     if (objects->vertexArray != 0) {
@@ -191,8 +211,10 @@ bool uiGLShaderBackend::Init(std::string& error) {
         }
     }
     objects->kind = kind;
-    if (!objects->program.Build(kind, error)) {
-        return false;
+    for (unsigned features = 0; features < UIGL_PROGRAM_KINDS; ++features) {
+        if (!objects->programs[features].Build(kind, features, error)) {
+            return false;
+        }
     }
     if (objects->vertexBuffer == 0) {
         glGenBuffers(1, &objects->vertexBuffer);
@@ -219,54 +241,23 @@ void uiGLShaderBackend::Submit(const uiDrawList& list, int width, int height) {
     }
     const uiGLContextKind& kind = objects->kind;
     const uiGLStateScope saved(kind, uiGLStateScope::TEXTURING | uiGLStateScope::DRAWING);
-
-    std::vector<uiGLStippleVertex>& stippled = objects->stippled;
-    stippled.clear();
-    float pixelsPerUnitX = 1.0f;
-    float pixelsPerUnitY = 1.0f;
-    bool scaleRead = false;
-    for (const uiDrawCommand& command : commands) {
-        if (IsStippledLine(command)) {
-            if (!scaleRead) {
-                ViewportScale(width, height, pixelsPerUnitX, pixelsPerUnitY);
-                scaleRead = true;
-            }
-            AppendStippledLines(list, command, pixelsPerUnitX, pixelsPerUnitY, stippled);
-        }
-    }
-
-    glUseProgram(objects->program.program);
+    CollectStippledLines(list, width, height, objects->stippled);
     if (objects->vertexArray != 0) {
         glBindVertexArray(objects->vertexArray);
     }
-    const size_t vertexBytes = list.Vertices().size() * sizeof(uiDrawVertex);
-    const size_t stippledBytes = stippled.size() * sizeof(uiGLStippleVertex);
-    glBindBuffer(GL_ARRAY_BUFFER, objects->vertexBuffer);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertexBytes + stippledBytes), nullptr, GL_STREAM_DRAW);
-    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(vertexBytes), list.Vertices().data());
-    glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(vertexBytes), static_cast<GLsizeiptr>(stippledBytes),
-                    stippled.data());
-
+    const size_t vertexBytes = UploadVertices(objects->vertexBuffer, list, objects->stippled);
     // WebGL 2 would take the index 65535 for a restart: a list that can name it is drawn with
     // 32-bit indices there.
     const bool wide = kind.RestartsAlways() && list.Vertices().size() > UINT16_MAX;
-    const size_t indexSize = wide ? sizeof(uint32_t) : sizeof(uiDrawIndex);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, objects->indexBuffer);
-    if (wide) {
-        objects->wideIndices.assign(list.Indices().begin(), list.Indices().end());
-        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(objects->wideIndices.size() * indexSize),
-                     objects->wideIndices.data(), GL_STREAM_DRAW);
-    } else {
-        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(list.Indices().size() * indexSize),
-                     list.Indices().data(), GL_STREAM_DRAW);
+    UploadIndices(objects->indexBuffer, list, wide, objects->wideIndices);
+    SetFixedState(kind);
+    for (const uiGLShaderProgram& program : objects->programs) {
+        glUseProgram(program.program);
+        SetProjection(program.projection, width, height);
     }
 
-    SetFixedState(kind);
-    const uiGLShaderProgram& program = objects->program;
-    SetProjection(program.projection, width, height);
-    glUniform3f(program.stipple, 0.0f, 0.0f, 0.0f);
-
     const uiDrawCommand* previous = nullptr;
+    unsigned current = UIGL_PROGRAM_KINDS;
     size_t pointedAt = SIZE_MAX;
     size_t nextStippled = 0;
     for (const uiDrawCommand& command : commands) {
@@ -278,20 +269,24 @@ void uiGLShaderBackend::Submit(const uiDrawList& list, int width, int height) {
                 glDisable(GL_BLEND);
             }
         }
-        if (previous == nullptr || previous->state.texture != state.texture) {
-            if (state.texture != 0) {
-                glBindTexture(GL_TEXTURE_2D, state.texture);
-            }
-            glUniform1f(program.textured, state.texture != 0 ? 1.0f : 0.0f);
+        if (state.texture != 0 && (previous == nullptr || previous->state.texture != state.texture)) {
+            glBindTexture(GL_TEXTURE_2D, state.texture);
         }
         previous = &command;
-        if (IsStippledLine(command)) {
+        const bool stippledLine = IsStippledLine(command);
+        const unsigned features =
+            (state.texture != 0 ? UIGL_PROGRAM_TEXTURED : 0) | (stippledLine ? UIGL_PROGRAM_STIPPLED : 0);
+        const uiGLShaderProgram& program = objects->programs[features];
+        if (features != current) {
+            glUseProgram(program.program);
+            current = features;
+        }
+        if (stippledLine) {
             const size_t count = StippledLineVertexCount(command);
             glUniform3f(program.stipple, static_cast<float>(state.stipplePattern & 0xFF),
                         static_cast<float>(state.stipplePattern >> 8), StippleFactor(state));
             PointAttributes<uiGLStippleVertex>(vertexBytes, true);
             glDrawArrays(GL_LINES, static_cast<GLint>(nextStippled), static_cast<GLsizei>(count));
-            glUniform3f(program.stipple, 0.0f, 0.0f, 0.0f);
             nextStippled += count;
             pointedAt = SIZE_MAX;
             continue;
@@ -300,7 +295,8 @@ void uiGLShaderBackend::Submit(const uiDrawList& list, int width, int height) {
             PointAttributes<uiDrawVertex>(command.vertexOffset * sizeof(uiDrawVertex), false);
             pointedAt = command.vertexOffset;
         }
-        glDrawElements(ModeOf(command.primitive), static_cast<GLsizei>(command.indexCount),
+        const size_t indexSize = wide ? sizeof(uint32_t) : sizeof(uiDrawIndex);
+        glDrawElements(vanui::ModeOf(command.primitive), static_cast<GLsizei>(command.indexCount),
                        wide ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT, ByteOffset(command.firstIndex * indexSize));
     }
 }
@@ -322,29 +318,15 @@ uiTextureId uiGLShaderBackend::Create(const uiTextureDesc& desc, uiTextureRefusa
         refusal = uiTextureRefusal{uiTextureRefusal::Refused, static_cast<unsigned>(GL_INVALID_OPERATION)};
         return 0;
     }
-    GLint largest = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    if (desc.width > largest || desc.height > largest) {
-        refusal = uiTextureRefusal{uiTextureRefusal::TooLarge, static_cast<unsigned>(largest)};
-        return 0;
-    }
-    GLuint id = 0;
-    glGenTextures(1, &id);
+    const GLuint id = vanui::NewTextureName(desc, refusal);
     if (id == 0) {
-        refusal = uiTextureRefusal{uiTextureRefusal::NoName, 0};
         return 0;
     }
     GLenum error = GL_NO_ERROR;
     {
         const uiGLStateScope saved(kind, uiGLStateScope::TEXTURING);
         BindForUpload(kind, id);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, WrapOf(kind));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, WrapOf(kind));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, FilterOf(desc.filter));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, FilterOf(desc.filter));
-        glTexImage2D(GL_TEXTURE_2D, 0, CoverageInternalFormat(kind), desc.width, desc.height, 0,
-                     CoverageFormat(kind), GL_UNSIGNED_BYTE, desc.coverage);
-        error = glGetError();
+        error = vanui::UploadNewTexture(desc, WrapOf(kind), CoverageInternalFormat(kind), CoverageFormat(kind));
     }
     if (error != GL_NO_ERROR) {
         glDeleteTextures(1, &id);

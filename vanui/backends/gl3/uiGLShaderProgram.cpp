@@ -5,7 +5,8 @@
 namespace {
 
 // ==== Sources ====
-// One body per stage; a prelude per variant names the keywords that differ.
+// One body per stage; a prelude per variant names the keywords that differ, and the features
+// of the program are defined before the body.
 
 const char* const VERTEX_PRELUDE_GL3 = "#version 150\n#define ATTRIBUTE in\n#define VARYING out\n";
 const char* const VERTEX_PRELUDE_ES2 = "#version 100\n#define ATTRIBUTE attribute\n#define VARYING varying\n";
@@ -46,23 +47,31 @@ const char* const FRAGMENT_PRELUDE_ES3 = "#version 300 es\nprecision highp float
 // which hold every value here exactly.
 const char* const FRAGMENT_BODY = R"(
 uniform sampler2D uTexture;
-uniform float uTextured;
 uniform vec3 uStipple;
 VARYING vec2 vTexCoord;
 VARYING vec4 vColor;
 VARYING float vDistance;
 void main() {
-    if (uStipple.z > 0.0) {
-        float bit = mod(floor(floor(vDistance) / uStipple.z), 16.0);
-        float patternByte = bit < 8.0 ? uStipple.x : uStipple.y;
-        if (mod(floor(patternByte / exp2(mod(bit, 8.0))), 2.0) < 1.0) {
-            discard;
-        }
+#ifdef STIPPLED
+    float bit = mod(floor(floor(vDistance) / uStipple.z), 16.0);
+    float patternByte = bit < 8.0 ? uStipple.x : uStipple.y;
+    if (mod(floor(patternByte / exp2(mod(bit, 8.0))), 2.0) < 1.0) {
+        discard;
     }
-    float coverage = uTextured > 0.5 ? TEXTURE(uTexture, vTexCoord).COVERAGE : 1.0;
-    fragColor = vec4(vColor.rgb, vColor.a * coverage);
+#endif
+#ifdef TEXTURED
+    fragColor = vec4(vColor.rgb, vColor.a * TEXTURE(uTexture, vTexCoord).COVERAGE);
+#else
+    fragColor = vColor;
+#endif
 }
 )";
+
+const char* FeatureDefines(unsigned features) {
+    static const char* const DEFINES[UIGL_PROGRAM_KINDS] = {
+        "", "#define TEXTURED 1\n", "#define STIPPLED 1\n", "#define TEXTURED 1\n#define STIPPLED 1\n"};
+    return DEFINES[features % UIGL_PROGRAM_KINDS];
+}
 
 // ==== Building ====
 
@@ -90,14 +99,15 @@ std::string InfoLog(GLuint object, bool isProgram) {
 }
 
 // The compiled shader, or 0 with the compiler's log in error.
-GLuint Compile(GLenum stage, const char* prelude, const char* body, const char* stageName, std::string& error) {
+GLuint Compile(GLenum stage, const char* prelude, const char* defines, const char* body, const char* stageName,
+               std::string& error) {
     const GLuint shader = glCreateShader(stage);
     if (shader == 0) {
         error = std::string("the GL made no ") + stageName + " shader";
         return 0;
     }
-    const char* const sources[] = {prelude, body};
-    glShaderSource(shader, 2, sources, nullptr);
+    const char* const sources[] = {prelude, defines, body};
+    glShaderSource(shader, 3, sources, nullptr);
     glCompileShader(shader);
     GLint compiled = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
@@ -111,17 +121,18 @@ GLuint Compile(GLenum stage, const char* prelude, const char* body, const char* 
 
 } // namespace
 
-bool uiGLShaderProgram::Build(const uiGLContextKind& kind, std::string& error) {
+bool uiGLShaderProgram::Build(const uiGLContextKind& kind, unsigned features, std::string& error) {
     Destroy();
     const bool es2 = kind.api == uiGLContextKind::ES2;
     const bool es3 = kind.api == uiGLContextKind::ES3;
     const char* vertexPrelude = es2 ? VERTEX_PRELUDE_ES2 : es3 ? VERTEX_PRELUDE_ES3 : VERTEX_PRELUDE_GL3;
     const char* fragmentPrelude = es2 ? FRAGMENT_PRELUDE_ES2 : es3 ? FRAGMENT_PRELUDE_ES3 : FRAGMENT_PRELUDE_GL3;
-    const GLuint vertex = Compile(GL_VERTEX_SHADER, vertexPrelude, VERTEX_BODY, "vertex", error);
+    const GLuint vertex = Compile(GL_VERTEX_SHADER, vertexPrelude, "", VERTEX_BODY, "vertex", error);
     if (vertex == 0) {
         return false;
     }
-    const GLuint fragment = Compile(GL_FRAGMENT_SHADER, fragmentPrelude, FRAGMENT_BODY, "fragment", error);
+    const GLuint fragment =
+        Compile(GL_FRAGMENT_SHADER, fragmentPrelude, FeatureDefines(features), FRAGMENT_BODY, "fragment", error);
     if (fragment == 0) {
         glDeleteShader(vertex);
         return false;
@@ -151,7 +162,6 @@ bool uiGLShaderProgram::Build(const uiGLContextKind& kind, std::string& error) {
         return false;
     }
     projection = glGetUniformLocation(program, "uProjection");
-    textured = glGetUniformLocation(program, "uTextured");
     stipple = glGetUniformLocation(program, "uStipple");
     return true;
 }
@@ -162,6 +172,5 @@ void uiGLShaderProgram::Destroy() {
     }
     program = 0;
     projection = -1;
-    textured = -1;
     stipple = -1;
 }

@@ -1,6 +1,8 @@
-// The shader backend's program: one vertex and one fragment shader in the GLSL variant of the
-// context (#version 150, #version 100 or #version 300 es), with its attribute locations fixed
-// before linking and its uniforms looked up. Build and Destroy with the context current.
+// One of the shader backend's programs: a vertex and a fragment shader in the GLSL variant of
+// the context (#version 150, #version 100 or #version 300 es), with its attribute locations fixed
+// before linking and its uniforms looked up. A program is built for what its primitives need,
+// textured or not, stippled or not: a software renderer pays for every branch a fragment shader
+// has, taken or not. Build and Destroy with the context current.
 #pragma once
 
 #include "uiGLContextKind.h"
@@ -18,16 +20,22 @@ enum uiGLAttribute : GLuint {
     UIGL_ATTRIBUTE_COUNT = 4
 };
 
+// What a program draws: a textured one modulates the vertex colour by unit 0's coverage, a
+// stippled one keeps the fragments whose pattern bit is set.
+inline constexpr unsigned UIGL_PROGRAM_TEXTURED = 1;
+inline constexpr unsigned UIGL_PROGRAM_STIPPLED = 2;
+// Every combination of the two.
+inline constexpr unsigned UIGL_PROGRAM_KINDS = 4;
+
 struct uiGLShaderProgram {
     GLuint program = 0;
     // The layout's projection (mat4).
     GLint projection = -1;
-    // 1.0 to modulate by the texture of unit 0, 0.0 for untextured primitives.
-    GLint textured = -1;
-    // The stipple's low and high pattern byte and its factor; a factor of 0 draws solid lines.
+    // Stippled programs: the pattern's low and high byte and the factor.
     GLint stipple = -1;
 
-    // False, with the compiler's or linker's log in error, when the variant does not build.
-    bool Build(const uiGLContextKind& kind, std::string& error);
+    // features: UIGL_PROGRAM_ bits. False, with the compiler's or linker's log in error,
+    // when the variant does not build.
+    bool Build(const uiGLContextKind& kind, unsigned features, std::string& error);
     void Destroy();
 };

@@ -33,9 +33,14 @@ public:
     // "WebGL 1", "WebGL 2"; empty before Init.
     const std::string& Variant() const { return variant; }
 
-    // Draws the list into the current framebuffer and viewport; the picture is laid out in
-    // width x height units (one unit a pixel of the layout, y growing downwards).
+    // Draws the list into the current framebuffer and viewport, within the scissor box when the
+    // caller enabled the scissor test; the picture is laid out in width x height units (one unit
+    // a pixel of the layout, y growing downwards). Does nothing before a successful Init or for a
+    // size below 1.
     void Submit(const uiDrawList& list, int width, int height);
+
+    // A texture larger than GL_MAX_TEXTURE_SIZE on a side is refused (TooLarge), a name the GL
+    // does not give (NoName), an upload the GL refuses (Refused, with the GL error).
 
     uiTextureId Create(const uiTextureDesc& desc, uiTextureRefusal& refusal) override;
     bool Update(uiTextureId texture, const uiTextureDesc& desc) override;
