@@ -12,7 +12,7 @@
 //   5. Every frame: list.Clear(); context.Tick(list); submit the list (uiGLBackend::Submit, or
 //      your renderer reading list.Vertices() and list.Commands()).
 //   6. Between frames: pass mouse and keys in the toolkit's codes (MouseMoved, MouseButton,
-//      KeyPressed, CharacterTyped); uiGlutInput.h translates GLUT's.
+//      KeyPressed, CharacterTyped); uiGlutInput.h translates GLUT's, uiGlfwInput.h GLFW's.
 //   7. Find widgets by name (FindWidget), bind their value texts to your variables
 //      (valueText.BindInt), and hook their focus (SetHook(UIHOOK_TAKE_FOCUS, ...)).
 //
@@ -41,6 +41,7 @@
 //   uiRect.h        placements and integer boxes
 //   uiGLBackend.h   the OpenGL 1.1 renderer (library vanui_gl1)
 //   uiGlutInput.h   GLUT's events in the toolkit's terms (library vanui_glut)
+//   uiGlfwInput.h   GLFW 3's events in the toolkit's terms (library vanui_glfw)
 #pragma once
 
 #include <vanui/uiAnimation.h>
@@ -51,6 +52,7 @@
 #include <vanui/uiFont.h>
 #include <vanui/uiFontTable.h>
 #include <vanui/uiGLBackend.h>
+#include <vanui/uiGlfwInput.h>
 #include <vanui/uiGlutInput.h>
 #include <vanui/uiGlyph.h>
 #include <vanui/uiGroup.h>
