@@ -390,6 +390,10 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
     gl.calls.back().pixels.assign(bytes, bytes + UploadSize(width, height, format));
 }
 
+void glBindBuffer(GLenum target, GLuint buffer) {
+    Record("glBindBuffer", target, buffer);
+}
+
 void glTexSubImage2D(GLenum target, GLint level, GLint x, GLint y, GLsizei width, GLsizei height, GLenum format,
                      GLenum type, const GLvoid*) {
     Record("glTexSubImage2D", target, level, x, y, width, height, format, type);

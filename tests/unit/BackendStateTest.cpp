@@ -90,6 +90,8 @@ State ReadState(const Features& has) {
         enabled("texture 2D", GL_TEXTURE_2D);
         enabled("line stipple", GL_LINE_STIPPLE);
         integers("line stipple pattern", GL_LINE_STIPPLE_PATTERN);
+        integers("array buffer", GL_ARRAY_BUFFER_BINDING);
+        integers("element buffer", GL_ELEMENT_ARRAY_BUFFER_BINDING);
         return state;
     }
     integers("program", GL_CURRENT_PROGRAM);
@@ -116,6 +118,24 @@ State ReadState(const Features& has) {
         enabled("primitive restart", GL_PRIMITIVE_RESTART);
     }
     return state;
+}
+
+// Buffers a program of its own left bound, which the GL 1.1 backend's client arrays must not be
+// read from.
+void BindProgramBuffers() {
+    GLuint buffers[2] = {0, 0};
+    glGenBuffers(2, buffers);
+    glBindBuffer(GL_ARRAY_BUFFER, buffers[0]);
+    glBufferData(GL_ARRAY_BUFFER, 256, nullptr, GL_STATIC_DRAW);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffers[1]);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, 256, nullptr, GL_STATIC_DRAW);
+}
+
+// The middle of the picture.
+std::vector<unsigned char> MiddlePixel(const OffscreenGL& gl) {
+    const RgbImage picture = gl.ReadPixels();
+    const size_t middle = (static_cast<size_t>(HEIGHT / 2) * WIDTH + WIDTH / 2) * 3;
+    return std::vector<unsigned char>(picture.rgb.begin() + middle, picture.rgb.begin() + middle + 3);
 }
 
 GLuint Compile(GLenum stage, const std::string& source) {
@@ -172,6 +192,7 @@ void SetProgramState(const ContextCase& c, const Features& has) {
         glEnable(GL_TEXTURE_2D);
         glEnable(GL_LINE_STIPPLE);
         glLineStipple(3, 0x1234);
+        BindProgramBuffers();
         return;
     }
     glUseProgram(MakeProgram(c.glsl));
@@ -275,10 +296,7 @@ TEST_P(BackendStateTest, AFrameAndTexturesLeaveTheProgramsStateAsTheyFoundIt) {
     if (c.shader) {
         // Culling, the depth and stencil tests, the polygon mode and the program's blending do
         // not reach the frame: the quad is red where the viewport and scissor box let it draw.
-        const RgbImage picture = gl.ReadPixels();
-        const size_t middle = (static_cast<size_t>(HEIGHT / 2) * WIDTH + WIDTH / 2) * 3;
-        EXPECT_EQ(std::vector<unsigned char>(picture.rgb.begin() + middle, picture.rgb.begin() + middle + 3),
-                  (std::vector<unsigned char>{255, 0, 0}));
+        EXPECT_EQ(MiddlePixel(gl), (std::vector<unsigned char>{255, 0, 0}));
     }
 }
 
@@ -294,5 +312,17 @@ std::string CaseName(const testing::TestParamInfo<ContextCase>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Contexts, BackendStateTest, testing::ValuesIn(CASES), CaseName);
+
+TEST(GL1BackendTest, DrawsFromItsListWhateverBuffersTheProgramLeftBound) {
+    OffscreenGL gl;
+    std::string error;
+    ASSERT_TRUE(gl.Open(WIDTH, HEIGHT, OffscreenContext::Compatibility, error)) << error;
+    glMatrixMode(GL_PROJECTION);
+    glOrtho(0, WIDTH, HEIGHT, 0, -1, 1);
+    uiGLTextures textures;
+    BindProgramBuffers();
+    DrawThroughBackend(CASES[0], textures, nullptr);
+    EXPECT_EQ(MiddlePixel(gl), (std::vector<unsigned char>{255, 0, 0}));
+}
 
 } // namespace

@@ -1,12 +1,31 @@
 #include <vanui/uiGLBackend.h>
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include "../uiGLShared.h"
 
 #include <cstddef>
 
 namespace {
+
+// A program that uses buffer objects in a compatibility context may have left an array or an
+// element buffer bound: the client arrays and indices would then be read as offsets into it. The
+// bindings are vertex-array state, which glPushClientAttrib keeps; a GL without buffer objects
+// answers 0 (and notes an error of its own).
+void UnbindProgramBuffers() {
+    GLint bound = 0;
+    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &bound);
+    if (bound != 0) {
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+    }
+    bound = 0;
+    glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &bound);
+    if (bound != 0) {
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    }
+}
 
 // The client arrays from the vertex a command's indices count from.
 void PointArraysAt(const uiDrawVertex* vertex) {
@@ -53,6 +72,7 @@ void uiGLBackend::Submit(const uiDrawList& list) {
     }
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_LINE_BIT | GL_COLOR_BUFFER_BIT);
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    UnbindProgramBuffers();
     const uiDrawVertex* vertices = list.Vertices().data();
     const uiDrawIndex* indices = list.Indices().data();
     glEnableClientState(GL_VERTEX_ARRAY);
