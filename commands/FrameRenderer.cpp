@@ -1,6 +1,7 @@
 #include "FrameRenderer.h"
 
 #include "FontTestScene.h"
+#include "GL1Frames.h"
 #include "UiTestScene.h"
 #include <vanui/uiGLBackend.h>
 #include <vanui/uiGLShaderBackend.h>

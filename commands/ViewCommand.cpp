@@ -6,6 +6,7 @@
 #include "FileChecks.h"
 #include "FileWatch.h"
 #include "FontTestScene.h"
+#include "GL1Frames.h"
 #include "InputFiles.h"
 #include "ProblemLog.h"
 #include "Sleep.h"

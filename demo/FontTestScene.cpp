@@ -4,7 +4,6 @@
 #include <vanui/uiDrawList.h>
 #include <vanui/uiFont.h>
 
-#include <GL/gl.h>
 #include <string>
 
 namespace {
@@ -25,19 +24,6 @@ void DrawLine(uiFont& font, const std::string& text, float x, float& y) {
 }
 
 } // namespace
-
-// glOrtho with near -1 and far 1 is the mapping gluOrtho2D sets.
-void BeginFontTestFrame() {
-    glClearColor(FONT_TEST_BACKGROUND[0], FONT_TEST_BACKGROUND[1], FONT_TEST_BACKGROUND[2], 1.0f);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glOrtho(0, 800, 600, 0, -1, 1);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-}
 
 void DrawFontTestScene(uiDrawList& list, uiFont& font) {
     DrawBackground(list);

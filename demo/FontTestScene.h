@@ -1,4 +1,4 @@
-// What one frame of the font test window shows, drawn with GL only: the four-colour background,
+// What one frame of the font test window shows, as a draw list: the four-colour background,
 // the font's display name, its whole glyph sheet at (10, 50), eight sample lines that walk
 // through scale, spacing, italic, underline and the white-to-light-red gradient, and five rows
 // with the glyphs of the character codes 0 to 250. The font's style carries over between frames;
@@ -11,8 +11,5 @@ class uiFont;
 // The dark grey under every frame: red, green, blue.
 inline constexpr float FONT_TEST_BACKGROUND[3] = {0.1f, 0.1f, 0.1f};
 
-// Clears to dark grey, enables blending with source alpha and sets the 800 x 600 mapping with
-// y growing downwards (kept in the modelview matrix, the projection left as identity).
-void BeginFontTestFrame();
 // Appends the frame to the list, which the caller then submits.
 void DrawFontTestScene(uiDrawList& list, uiFont& font);

@@ -1,8 +1,9 @@
 #include "FontTestWindow.h"
 
-#include "FontTestScene.h"
-#include "TestWindow.h"
 #include "BenchToolkit.h"
+#include "FontTestScene.h"
+#include "GL1Frames.h"
+#include "TestWindow.h"
 #include <vanui/uiFont.h>
 #include <vanui/uiGLBackend.h>
 

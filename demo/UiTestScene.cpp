@@ -5,8 +5,6 @@
 #include <vanui/uiDrawList.h>
 #include <vanui/uiFont.h>
 
-#include <GL/gl.h>
-
 #include <cstdint>
 
 namespace {
@@ -31,19 +29,6 @@ void WindowToPicture(int windowWidth, int windowHeight, int& x, int& y) {
     if (windowHeight > 0) {
         y = static_cast<int>(static_cast<int64_t>(y) * UI_TEST_HEIGHT / windowHeight);
     }
-}
-
-// glOrtho with near -1 and far 1 is the projection gluOrtho2D sets.
-void BeginUiTestFrame() {
-    glClearColor(UI_TEST_BACKGROUND[0], UI_TEST_BACKGROUND[1], UI_TEST_BACKGROUND[2], 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, UI_TEST_WIDTH, UI_TEST_HEIGHT, 0, -1, 1);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
 }
 
 void DrawUiTestBackdrop(uiDrawList& list) {

@@ -1,12 +1,12 @@
-// What one frame of the UI test window shows, drawn with GL only: a colour triangle as the
+// What one frame of the UI test window shows, as a draw list: a colour triangle as the
 // backdrop, every widget of the UI context (Tick animates and draws them), then a line of sample
 // text that slides down one pixel a frame and the sample font's whole glyph sheet. Every
 // UI_TEST_REPLAY_FRAMES frames the text jumps back to its first line and the context's animation
 // clock restarts, so the widget animations replay together with it.
 //
-// A frame is BeginUiTestFrame, then DrawUiTestScene into a cleared draw list (or the context's
-// Tick alone for the widgets only), then submitting the list (uiGLBackend::Submit), showing the
-// frame (a swap or a read-back), then AdvanceUiTestFrame. The window and the off-screen render
+// A frame is BeginUiTestFrame (GL1Frames.h, on the GL 1.1 backend), then DrawUiTestScene into a
+// cleared draw list (or the context's Tick alone for the widgets only), then submitting the list
+// (uiGLBackend::Submit), showing the frame (a swap or a read-back), then AdvanceUiTestFrame. The window and the off-screen render
 // draw with these same calls, so they give the same picture; a render with the shader backend
 // clears to the same background and submits the same list.
 #pragma once
@@ -32,9 +32,6 @@ struct UiTestFrameState {
 // shows stretched to its own size. A window of no size leaves the position as it is.
 void WindowToPicture(int windowWidth, int windowHeight, int& x, int& y);
 
-// Clears to the window's teal, sets the 800 x 600 projection with y growing downwards and
-// enables blending with source alpha.
-void BeginUiTestFrame();
 // The backdrop triangle: red at the top centre, green at the bottom left, blue at the bottom right.
 void DrawUiTestBackdrop(uiDrawList& list);
 // The sample line at (40, 260 + textOffset) and the glyph sheet at (50, 500), in white.

@@ -1,9 +1,10 @@
 #include "UiTestWindow.h"
 
+#include "BenchToolkit.h"
+#include "GL1Frames.h"
 #include "Log.h"
 #include "Sleep.h"
 #include "TestWindow.h"
-#include "BenchToolkit.h"
 #include "UiTestScene.h"
 #include "WidgetInput.h"
 #include <vanui/uiContext.h>

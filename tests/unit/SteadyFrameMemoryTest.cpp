@@ -1,6 +1,7 @@
 // A frame like the last one allocates nothing: the draw list keeps its buffers, the widgets and
 // fonts reuse what they made. This executable replaces the global allocation operators with
 // counting ones, so every block the toolkit and the scene ask for is seen.
+#include "GL1Frames.h"
 #include "BenchContext.h"
 #include "FileText.h"
 #include "FrameMemory.h"
