@@ -5,6 +5,10 @@
 namespace fs = std::filesystem;
 
 std::string ShippedDataFolder() {
+#ifdef __EMSCRIPTEN__
+    // The playground's page writes the shipped fonts there, into the module's file system.
+    return "/data";
+#endif
     std::error_code failure;
     const fs::path executable = fs::read_symlink("/proc/self/exe", failure);
     if (failure) {

@@ -1,6 +1,7 @@
 // Where the author's commands find fonts: the folder of the UI file first, then the fonts that
 // ship with DREV in its data/ folder, found from the executable's own place (<exe>/../data in
-// the build tree, where CMake links it to the sources, or <exe>/../share/drev/data installed).
+// the build tree, where CMake links it to the sources, or <exe>/../share/drev/data installed;
+// /data in the playground's WebAssembly module).
 #pragma once
 
 #include <string>

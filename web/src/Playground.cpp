@@ -1,33 +1,96 @@
 // The playground's entry: the C functions the page calls through cwrap, with UTF-8 strings and
 // positions in picture pixels (800 x 600). The page writes the files into the module's memory
 // file system before it asks for them: the shipped fonts under /data/, the edited text as
-// /work/NAME.ui, dropped fonts into /work/. Fonts are looked up as drev check looks them up,
-// in the UI file's folder and then in the shipped folder. Problem lines name a file as the
-// page does, by its name alone (NAME.ui), and read exactly as drev check prints them.
-//
-// The toolkit is not built in yet: its core still calls GL 1.1 to make font textures, which
-// WebGL lacks. Until it hands its textures to a backend, a load that finds its file reports
-// that in its one problem line, and the frame, replay and input calls do nothing.
-#include "FileChecks.h"
+// /work/NAME.ui, dropped fonts into /work/. The module works in /work, so files are named as the
+// page names them (NAME.ui) and fonts are looked up as drev check looks them up: in the UI
+// file's folder, then in the shipped folder. The problem lines read exactly as drev check prints
+// them; the picture is what drev render draws (the widgets on the window's teal), live or at a
+// moment, with the error band of a text that did not load over the last good one.
+#include "BenchToolkit.h"
+#include "DataFolders.h"
+#include "ErrorBand.h"
+#include "FrameRenderer.h"
 #include "ProblemLog.h"
+#include "UiFileCheck.h"
+#include "UiTestFile.h"
+#include "UiTestFrames.h"
+#include "UiTestScene.h"
 #include "WebGLCanvas.h"
+#include <vanui/uiGLShaderBackend.h>
 
+#include <GLES2/gl2.h>
 #include <emscripten/emscripten.h>
 
 #include <filesystem>
+#include <fstream>
+#include <memory>
+#include <new>
+#include <sstream>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
 enum LoadStatus { LOAD_CLEAN = 0, LOAD_ERRORS = 1, LOAD_IO_ERROR = 2 };
 
-const char* const NOT_BUILT = "the toolkit is not built into the playground yet";
+const char* const WORK_FOLDER = "/work";
+const char* const BAND_FONT = "default.krf";
 
-// The last load's problem lines, joined by line feeds; what pg_problems lends the page.
-std::string problems;
+// The page's key codes: a typed character's code point, or these for the named keys.
+const int NAMED_KEYS = 5;
+const uiKey KEYS[NAMED_KEYS] = {uiKey::Backspace, uiKey::Delete, uiKey::Escape, uiKey::Tab, uiKey::Enter};
 
-std::string PageName(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
+// The frames of the UI test window drawn into the page's WebGL canvas with the shader backend.
+class CanvasRenderer : public FrameRenderer {
+public:
+    uiTextures& Textures() override { return backend; }
+    void Begin(FramePicture) override {
+        glClearColor(UI_TEST_BACKGROUND[0], UI_TEST_BACKGROUND[1], UI_TEST_BACKGROUND[2], 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    void Submit(const uiDrawList& list) override { backend.Submit(list, UI_TEST_WIDTH, UI_TEST_HEIGHT); }
+
+    uiGLShaderBackend backend;
+};
+
+// What the page shows: the last text that loaded whole (or the first attempt, when none has
+// yet), the error line of the latest load, and the frame's list, which keeps its buffers.
+struct Shown {
+    CanvasRenderer renderer;
+    UiFileChecker checker;
+    std::string name;
+    std::string text;
+    std::unique_ptr<UiTestFile> file;
+    std::string errorLine;
+    std::string problems;
+    std::unique_ptr<uiFont> bandFont;
+    uiDrawList list;
+};
+
+Shown* shown = nullptr;
+
+std::string ReadText(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A fresh file of the shown text, its animations waiting at the start.
+std::unique_ptr<UiTestFile> ShownFile() {
+    std::unique_ptr<UiTestFile> file(new (std::nothrow)
+                                         UiTestFile(shown->name, &shown->renderer.Textures(), &shown->text));
+    TakeProblems();
+    return file;
+}
+
+// The frame's list, with the error band over it, on the window's teal.
+void ShowList(uiDrawList& list) {
+    if (!shown->errorLine.empty()) {
+        DrawErrorBand(list, shown->bandFont.get(), shown->errorLine);
+    }
+    shown->renderer.Begin(FramePicture::UiTest);
+    shown->renderer.Submit(list);
 }
 
 } // namespace
@@ -35,39 +98,130 @@ std::string PageName(const std::string& path) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int pg_start(const char* canvasSelector) {
-    if (!StartProblemLog(std::string())) {
+    if (shown != nullptr) {
+        return 0;
+    }
+    std::string error;
+    if (!StartWebGLCanvas(canvasSelector) || chdir(WORK_FOLDER) != 0) {
         return 1;
     }
-    return StartWebGLCanvas(canvasSelector) ? 0 : 1;
+    shown = new (std::nothrow) Shown();
+    if (shown == nullptr || !shown->checker.Start(std::string(), {}) || !shown->renderer.backend.Init(error)) {
+        return 1;
+    }
+    shown->bandFont.reset(new (std::nothrow) uiFont(ShippedDataFolder() + "/" + BAND_FONT,
+                                                    &shown->renderer.Textures(), &QuietToolkitLog()));
+    TakeProblems();
+    return 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int pg_load(const char* path) {
-    const std::string file = path != nullptr ? path : "";
-    std::string reason;
-    if (!CanReadFile(file, reason)) {
-        problems = ErrorLine(PageName(file), 0, "cannot read the file: " + reason);
+    if (shown == nullptr || path == nullptr) {
         return LOAD_IO_ERROR;
     }
-    problems = ErrorLine(PageName(file), 0, NOT_BUILT);
-    return LOAD_ERRORS;
+    const std::string name = std::filesystem::path(path).filename().string();
+    const UiFileReport report = shown->checker.Check(name, nullptr, false);
+    shown->problems.clear();
+    for (const UiDiagnostic& diagnostic : report.diagnostics) {
+        shown->problems += (shown->problems.empty() ? "" : "\n") + diagnostic.printed;
+    }
+    if (!report.readable) {
+        return LOAD_IO_ERROR;
+    }
+    const std::string text = ReadText(name);
+    std::unique_ptr<UiTestFile> next(new (std::nothrow) UiTestFile(name, &shown->renderer.Textures(), &text));
+    TakeProblems();
+    if (!next) {
+        return LOAD_IO_ERROR;
+    }
+    shown->errorLine = next->ErrorLine();
+    if (next->Loaded() || !shown->file) {
+        shown->name = name;
+        shown->text = text;
+        shown->file = std::move(next);
+    }
+    return report.HasError() ? LOAD_ERRORS : LOAD_CLEAN;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* pg_problems() {
-    return problems.c_str();
+    return shown != nullptr ? shown->problems.c_str() : "";
 }
 
 EMSCRIPTEN_KEEPALIVE double pg_settled_ms() {
-    return 0.0;
+    return shown != nullptr && shown->file ? SettledFrameTime(shown->file->Context()) : 0.0;
 }
 
-EMSCRIPTEN_KEEPALIVE void pg_frame(double /*ms*/, int /*replay*/) {}
+// replay: the frames every 50 ms from the start up to the moment and then the moment, as drev
+// render --at draws them; the replayed file is shown from then on. Otherwise the moment on the
+// live clock of the shown file.
+EMSCRIPTEN_KEEPALIVE void pg_frame(double ms, int replay) {
+    if (shown == nullptr) {
+        return;
+    }
+    if (!shown->file) {
+        shown->list.Clear();
+        ShowList(shown->list);
+        return;
+    }
+    if (replay != 0) {
+        std::unique_ptr<UiTestFile> file = ShownFile();
+        if (file) {
+            shown->file = std::move(file);
+            UiTestFrames frames(*shown->file, nullptr, false);
+            frames.PlayUpTo(ms, shown->renderer);
+            frames.Record(ms);
+            TakeProblems();
+            shown->list = frames.List();
+        }
+    } else {
+        shown->file->SetClock(ms);
+        shown->list.Clear();
+        shown->file->Context().Tick(shown->list);
+        TakeProblems();
+    }
+    ShowList(shown->list);
+}
 
-EMSCRIPTEN_KEEPALIVE void pg_replay() {}
+EMSCRIPTEN_KEEPALIVE void pg_replay() {
+    if (shown != nullptr && shown->file) {
+        shown->file->Context().ResetClock();
+    }
+}
 
-EMSCRIPTEN_KEEPALIVE void pg_mouse_move(int /*x*/, int /*y*/) {}
+EMSCRIPTEN_KEEPALIVE void pg_mouse_move(int x, int y) {
+    if (shown != nullptr && shown->file) {
+        uiContext& context = shown->file->Context();
+        if (context.ButtonDown()) {
+            context.MouseDragged(x, y);
+        } else {
+            context.MouseMoved(x, y);
+        }
+    }
+}
 
-EMSCRIPTEN_KEEPALIVE void pg_mouse_button(int /*button*/, int /*down*/, int /*x*/, int /*y*/) {}
+// Buttons as DOM's MouseEvent.button numbers them: 0 left, 1 middle, 2 right.
+EMSCRIPTEN_KEEPALIVE void pg_mouse_button(int button, int down, int x, int y) {
+    if (shown == nullptr || !shown->file) {
+        return;
+    }
+    const uiMouseButton buttons[3] = {uiMouseButton::Left, uiMouseButton::Middle, uiMouseButton::Right};
+    shown->file->Context().MouseButton(button >= 0 && button < 3 ? buttons[button] : uiMouseButton::Other,
+                                       down != 0 ? uiButtonAction::Press : uiButtonAction::Release, x, y);
+}
 
-EMSCRIPTEN_KEEPALIVE void pg_key(int /*key*/, int /*modifiers*/) {}
+// A key is a typed character's code point, or -1 Backspace, -2 Delete, -3 Escape, -4 Tab,
+// -5 Enter; modifiers are the toolkit's bits (Shift 1, Ctrl 2, Alt 4).
+EMSCRIPTEN_KEEPALIVE void pg_key(int key, int modifiers) {
+    if (shown == nullptr || !shown->file) {
+        return;
+    }
+    uiContext& context = shown->file->Context();
+    const unsigned bits = static_cast<unsigned>(modifiers) & (UIMOD_SHIFT | UIMOD_CTRL | UIMOD_ALT);
+    if (key >= 0) {
+        context.CharacterTyped(static_cast<uint32_t>(key), bits);
+    } else if (-key <= NAMED_KEYS) {
+        context.KeyPressed(KEYS[-key - 1], bits);
+    }
+}
 
 } // extern "C"
