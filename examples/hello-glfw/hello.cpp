@@ -1,7 +1,6 @@
 // hello-glfw: hello on GLFW 3 with an OpenGL 3.2 core context and vanui's shader backend. It
 // loads hello.ui (a window, a label and a button), shows in the label a counter it increments
 // every frame, and resets the counter when the button is clicked (the button takes the focus).
-#include <vanui/uiGLShaderBackend.h>
 #include <vanui/vanui.h>
 
 #include <GLFW/glfw3.h>

@@ -4,7 +4,8 @@
 // line; each header below starts with the rules its calls keep.
 //
 // The order of calls (examples/hello shows it in about sixty lines):
-//   1. Make a texture interface for your renderer (uiGLTextures with a GL 1.1 context current).
+//   1. Make a texture interface for your renderer with its context current (uiGLTextures for
+//      GL 1.1, a uiGLShaderBackend for GL 3.2 core, GLES 2/3 or WebGL, or one of your own).
 //   2. uiContext context(settings): settings name the texture interface, a message sink, and the
 //      folders fonts are searched in.
 //   3. context.LoadUiFile("my.ui"); on false, LoadError() says what stopped it.
@@ -40,6 +41,7 @@
 //   uiMessage.h     messages and the sink that receives them
 //   uiRect.h        placements and integer boxes
 //   uiGLBackend.h   the OpenGL 1.1 renderer (library vanui_gl1)
+//   uiGLShaderBackend.h  the renderer for GL 3.2 core, GLES 2/3 and WebGL (library vanui_gl3)
 //   uiGlutInput.h   GLUT's events in the toolkit's terms (library vanui_glut)
 //   uiGlfwInput.h   GLFW 3's events in the toolkit's terms (library vanui_glfw)
 #pragma once
@@ -52,6 +54,7 @@
 #include <vanui/uiFont.h>
 #include <vanui/uiFontTable.h>
 #include <vanui/uiGLBackend.h>
+#include <vanui/uiGLShaderBackend.h>
 #include <vanui/uiGlfwInput.h>
 #include <vanui/uiGlutInput.h>
 #include <vanui/uiGlyph.h>
