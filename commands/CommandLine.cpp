@@ -115,6 +115,14 @@ RenderBackend BackendNamed(const std::string& name) {
     return RenderBackend::GL1;
 }
 
+// A subcommand whose -h and --help set help, like the program's own.
+CLI::App* AddCommand(CLI::App& app, const char* name, bool& help) {
+    CLI::App* command = app.add_subcommand(name);
+    command->set_help_flag();
+    command->add_flag("-h,--help", help);
+    return command;
+}
+
 void AddLogOption(CLI::App& command, std::string& logFile) {
     command.add_option("--log", logFile, "write the application log to FILE");
 }
@@ -144,17 +152,13 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         app.add_flag("--version", version);
         app.require_subcommand(0, 1);
 
-        CLI::App* checkCommand = app.add_subcommand("check");
-        checkCommand->set_help_flag();
-        checkCommand->add_flag("-h,--help", help);
+        CLI::App* checkCommand = AddCommand(app, "check", help);
         checkCommand->add_option("FILE", line.check.files)->required();
         checkCommand->add_flag("--quiet", line.check.quiet);
         AddLogOption(*checkCommand, line.check.logFile);
         check = checkCommand;
 
-        CLI::App* renderCommand = app.add_subcommand("render");
-        renderCommand->set_help_flag();
-        renderCommand->add_flag("-h,--help", help);
+        CLI::App* renderCommand = AddCommand(app, "render", help);
         renderCommand->add_option("FILE", line.render.file)->required();
         renderCommand->add_option("-o", line.render.output)->required();
         renderCommand->add_option("--at", line.render.atMs)->check(CLI::Range(0LL, MAX_ANIMATION_TIME_MS));
@@ -174,26 +178,20 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         AddLogOption(*renderCommand, line.render.logFile);
         render = renderCommand;
 
-        CLI::App* viewCommand = app.add_subcommand("view");
-        viewCommand->set_help_flag();
-        viewCommand->add_flag("-h,--help", help);
+        CLI::App* viewCommand = AddCommand(app, "view", help);
         viewCommand->add_option("FILE", line.view.file)->required();
         viewCommand->add_flag("--watch", line.view.watch);
         AddLogOption(*viewCommand, line.view.logFile);
         view = viewCommand;
 
-        CLI::App* formatCommand = app.add_subcommand("fmt");
-        formatCommand->set_help_flag();
-        formatCommand->add_flag("-h,--help", help);
+        CLI::App* formatCommand = AddCommand(app, "fmt", help);
         formatCommand->add_option("FILE", line.format.files)->required();
         formatCommand->add_flag("--check", line.format.check);
         AddLogOption(*formatCommand, line.format.logFile);
         format = formatCommand;
 
         // Clients that start their server "over stdio" may say so with --stdio.
-        CLI::App* lspCommand = app.add_subcommand("lsp");
-        lspCommand->set_help_flag();
-        lspCommand->add_flag("-h,--help", help);
+        CLI::App* lspCommand = AddCommand(app, "lsp", help);
         lspCommand->add_flag("--stdio");
         AddLogOption(*lspCommand, line.lsp.logFile);
         lsp = lspCommand;

@@ -33,14 +33,7 @@ uiDrawVertex* uiDrawList::AddQuads(uint32_t count) {
     const uiDrawIndex base = Extend(uiPrimitive::Triangles, 4 * count, 6 * count, true);
     uiDrawIndex* index = indices.Append(6 * size_t{count});
     for (uint32_t quad = 0; quad < count; ++quad) {
-        const uiDrawIndex first = static_cast<uiDrawIndex>(base + 4 * quad);
-        index[0] = first;
-        index[1] = static_cast<uiDrawIndex>(first + 1);
-        index[2] = static_cast<uiDrawIndex>(first + 2);
-        index[3] = first;
-        index[4] = static_cast<uiDrawIndex>(first + 2);
-        index[5] = static_cast<uiDrawIndex>(first + 3);
-        index += 6;
+        WriteQuadIndices(index + 6 * quad, static_cast<uiDrawIndex>(base + 4 * quad));
     }
     return vertices.Append(4 * size_t{count});
 }

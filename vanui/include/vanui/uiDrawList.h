@@ -163,13 +163,7 @@ public:
         v[1] = v1;
         v[2] = v2;
         v[3] = v3;
-        uiDrawIndex* i = indices.Append(6);
-        i[0] = base;
-        i[1] = static_cast<uiDrawIndex>(base + 1);
-        i[2] = static_cast<uiDrawIndex>(base + 2);
-        i[3] = base;
-        i[4] = static_cast<uiDrawIndex>(base + 2);
-        i[5] = static_cast<uiDrawIndex>(base + 3);
+        WriteQuadIndices(indices.Append(6), base);
     }
     // Room for count quads of the current state in one go (at most MAX_COMMAND_VERTICES / 4):
     // their indices are written, and the caller writes the 4 x count corners, each quad's in
@@ -207,6 +201,15 @@ private:
         return 0;
     }
     void StartCommand(uiPrimitive primitive, uint32_t indexCount, uint32_t vertexOffset);
+    // The two triangles of the quad whose corners are first to first + 3.
+    static void WriteQuadIndices(uiDrawIndex* index, uiDrawIndex first) {
+        index[0] = first;
+        index[1] = static_cast<uiDrawIndex>(first + 1);
+        index[2] = static_cast<uiDrawIndex>(first + 2);
+        index[3] = first;
+        index[4] = static_cast<uiDrawIndex>(first + 2);
+        index[5] = static_cast<uiDrawIndex>(first + 3);
+    }
     void AppendIndices(uiDrawIndex base, uint32_t count);
 
     uiDrawBuffer<uiDrawVertex> vertices;
