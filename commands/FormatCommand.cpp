@@ -9,8 +9,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -19,13 +17,13 @@ enum FormatStatus { FORMAT_DONE = 0, FORMAT_INPUT_ERRORS = 1, FORMAT_IO_ERROR = 
 // How messages and the loader name standard input.
 const char* const STANDARD_INPUT_LABEL = "<stdin>";
 
-bool ReadStandardInput(std::string& text, std::string& reason) {
+bool ReadStream(std::FILE* stream, std::string& text, std::string& reason) {
     char buffer[65536];
     size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+    while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
         text.append(buffer, count);
     }
-    if (std::ferror(stdin)) {
+    if (std::ferror(stream)) {
         reason = std::strerror(errno);
         return false;
     }
@@ -36,15 +34,14 @@ bool ReadFile(const std::string& fileName, std::string& text, std::string& reaso
     if (!CanReadFile(fileName, reason)) {
         return false;
     }
-    std::ifstream input(fileName, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << input.rdbuf();
-    if (input.bad()) {
+    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    if (file == nullptr) {
         reason = std::strerror(errno);
         return false;
     }
-    text = bytes.str();
-    return true;
+    const bool read = ReadStream(file, text, reason);
+    std::fclose(file);
+    return read;
 }
 
 class Formatter {
@@ -56,7 +53,7 @@ public:
         const std::string fileName = standardStreams ? STANDARD_INPUT_LABEL : argument;
         std::string text;
         std::string reason;
-        if (!(standardStreams ? ReadStandardInput(text, reason) : ReadFile(fileName, text, reason))) {
+        if (!(standardStreams ? ReadStream(stdin, text, reason) : ReadFile(fileName, text, reason))) {
             std::fprintf(stderr, "drev: cannot read %s: %s\n", fileName.c_str(), reason.c_str());
             return FORMAT_IO_ERROR;
         }

@@ -103,6 +103,9 @@ class FormatTest(unittest.TestCase):
         self.assertTrue(broken.stderr.startswith(b"<stdin>:1: error: UI file [<stdin>] not correct: "), broken.stderr)
         self.assertEqual(self.run_drev("fmt", "missing.ui"),
                          (2, "", "drev: cannot read missing.ui: No such file or directory\n"))
+        # A file that opens but fails to read (address 0 of a process is never mapped).
+        self.assertEqual(self.run_drev("fmt", "/proc/self/mem"),
+                         (2, "", "drev: cannot read /proc/self/mem: Input/output error\n"))
 
 
 if __name__ == "__main__":
