@@ -15,8 +15,8 @@ namespace {
 const char* const FONT_TABLE_SECTION = "uiFontTable";
 const char* const DEFAULT_FONT = "default.krf";
 
-// The path the font table opens a font name under (uiFontTable::FindFile); empty when no folder
-// holds it.
+} // namespace
+
 std::string FontPath(const std::vector<std::string>& folders, const std::string& name) {
     if (name.empty() || fs::path(name).is_absolute()) {
         return name;
@@ -31,7 +31,9 @@ std::string FontPath(const std::vector<std::string>& folders, const std::string&
     return std::string();
 }
 
-} // namespace
+std::string FontPathFor(const std::string& uiFile, const std::string& name) {
+    return FontPath(FontFoldersFor(uiFile), name);
+}
 
 std::vector<std::string> FontTableNames(std::istream& text) {
     std::vector<std::string> names;

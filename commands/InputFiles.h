@@ -17,3 +17,8 @@ std::vector<NamedFile> InputFiles(const std::string& file, InputKind kind);
 // takes those of its five keys). The read stops at the first lexical error, where the load
 // stops too.
 std::vector<std::string> FontTableNames(std::istream& text);
+// The path the font table opens a font name under (uiFontTable::FindFile): an absolute or empty
+// name as it is, any other in the first of the folders that holds it; empty when none does.
+std::string FontPath(const std::vector<std::string>& folders, const std::string& name);
+// The same for a font that a UI file's font table names, in that file's font folders.
+std::string FontPathFor(const std::string& uiFile, const std::string& name);

@@ -1,6 +1,6 @@
 #include "LspNavigation.h"
 
-#include "DataFolders.h"
+#include "InputFiles.h"
 #include "UiPlace.h"
 
 #include <algorithm>
@@ -25,18 +25,6 @@ const UiKeyInfo* KeyAt(const UiSyntaxTree& tree, const UiPlace& place) {
     default:
         return nullptr;
     }
-}
-
-// The font file the loader opens for a font table entry: the first folder that holds it.
-std::string FontPath(const std::string& uiFile, const std::string& fontName) {
-    std::error_code failure;
-    for (const std::string& folder : FontFoldersFor(uiFile)) {
-        const fs::path path = fs::path(folder) / fontName;
-        if (fs::is_regular_file(path, failure)) {
-            return fs::absolute(path, failure).lexically_normal().string();
-        }
-    }
-    return std::string();
 }
 
 json Symbol(const LspDocument& document, const UiSection& section, const std::string& name, int kind) {
@@ -75,11 +63,15 @@ json DefinitionAt(const LspDocument& document, size_t offset) {
     }
     if (place.what == UiPlace::What::Value && place.block == UiBlock::FontTable && place.token != NO_TOKEN &&
         tree.Tokens()[place.token].kind == UiTokenKind::String) {
-        const std::string path = FontPath(document.FileName(), tree.StringValue(place.token));
-        if (path.empty()) {
+        // The loader opens this path or none: a folder found there, or an absolute name no file
+        // has, leads nowhere.
+        const std::string path = FontPathFor(document.FileName(), tree.StringValue(place.token));
+        std::error_code failure;
+        if (path.empty() || !fs::is_regular_file(path, failure)) {
             return nullptr;
         }
-        return json{{"uri", UriFromPath(path)}, {"range", document.Range(0, 0)}};
+        return json{{"uri", UriFromPath(fs::absolute(path, failure).lexically_normal().string())},
+                    {"range", document.Range(0, 0)}};
     }
     return nullptr;
 }
