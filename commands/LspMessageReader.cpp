@@ -17,9 +17,14 @@ std::string Trim(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// Header names are ASCII; only their letters have a case.
+bool SameCharIgnoringCase(char x, char y) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return lower(x) == lower(y);
+}
+
 bool SameNameIgnoringCase(const std::string& a, const char* b) {
-    return a.size() == std::strlen(b) &&
-           std::equal(a.begin(), a.end(), b, [](char x, char y) { return (x | 0x20) == (y | 0x20); });
+    return a.size() == std::strlen(b) && std::equal(a.begin(), a.end(), b, SameCharIgnoringCase);
 }
 
 } // namespace
@@ -31,13 +36,14 @@ void LspMessageReader::Feed(const char* bytes, size_t size) {
 LspMessageReader::Result LspMessageReader::Next(std::string& body, std::string& problem) {
     const std::string lengthField = std::string(LENGTH_FIELD) + ":";
     if (skipping) {
-        const size_t next = buffer.find(lengthField);
-        if (next == std::string::npos) {
+        const auto next = std::search(buffer.begin(), buffer.end(), lengthField.begin(), lengthField.end(),
+                                      SameCharIgnoringCase);
+        if (next == buffer.end()) {
             // Keep what could be the start of the field name.
             buffer.erase(0, buffer.size() - std::min(buffer.size(), lengthField.size() - 1));
             return Result::NeedMore;
         }
-        buffer.erase(0, next);
+        buffer.erase(buffer.begin(), next);
         skipping = false;
     }
     const size_t headerEnd = buffer.find(HEADER_END);

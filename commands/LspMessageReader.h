@@ -4,7 +4,8 @@
 //
 // A header without a usable Content-Length (none, not a number, more than MAX_BODY_SIZE, or no
 // empty line within MAX_HEADER_SIZE bytes) is reported once, and the reader then skips to the
-// next "Content-Length:", so that one bad message does not take the ones after it along.
+// next "Content-Length:" in any case, as header names are read, so that one bad message does not
+// take the ones after it along.
 #pragma once
 
 #include <cstddef>

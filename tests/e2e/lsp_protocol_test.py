@@ -144,6 +144,10 @@ class LspProtocolTest(unittest.TestCase):
                      frame({"jsonrpc": "2.0", "method": "no/such/notification"}) +
                      frame({"jsonrpc": "2.0", "id": 5, "method": "textDocument/hover", "params": {}}))
         self.assertEqual([server.receive()["error"]["code"] for _ in range(4)], [-32700, -32700, -32600, -32602])
+        # After a bad header, the next message is found with its field name in lower case too.
+        hover = frame({"jsonrpc": "2.0", "id": 6, "method": "textDocument/hover", "params": {}})
+        server.write(b"Content-Type: text/plain\r\n\r\n{}" + hover.replace(b"Content-Length", b"content-length"))
+        self.assertEqual([server.receive()["error"]["code"] for _ in range(2)], [-32700, -32602])
         self.assertEqual(server.end(shut_down=True), (0, {"jsonrpc": "2.0", "id": 99, "result": None}))
         # Without a shutdown first, the end of input ends the session with status 1.
         other = self.start()
