@@ -3,7 +3,6 @@
 #include "UiFileCheck.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -11,9 +10,7 @@ enum CheckStatus { CHECK_CLEAN = 0, CHECK_ERRORS = 1, CHECK_IO_ERROR = 2 };
 
 int CheckFile(UiFileChecker& checker, const std::string& fileName, bool quiet) {
     const UiFileReport report = checker.Check(fileName, nullptr, quiet);
-    for (const UiDiagnostic& diagnostic : report.diagnostics) {
-        std::fprintf(stderr, "%s\n", diagnostic.printed.c_str());
-    }
+    PrintDiagnostics(report.diagnostics);
     if (!report.readable) {
         return CHECK_IO_ERROR;
     }

@@ -59,9 +59,7 @@ public:
         }
         const UiFileReport report = checker.Check(fileName, &text, true);
         if (report.HasError()) {
-            for (const UiDiagnostic& diagnostic : report.diagnostics) {
-                std::fprintf(stderr, "%s\n", diagnostic.printed.c_str());
-            }
+            PrintDiagnostics(report.diagnostics);
             return FORMAT_INPUT_ERRORS;
         }
         std::string formatted;

@@ -206,10 +206,8 @@ LspServer::Answer LspServer::Initialize(const json& params) {
 
 // A text that does not load is not laid out: the error says why, as drev fmt would.
 LspServer::Answer LspServer::Format(const LspDocument& document) const {
-    for (const UiDiagnostic& diagnostic : document.report.diagnostics) {
-        if (diagnostic.severity == UiDiagnostic::Severity::Error) {
-            return Answer{nullptr, REQUEST_FAILED, diagnostic.printed};
-        }
+    if (const UiDiagnostic* error = document.report.FirstError()) {
+        return Answer{nullptr, REQUEST_FAILED, error->printed};
     }
     std::string formatted;
     std::string problem;

@@ -2,7 +2,9 @@
 // prints it, fmt refuses a file with an error, the language server shows it at its line.
 #pragma once
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 struct UiDiagnostic {
     enum class Severity { Error, Warning };
@@ -15,3 +17,10 @@ struct UiDiagnostic {
     // The line drev check prints: "FILE:LINE: error: MESSAGE" or "FILE: warning: MESSAGE".
     std::string printed;
 };
+
+// The printed lines on the standard error, one a line, as drev check shows them.
+inline void PrintDiagnostics(const std::vector<UiDiagnostic>& diagnostics) {
+    for (const UiDiagnostic& diagnostic : diagnostics) {
+        std::fprintf(stderr, "%s\n", diagnostic.printed.c_str());
+    }
+}

@@ -29,10 +29,12 @@ void RunFrames(UiTestFile& file) {
 
 } // namespace
 
-bool UiFileReport::HasError() const {
-    return std::any_of(diagnostics.begin(), diagnostics.end(), [](const UiDiagnostic& diagnostic) {
-        return diagnostic.severity == UiDiagnostic::Severity::Error;
-    });
+const UiDiagnostic* UiFileReport::FirstError() const {
+    const auto error =
+        std::find_if(diagnostics.begin(), diagnostics.end(), [](const UiDiagnostic& diagnostic) {
+            return diagnostic.severity == UiDiagnostic::Severity::Error;
+        });
+    return error == diagnostics.end() ? nullptr : &*error;
 }
 
 bool UiFileChecker::Start(const std::string& logFile, const std::vector<std::string>& inputs) {

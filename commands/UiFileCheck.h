@@ -17,7 +17,9 @@ struct UiFileReport {
     bool readable = true;
     std::vector<UiDiagnostic> diagnostics;
 
-    bool HasError() const;
+    // The first diagnostic that is an error, or null.
+    const UiDiagnostic* FirstError() const;
+    bool HasError() const { return FirstError() != nullptr; }
 };
 
 class UiFileChecker {

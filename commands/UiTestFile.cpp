@@ -5,7 +5,6 @@
 #include "ProblemLog.h"
 #include "UiTestScene.h"
 
-#include <cstdio>
 #include <new>
 #include <sstream>
 
@@ -94,8 +93,6 @@ std::vector<UiDiagnostic> UiTestFile::TakeDiagnostics(bool errorsOnly) {
 }
 
 bool UiTestFile::PrintDiagnostics(bool errorsOnly) {
-    for (const UiDiagnostic& diagnostic : TakeDiagnostics(errorsOnly)) {
-        std::fprintf(stderr, "%s\n", diagnostic.printed.c_str());
-    }
+    ::PrintDiagnostics(TakeDiagnostics(errorsOnly));
     return !loaded;
 }
