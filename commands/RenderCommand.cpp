@@ -39,11 +39,7 @@ std::vector<NamedFile> RenderInputs(const RenderOptions& options) {
 // Every file the render may write: the log, the picture, and the golden with its renderer file
 // (--update) or the difference picture (--compare).
 std::vector<NamedFile> RenderOutputs(const RenderOptions& options) {
-    std::vector<NamedFile> outputs;
-    if (!options.logFile.empty()) {
-        outputs.push_back({"--log", options.logFile});
-    }
-    outputs.push_back({"-o", options.output});
+    std::vector<NamedFile> outputs{{"--log", options.logFile}, {"-o", options.output}};
     if (options.update) {
         outputs.push_back({"the golden", options.golden});
         outputs.push_back({"the renderer file", RendererFileName(options.golden)});

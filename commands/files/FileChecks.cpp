@@ -55,13 +55,16 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 std::string FindCollision(const std::vector<NamedFile>& inputs, const std::vector<NamedFile>& outputs) {
     for (auto output = outputs.begin(); output != outputs.end(); ++output) {
+        if (output->path.empty()) {
+            continue;
+        }
         for (const NamedFile& input : inputs) {
-            if (SameFile(output->path, input.path)) {
+            if (!input.path.empty() && SameFile(output->path, input.path)) {
                 return Collision(*output, input);
             }
         }
         for (auto later = output + 1; later != outputs.end(); ++later) {
-            if (SameFile(output->path, later->path)) {
+            if (!later->path.empty() && SameFile(output->path, later->path)) {
                 return Collision(*output, *later);
             }
         }

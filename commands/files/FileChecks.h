@@ -22,5 +22,5 @@ bool CanReadFile(const std::string& path, std::string& reason);
 bool SameFile(const std::string& a, const std::string& b);
 // The first output that leads to an input or to a later output, said as one line
 // ("-o ./mine.ui would write over the UI file mine.ui"); empty when every output has a file of
-// its own.
+// its own. A file whose path is empty (an option not given) is no file and is passed over.
 std::string FindCollision(const std::vector<NamedFile>& inputs, const std::vector<NamedFile>& outputs);

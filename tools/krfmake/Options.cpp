@@ -186,14 +186,9 @@ bool CheckCombination(const CommandLine& line) {
 
 // No file krfmake writes may land on a file it reads or on the other file it writes.
 bool OutputsAreFree(const Options& options) {
-    const auto given = [](std::vector<NamedFile> files) {
-        const auto unnamed = [](const NamedFile& file) { return file.path.empty(); };
-        files.erase(std::remove_if(files.begin(), files.end(), unnamed), files.end());
-        return files;
-    };
     const std::string collision = FindCollision(
-        given({{"--font", options.fontPath}, {"--chars-file", options.charsFile}, {"--info", options.infoPath}}),
-        given({{"--output", options.outputPath}, {"--preview", options.previewPath}}));
+        {{"--font", options.fontPath}, {"--chars-file", options.charsFile}, {"--info", options.infoPath}},
+        {{"--output", options.outputPath}, {"--preview", options.previewPath}});
     if (!collision.empty()) {
         UsageError(collision);
         return false;
