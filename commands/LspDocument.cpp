@@ -78,7 +78,7 @@ bool ReadPosition(const json* value, TextPosition& position) {
 
 LspDocument::LspDocument(std::string documentUri, std::string text, bool utf8Columns)
     : uri(std::move(documentUri)), fileName(PathFromUri(uri)), tree(std::move(text)),
-      positions(tree.Text(), utf8Columns), utf8Columns(utf8Columns) {}
+      positions(tree.Text(), utf8Columns) {}
 
 json LspDocument::Range(size_t from, size_t to) const {
     return json{{"start", Position(positions.At(from))}, {"end", Position(positions.At(to))}};

@@ -31,7 +31,6 @@ public:
     const std::string& Text() const { return tree.Text(); }
     const UiSyntaxTree& Tree() const { return tree; }
     const TextPositions& Positions() const { return positions; }
-    bool Utf8Columns() const { return utf8Columns; }
 
     // {"line": .., "character": ..} pairs of a range of the text.
     nlohmann::json Range(size_t from, size_t to) const;
@@ -46,5 +45,4 @@ private:
     std::string fileName;
     UiSyntaxTree tree;
     TextPositions positions;
-    bool utf8Columns;
 };

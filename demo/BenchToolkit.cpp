@@ -6,6 +6,8 @@
 
 using namespace drev;
 
+namespace {
+
 int LogTypeOf(uiSeverity severity) {
     switch (severity) {
     case uiSeverity::Info:
@@ -18,8 +20,6 @@ int LogTypeOf(uiSeverity severity) {
     }
     return LOG_TYPE_ERROR;
 }
-
-namespace {
 
 void WriteToLog(const uiMessage& message) {
     Log(LogTypeOf(message.severity), "%.*s", static_cast<int>(message.text.size()), message.text.data());

@@ -7,8 +7,6 @@
 
 #include <vanui/uiContext.h>
 
-// The log type a message is written with.
-int LogTypeOf(uiSeverity severity);
 // The sink, alive for the whole run.
 const uiMessageSink& ToolkitLog();
 // The same without the lexical messages, for a caller that reports the load's error, which
