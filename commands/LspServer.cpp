@@ -211,7 +211,7 @@ LspServer::Answer LspServer::Format(const LspDocument& document) const {
     }
     std::string formatted;
     std::string problem;
-    if (!FormatUiText(document.Text(), formatted, problem)) {
+    if (!FormatUiTree(document.Tree(), formatted, problem)) {
         return Answer{nullptr, REQUEST_FAILED, problem};
     }
     json edits = json::array();

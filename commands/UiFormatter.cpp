@@ -414,17 +414,20 @@ bool SameUiContent(std::string_view a, std::string_view b) {
     return SameTokens(a, b) && Comments(a) == Comments(b);
 }
 
-bool FormatUiText(std::string_view text, std::string& formatted, std::string& problem) {
-    const UiSyntaxTree tree{std::string(text)};
+bool FormatUiTree(const UiSyntaxTree& tree, std::string& formatted, std::string& problem) {
     if (!tree.Complete()) {
         problem = "the text does not read as a UI file";
         return false;
     }
     std::string result = Layout(tree).File(LineEndOf(tree));
-    if (!SameUiContent(text, result)) {
+    if (!SameUiContent(tree.Text(), result)) {
         problem = "the layout would not read as the same tokens and comments; the text is left as it is";
         return false;
     }
     formatted = std::move(result);
     return true;
+}
+
+bool FormatUiText(std::string_view text, std::string& formatted, std::string& problem) {
+    return FormatUiTree(UiSyntaxTree{std::string(text)}, formatted, problem);
 }

@@ -19,10 +19,14 @@
 #include <string>
 #include <string_view>
 
+class UiSyntaxTree;
+
 // The text laid out. False, with the reason in problem, for a text that does not read completely
 // as a UI file (UiSyntaxTree::Complete), or should the layout not read as the same tokens and
 // comments, which is checked with the loader's own Tokenizer before anything is given back.
 bool FormatUiText(std::string_view text, std::string& formatted, std::string& problem);
+// The same for the tree already made of a text.
+bool FormatUiTree(const UiSyntaxTree& tree, std::string& formatted, std::string& problem);
 
 // Whether the loader's Tokenizer reads the same tokens (kind, text, number) from both texts, up
 // to the end and without a lexical error, and whether they hold the same comments in order.
