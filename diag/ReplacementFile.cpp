@@ -69,7 +69,7 @@ ReplacementFile::~ReplacementFile() {
 }
 
 void ReplacementFile::Write(const void* bytes, size_t size) {
-    if (error != 0 || finished || size == 0) {
+    if (error != 0 || file == nullptr || size == 0) {
         return;
     }
     if (std::fwrite(bytes, 1, size, file) != size) {
@@ -78,7 +78,7 @@ void ReplacementFile::Write(const void* bytes, size_t size) {
 }
 
 void ReplacementFile::Print(const char* format, ...) {
-    if (error != 0 || finished) {
+    if (error != 0 || file == nullptr) {
         return;
     }
     va_list args;
@@ -92,7 +92,7 @@ void ReplacementFile::Print(const char* format, ...) {
 // A full disk shows only here on most systems: the bytes wait in the stream's buffer, and even a
 // successful write(2) may have its blocks refused when they reach the disk, which fsync reports.
 bool ReplacementFile::Finish() {
-    if (error != 0 || finished) {
+    if (error != 0 || file == nullptr) {
         return error == 0;
     }
     if (std::fflush(file) != 0 || (!temporary.empty() && fsync(fileno(file)) != 0)) {
@@ -103,7 +103,6 @@ bool ReplacementFile::Finish() {
     if (closed != 0) {
         Fail(errno);
     }
-    finished = true;
     return error == 0;
 }
 

@@ -54,9 +54,9 @@ private:
     std::string target;
     // Empty when the target is written in place.
     std::string temporary;
+    // Null once Finish has closed it, and when it could not be opened.
     std::FILE* file = nullptr;
     int error = 0;
-    bool finished = false;
     bool committed = false;
 };
 
