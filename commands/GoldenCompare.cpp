@@ -30,7 +30,7 @@ RendererInfo GoldenRenderer(const std::string& golden) {
     return ParseRendererFile(text.str());
 }
 
-// The golden and its renderer file land together, or neither does.
+// Neither the golden nor its renderer file is replaced unless both were written whole.
 int Update(const RgbImage& picture, const RendererInfo& renderer, const GoldenCheck& check) {
     std::vector<unsigned char> png;
     std::string error;

@@ -2,8 +2,8 @@
 // GOLDEN.png has a text file GOLDEN.png.txt beside it naming the GL renderer and version that
 // made it, so that a failure on another renderer says so. On failure the differing pixels are
 // marked in OUT-diff.png beside the picture; --update writes the picture and its renderer file
-// over the golden instead of failing, both or neither. The caller has made sure that no file
-// written lands on another file in use.
+// over the golden instead of failing, and neither is replaced unless both were written whole.
+// The caller has made sure that no file written lands on another file in use.
 #pragma once
 
 #include "RgbImage.h"
