@@ -14,11 +14,9 @@ const char* const FOCUS_WIDGET = "Label6";
 const char* const SAMPLE_FONT = "default.krf";
 
 uiContextSettings SettingsFor(const std::string& fileName, uiTextures* textures) {
-    uiContextSettings settings;
+    uiContextSettings settings = BenchContextSettings(textures);
     settings.fontFolders = FontFoldersFor(fileName);
-    settings.textures = textures;
     settings.messages = QuietToolkitLog();
-    settings.echoInput = true;
     return settings;
 }
 

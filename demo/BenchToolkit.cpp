@@ -47,9 +47,9 @@ const uiMessageSink& QuietToolkitLog() {
     return sink;
 }
 
-uiContextSettings BenchContextSettings(uiTextures& textures) {
+uiContextSettings BenchContextSettings(uiTextures* textures) {
     uiContextSettings settings;
-    settings.textures = &textures;
+    settings.textures = textures;
     settings.messages = ToolkitLog();
     settings.echoInput = true;
     return settings;

@@ -12,5 +12,6 @@ const uiMessageSink& ToolkitLog();
 // The same without the lexical messages, for a caller that reports the load's error, which
 // carries their reason, on its own.
 const uiMessageSink& QuietToolkitLog();
-// A context's settings for the bench: the textures, the sink above and the input echoes.
-uiContextSettings BenchContextSettings(uiTextures& textures);
+// A context's settings for the bench: the textures (null: fonts only measure), the sink above and
+// the input echoes.
+uiContextSettings BenchContextSettings(uiTextures* textures);

@@ -72,7 +72,7 @@ void RunUiTestWindow(int argc, char** argv) {
     if (sampleFont == nullptr) {
         Log(LOG_TYPE_CRITICAL, "Memory allocation failure for the sample font of [%s]", TITLE);
     }
-    context = new (std::nothrow) uiContext(BenchContextSettings(textures));
+    context = new (std::nothrow) uiContext(BenchContextSettings(&textures));
     if (context == nullptr) {
         Log(LOG_TYPE_CRITICAL, "Memory allocation failure for the uiContext of [%s]", TITLE);
     } else {

@@ -17,7 +17,7 @@ inline uiGLTextures& RecordingTextures() {
 
 // quiet: the tokenizer's lexical messages go nowhere instead of to standard error.
 inline uiContextSettings BenchSettings(std::vector<std::string> fontFolders = {}, bool quiet = false) {
-    uiContextSettings settings = BenchContextSettings(RecordingTextures());
+    uiContextSettings settings = BenchContextSettings(&RecordingTextures());
     settings.fontFolders = std::move(fontFolders);
     if (quiet) {
         settings.messages = QuietToolkitLog();
