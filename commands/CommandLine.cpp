@@ -67,31 +67,15 @@ bool ParseSize(const std::string& text, int& width, int& height, std::string& er
     return true;
 }
 
-// Lower-case ASCII, for comparing file name extensions.
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
 // What render draws depends on the input's kind, by its extension; options that only a UI file
 // takes are refused for a font. False with the reason when the input does not suit.
 bool ReadInputKind(const std::string& file, InputKind& input, std::string& error) {
-    const size_t dot = file.find_last_of("./");
-    const std::string extension =
-        dot == std::string::npos || file[dot] != '.' ? std::string() : LowerCase(file.substr(dot + 1));
-    if (extension == "ui") {
-        input = InputKind::Ui;
-        return true;
-    }
-    if (extension != "krf") {
+    const std::optional<InputKind> kind = InputKindOf(file);
+    if (!kind) {
         error = file + " is neither a UI file (.ui) nor a font (.krf)";
         return false;
     }
-    input = InputKind::Font;
+    input = *kind;
     return true;
 }
 

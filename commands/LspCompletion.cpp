@@ -1,6 +1,7 @@
 #include "LspCompletion.h"
 
 #include "DataFolders.h"
+#include "InputKind.h"
 #include "UiPlace.h"
 
 #include <filesystem>
@@ -21,8 +22,6 @@ enum CompletionKind {
     KIND_REFERENCE = 18
 };
 
-const char* const FONT_EXTENSION = ".krf";
-
 json Documented(json item, const UiKeyInfo& key) {
     item["documentation"] = json{{"kind", "markdown"}, {"value", DescribeUiKey(key)}};
     return item;
@@ -37,14 +36,6 @@ std::string Quoted(const std::string& text) {
         quoted += c == '\n' ? std::string("\\n") : std::string(1, c);
     }
     return quoted + "\"";
-}
-
-bool IsFontFile(const fs::path& path) {
-    std::string extension = path.extension().string();
-    for (char& c : extension) {
-        c = static_cast<char>(c | 0x20);
-    }
-    return extension == FONT_EXTENSION;
 }
 
 class Completion {
@@ -132,7 +123,7 @@ private:
             for (fs::directory_iterator file(folder.empty() ? "." : folder, failure), end;
                  !failure && file != end; file.increment(failure)) {
                 const std::string name = file->path().filename().string();
-                if (IsFontFile(file->path()) && names.insert(name).second) {
+                if (InputKindOf(name) == InputKind::Font && names.insert(name).second) {
                     AddString(name, folder.empty() ? "the working folder" : folder, KIND_FILE);
                 }
             }
