@@ -31,13 +31,7 @@ RendererInfo GoldenRenderer(const std::string& golden) {
 }
 
 // Neither the golden nor its renderer file is replaced unless both were written whole.
-int Update(const RgbImage& picture, const RendererInfo& renderer, const GoldenCheck& check) {
-    std::vector<unsigned char> png;
-    std::string error;
-    if (!EncodePng(picture.rgb.data(), picture.width, picture.height, png, error)) {
-        std::fprintf(stderr, "drev: cannot write the golden %s: %s\n", check.golden.c_str(), error.c_str());
-        return COMPARE_IO_ERROR;
-    }
+int Update(const std::vector<unsigned char>& png, const RendererInfo& renderer, const GoldenCheck& check) {
     const std::string rendererFileName = RendererFileName(check.golden);
     drev::ReplacementFile golden(check.golden);
     golden.Write(png.data(), png.size());
@@ -103,19 +97,20 @@ std::string DiffFileName(const std::string& output) {
     return output + "-diff.png";
 }
 
-int CompareWithGolden(const RgbImage& picture, const RendererInfo& renderer, const GoldenCheck& check) {
+int CompareWithGolden(const RgbImage& picture, const std::vector<unsigned char>& png,
+                      const RendererInfo& renderer, const GoldenCheck& check) {
     RgbImage golden;
     std::string error;
     if (!ReadPng(check.golden, golden, error)) {
         if (check.update) {
-            return Update(picture, renderer, check);
+            return Update(png, renderer, check);
         }
         std::fprintf(stderr, "drev: cannot read the golden %s: %s\n", check.golden.c_str(), error.c_str());
         return COMPARE_IO_ERROR;
     }
     if (golden.width != picture.width || golden.height != picture.height) {
         if (check.update) {
-            return Update(picture, renderer, check);
+            return Update(png, renderer, check);
         }
         std::fprintf(stderr, "drev: %s is %dx%d but the golden %s is %dx%d\n", check.output.c_str(),
                      picture.width, picture.height, check.golden.c_str(), golden.width, golden.height);
@@ -126,7 +121,7 @@ int CompareWithGolden(const RgbImage& picture, const RendererInfo& renderer, con
         return COMPARE_MATCH;
     }
     if (check.update) {
-        return Update(picture, renderer, check);
+        return Update(png, renderer, check);
     }
     const std::string diffFile = DiffFileName(check.output);
     std::fprintf(

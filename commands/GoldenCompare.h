@@ -9,6 +9,7 @@
 #include "RgbImage.h"
 
 #include <string>
+#include <vector>
 
 // The GL that drew a picture.
 struct RendererInfo {
@@ -36,5 +37,7 @@ std::string DiffFileName(const std::string& output);
 
 // Compares, prints what failed on standard error and returns the exit status: 0 when the
 // picture matches (or --update wrote it as the new golden), 1 when it does not, 2 when the
-// golden can't be read or a file can't be written.
-int CompareWithGolden(const RgbImage& picture, const RendererInfo& renderer, const GoldenCheck& check);
+// golden can't be read or a file can't be written. png is the picture as encoded for OUT.png,
+// the bytes --update writes.
+int CompareWithGolden(const RgbImage& picture, const std::vector<unsigned char>& png,
+                      const RendererInfo& renderer, const GoldenCheck& check);

@@ -135,8 +135,10 @@ int RunRenderCommand(const RenderOptions& options) {
     int status = options.input == InputKind::Font ? DrawFontPicture(options.file, *renderer)
                                                   : DrawUiPicture(options, *renderer);
     const RgbImage picture = gl.ReadPixels();
+    std::vector<unsigned char> png;
     std::string error;
-    if (!WritePng(options.output, picture, error)) {
+    if (!EncodePng(picture.rgb.data(), picture.width, picture.height, png, error) ||
+        !WritePngBytes(options.output, png, error)) {
         std::fprintf(stderr, "drev: cannot write %s: %s\n", options.output.c_str(), error.c_str());
         return RENDER_IO_ERROR;
     }
@@ -144,7 +146,7 @@ int RunRenderCommand(const RenderOptions& options) {
         const GoldenCheck check{options.golden, options.output, options.tolerance, options.maxPixels,
                                 options.update};
         status =
-            std::max(status, CompareWithGolden(picture, RendererInfo{gl.Renderer(), gl.Version()}, check));
+            std::max(status, CompareWithGolden(picture, png, RendererInfo{gl.Renderer(), gl.Version()}, check));
     }
     return status;
 }

@@ -191,14 +191,19 @@ bool EncodePng(const unsigned char* rgb, int width, int height, std::vector<unsi
         png.clear();
         return false;
     }
+    // It was sized for the largest PNG a picture may take; the caller may keep it a while.
     png.resize(size);
+    png.shrink_to_fit();
     return true;
 }
 
 bool WritePng(const std::string& path, const unsigned char* rgb, int width, int height, std::string& error) {
     std::vector<unsigned char> png;
-    return EncodePng(rgb, width, height, png, error) &&
-           drev::WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()),
+    return EncodePng(rgb, width, height, png, error) && WritePngBytes(path, png, error);
+}
+
+bool WritePngBytes(const std::string& path, const std::vector<unsigned char>& png, std::string& error) {
+    return drev::WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()),
                                 error);
 }
 

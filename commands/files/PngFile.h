@@ -22,6 +22,8 @@ bool EncodePng(const unsigned char* rgb, int width, int height, std::vector<unsi
 // Encodes and writes the picture to path; false with the reason in error when it can't be
 // written, an earlier file at path then left as it was.
 bool WritePng(const std::string& path, const unsigned char* rgb, int width, int height, std::string& error);
+// The same for a picture EncodePng has made.
+bool WritePngBytes(const std::string& path, const std::vector<unsigned char>& png, std::string& error);
 inline bool WritePng(const std::string& path, const RgbImage& image, std::string& error) {
     return WritePng(path, image.rgb.data(), image.width, image.height, error);
 }
