@@ -1,12 +1,8 @@
 #include "FrameRenderer.h"
 
-#include "FontTestScene.h"
 #include "GL1Frames.h"
-#include "UiTestScene.h"
+#include "ShaderFrameRenderer.h"
 #include <vanui/uiGLBackend.h>
-#include <vanui/uiGLShaderBackend.h>
-
-#include <GL/gl.h>
 
 #include <new>
 
@@ -26,21 +22,6 @@ public:
 
 private:
     uiGLTextures textures;
-};
-
-class ShaderFrameRenderer final : public FrameRenderer {
-public:
-    bool Init(std::string& error) { return backend.Init(error); }
-    uiTextures& Textures() override { return backend; }
-    void Begin(FramePicture picture) override {
-        const float* background = picture == FramePicture::FontTest ? FONT_TEST_BACKGROUND : UI_TEST_BACKGROUND;
-        glClearColor(background[0], background[1], background[2], 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    void Submit(const uiDrawList& list) override { backend.Submit(list, UI_TEST_WIDTH, UI_TEST_HEIGHT); }
-
-private:
-    uiGLShaderBackend backend;
 };
 
 } // namespace

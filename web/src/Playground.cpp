@@ -9,16 +9,14 @@
 #include "BenchToolkit.h"
 #include "DataFolders.h"
 #include "ErrorBand.h"
-#include "FrameRenderer.h"
 #include "ProblemLog.h"
+#include "ShaderFrameRenderer.h"
 #include "UiFileCheck.h"
 #include "UiTestFile.h"
 #include "UiTestFrames.h"
 #include "UiTestScene.h"
 #include "WebGLCanvas.h"
-#include <vanui/uiGLShaderBackend.h>
 
-#include <GLES2/gl2.h>
 #include <emscripten/emscripten.h>
 
 #include <filesystem>
@@ -40,23 +38,10 @@ const char* const BAND_FONT = "default.krf";
 const int NAMED_KEYS = 5;
 const uiKey KEYS[NAMED_KEYS] = {uiKey::Backspace, uiKey::Delete, uiKey::Escape, uiKey::Tab, uiKey::Enter};
 
-// The frames of the UI test window drawn into the page's WebGL canvas with the shader backend.
-class CanvasRenderer : public FrameRenderer {
-public:
-    uiTextures& Textures() override { return backend; }
-    void Begin(FramePicture) override {
-        glClearColor(UI_TEST_BACKGROUND[0], UI_TEST_BACKGROUND[1], UI_TEST_BACKGROUND[2], 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    void Submit(const uiDrawList& list) override { backend.Submit(list, UI_TEST_WIDTH, UI_TEST_HEIGHT); }
-
-    uiGLShaderBackend backend;
-};
-
 // What the page shows: the last text that loaded whole (or the first attempt, when none has
 // yet), the error line of the latest load, and the frame's list, which keeps its buffers.
 struct Shown {
-    CanvasRenderer renderer;
+    ShaderFrameRenderer renderer;
     UiFileChecker checker;
     std::string name;
     std::string text;
@@ -76,10 +61,9 @@ std::string ReadText(const std::string& name) {
     return text.str();
 }
 
-// A fresh file of the shown text, its animations waiting at the start.
-std::unique_ptr<UiTestFile> ShownFile() {
-    std::unique_ptr<UiTestFile> file(new (std::nothrow)
-                                         UiTestFile(shown->name, &shown->renderer.Textures(), &shown->text));
+// A new file of the text, its animations waiting at the start; null when out of memory.
+std::unique_ptr<UiTestFile> NewFile(const std::string& name, const std::string& text) {
+    std::unique_ptr<UiTestFile> file(new (std::nothrow) UiTestFile(name, &shown->renderer.Textures(), &text));
     TakeProblems();
     return file;
 }
@@ -106,7 +90,7 @@ EMSCRIPTEN_KEEPALIVE int pg_start(const char* canvasSelector) {
         return 1;
     }
     shown = new (std::nothrow) Shown();
-    if (shown == nullptr || !shown->checker.Start(std::string(), {}) || !shown->renderer.backend.Init(error)) {
+    if (shown == nullptr || !shown->checker.Start(std::string(), {}) || !shown->renderer.Init(error)) {
         return 1;
     }
     shown->bandFont.reset(new (std::nothrow) uiFont(ShippedDataFolder() + "/" + BAND_FONT,
@@ -129,8 +113,7 @@ EMSCRIPTEN_KEEPALIVE int pg_load(const char* path) {
         return LOAD_IO_ERROR;
     }
     const std::string text = ReadText(name);
-    std::unique_ptr<UiTestFile> next(new (std::nothrow) UiTestFile(name, &shown->renderer.Textures(), &text));
-    TakeProblems();
+    std::unique_ptr<UiTestFile> next = NewFile(name, text);
     if (!next) {
         return LOAD_IO_ERROR;
     }
@@ -164,7 +147,7 @@ EMSCRIPTEN_KEEPALIVE void pg_frame(double ms, int replay) {
         return;
     }
     if (replay != 0) {
-        std::unique_ptr<UiTestFile> file = ShownFile();
+        std::unique_ptr<UiTestFile> file = NewFile(shown->name, shown->text);
         if (file) {
             shown->file = std::move(file);
             UiTestFrames frames(*shown->file, nullptr, false);
@@ -188,10 +171,11 @@ EMSCRIPTEN_KEEPALIVE void pg_replay() {
     }
 }
 
-EMSCRIPTEN_KEEPALIVE void pg_mouse_move(int x, int y) {
+// A move with any button held is a drag, as in the UI test window.
+EMSCRIPTEN_KEEPALIVE void pg_mouse_move(int x, int y, int held) {
     if (shown != nullptr && shown->file) {
         uiContext& context = shown->file->Context();
-        if (context.ButtonDown()) {
+        if (held != 0) {
             context.MouseDragged(x, y);
         } else {
             context.MouseMoved(x, y);

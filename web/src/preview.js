@@ -92,7 +92,7 @@ export class Preview {
         controls.replay.addEventListener('click', () => this.replay());
         controls.slider.addEventListener('input', () => this.seek(Number(controls.slider.value)));
         canvas.addEventListener('pointermove', (event) => {
-            vanui.mouseMove(...picturePoint(canvas, event));
+            vanui.mouseMove(...picturePoint(canvas, event), event.buttons !== 0 ? 1 : 0);
             this.frameWanted = true;
         });
         // A button pressed on the canvas is released there too, wherever the pointer went.

@@ -18,7 +18,7 @@ async function streamBytes(stream, limit) {
         size += value.length;
         if (size > limit) {
             await reader.cancel();
-            throw new Error('it holds more than 4 MB of text');
+            throw new Error(`it holds more than ${limit / (1024 * 1024)} MB of text`);
         }
         chunks.push(value);
     }

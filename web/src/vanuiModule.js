@@ -15,7 +15,7 @@ export async function startVanui(canvasSelector, shippedFonts) {
         settledMs: call('pg_settled_ms', 'number', []),
         frame: call('pg_frame', null, ['number', 'number']),
         replay: call('pg_replay', null, []),
-        mouseMove: call('pg_mouse_move', null, ['number', 'number']),
+        mouseMove: call('pg_mouse_move', null, ['number', 'number', 'number']),
         mouseButton: call('pg_mouse_button', null, ['number', 'number', 'number', 'number']),
         key: call('pg_key', null, ['number', 'number']),
         // Writes a file into /work/ under its own name; the name holds no folder.
