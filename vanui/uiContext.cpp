@@ -108,12 +108,7 @@ uiGroup* uiContext::Window(size_t index) const {
 }
 
 uiGroup* uiContext::FindWindow(const std::string& windowName) const {
-    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
-        if (window->name == windowName) {
-            return window.get();
-        }
-    }
-    return nullptr;
+    return vanui::FindWindow(state->windows, windowName);
 }
 
 uiWidget* uiContext::FindWidget(const std::string& widgetName) const {

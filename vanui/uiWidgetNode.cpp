@@ -25,6 +25,16 @@ uiRectI Moved(const uiRectI& box, double ox, double oy) {
 
 } // namespace
 
+uiWidgetNode* vanui::FindWindow(const std::vector<std::unique_ptr<uiWidgetNode>>& windows,
+                                const std::string& windowName) {
+    for (const std::unique_ptr<uiWidgetNode>& window : windows) {
+        if (window->name == windowName) {
+            return window.get();
+        }
+    }
+    return nullptr;
+}
+
 uiWidgetNode::uiWidgetNode(const std::string& itemName, bool isClickable)
     : name(itemName), clickable(isClickable), caption(itemName) {
     valueText.SetOwner(&name, nullptr);

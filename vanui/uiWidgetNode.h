@@ -85,3 +85,10 @@ inline uiWidgetNode& Node(uiWidget& widget) {
 inline const uiWidgetNode& Node(const uiWidget& widget) {
     return static_cast<const uiWidgetNode&>(widget);
 }
+
+namespace vanui {
+
+// The first of the top-level windows with the name, or null.
+uiWidgetNode* FindWindow(const std::vector<std::unique_ptr<uiWidgetNode>>& windows, const std::string& windowName);
+
+} // namespace vanui
