@@ -4,12 +4,14 @@
 #include "uiFontFileReader.h"
 #include "uiReport.h"
 #include "uiTextCodes.h"
+#include "uiVertexColor.h"
 
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 
 using vanui::ReportAt;
+using vanui::ToDrawColor;
 
 namespace {
 
@@ -27,10 +29,6 @@ float Ratio(int part, int whole) {
 float Scaled(int size, float drawScale) {
     const float exact = static_cast<float>(size) * drawScale;
     return drawScale == 1.0f ? exact : std::floor(exact);
-}
-
-uiDrawColor ToDrawColor(const uiColor& color) {
-    return uiDrawColor::FromReals(color.r, color.g, color.b, color.a);
 }
 
 uiDrawVertex Vertex(float x, float y, float s, float t, const uiDrawColor& color) {
