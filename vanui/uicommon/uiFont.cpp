@@ -35,6 +35,16 @@ uiDrawVertex Vertex(float x, float y, float s, float t, const uiDrawColor& color
     return uiDrawVertex{x, y, s, t, color};
 }
 
+// The four corners of a glyph's quad, w by h pixels from x, y: the top edge moves slant pixels
+// to the right, the bottom edge stays.
+void WriteGlyphCorners(uiDrawVertex* v, const uiGlyph& glyph, float x, float y, float w, float h, float slant,
+                       const uiDrawColor& upper, const uiDrawColor& lower) {
+    v[0] = Vertex(x + slant, y, glyph.texLeft, glyph.texTop, upper);
+    v[1] = Vertex(x + slant + w, y, glyph.texRight, glyph.texTop, upper);
+    v[2] = Vertex(x + w, y + h, glyph.texRight, glyph.texBottom, lower);
+    v[3] = Vertex(x, y + h, glyph.texLeft, glyph.texBottom, lower);
+}
+
 } // namespace
 
 uiFont::uiFont(const std::string& fileName, uiTextures* textureMaker, const uiMessageSink* sink)
@@ -243,10 +253,7 @@ bool uiFont::DrawGlyphRun(const vanui::uiTextCodes& codes, float x, float y, flo
     for (const uint32_t code : codes) {
         const uiGlyph& glyph = *FindGlyph(code);
         const float w = Scaled(glyph.width, drawScale);
-        v[0] = Vertex(pen + slant, y, glyph.texLeft, glyph.texTop, colors.top);
-        v[1] = Vertex(pen + slant + w, y, glyph.texRight, glyph.texTop, colors.top);
-        v[2] = Vertex(pen + w, y + h, glyph.texRight, glyph.texBottom, colors.bottom);
-        v[3] = Vertex(pen, y + h, glyph.texLeft, glyph.texBottom, colors.bottom);
+        WriteGlyphCorners(v, glyph, pen, y, w, h, slant, colors.top, colors.bottom);
         v += 4;
         pen = pen + w;
         pen = pen + spacing;
@@ -288,7 +295,7 @@ inline float uiFont::DrawGlyph(uint32_t code, float x, float y, float drawScale,
     return glyph != nullptr ? DrawGlyphQuad(*glyph, x, y, drawScale, colors) : DrawMissingGlyph(x, y, drawScale, colors);
 }
 
-// One quad per glyph; the top edge moves slant pixels to the right, the bottom edge stays.
+// The glyph's quad, and the line under it when the font underlines.
 inline float uiFont::DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float drawScale, const GlyphColors& colors) {
     const float w = Scaled(glyph.width, drawScale);
     if (target == nullptr) {
@@ -297,10 +304,9 @@ inline float uiFont::DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float
     const float h = Scaled(lineHeight, drawScale);
     const uiDrawColor upper = colors.hasTop ? colors.top : target->CurrentColor();
     const uiDrawColor lower = colors.hasBottom ? colors.bottom : upper;
-    target->AddQuad(Vertex(x + slant, y, glyph.texLeft, glyph.texTop, upper),
-                    Vertex(x + slant + w, y, glyph.texRight, glyph.texTop, upper),
-                    Vertex(x + w, y + h, glyph.texRight, glyph.texBottom, lower),
-                    Vertex(x, y + h, glyph.texLeft, glyph.texBottom, lower));
+    uiDrawVertex corners[4];
+    WriteGlyphCorners(corners, glyph, x, y, w, h, slant, upper, lower);
+    target->AddQuad(corners[0], corners[1], corners[2], corners[3]);
     if (underline) {
         DrawUnderline(x, y, w, h, colors);
     }
