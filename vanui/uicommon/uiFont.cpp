@@ -6,6 +6,7 @@
 #include "uiTextCodes.h"
 #include "uiVertexColor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -241,17 +242,23 @@ bool uiFont::DrawGlyphRun(const vanui::uiTextCodes& codes, float x, float y, flo
     if (target == nullptr || underline || !colors.hasTop || !colors.hasBottom) {
         return false;
     }
+    // A text has at most one code a byte, and a run at most the quads of one command.
+    const uint32_t mostQuads = uiDrawList::MAX_COMMAND_VERTICES / 4;
+    runGlyphs.Clear();
+    const uiGlyph** found = runGlyphs.Append(std::min<size_t>(codes.ByteCount(), mostQuads));
     uint32_t count = 0;
     for (const uint32_t code : codes) {
-        if (FindGlyph(code) == nullptr || ++count > uiDrawList::MAX_COMMAND_VERTICES / 4) {
+        const uiGlyph* glyph = FindGlyph(code);
+        if (glyph == nullptr || count == mostQuads) {
             return false;
         }
+        found[count++] = glyph;
     }
     const float h = Scaled(lineHeight, drawScale);
     uiDrawVertex* v = target->AddQuads(count);
     float pen = x;
-    for (const uint32_t code : codes) {
-        const uiGlyph& glyph = *FindGlyph(code);
+    for (uint32_t i = 0; i < count; ++i) {
+        const uiGlyph& glyph = *found[i];
         const float w = Scaled(glyph.width, drawScale);
         WriteGlyphCorners(v, glyph, pen, y, w, h, slant, colors.top, colors.bottom);
         v += 4;
