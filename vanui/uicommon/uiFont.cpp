@@ -103,8 +103,9 @@ void uiFont::TakeHeader(const uiFontFileReader& file) {
     name = file.DisplayName();
 }
 
-// A sheet wider or taller than the largest texture would be drawn as solid blocks; it is refused
-// with both sizes named.
+// The backend makes the sheet's texture or says why it did not, and the message names that
+// refusal: a sheet larger than its largest texture (both sizes given), no texture name, or an
+// upload the GL did not take (with the GL's error).
 bool uiFont::CreateTexture(const unsigned char* image, const std::string& fileName) {
     if (image == nullptr) {
         ReportAt(messages, uiSeverity::Critical, fileName, 0,
