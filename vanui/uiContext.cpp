@@ -73,9 +73,9 @@ bool LoadInto(uiContextState& s, const std::string& fileName, Read read) {
 // Members are built in declaration order: the sink, the tables, the clock and last the font
 // table, whose fonts make their textures.
 uiContextState::uiContextState(uiContextSettings settings)
-    : messages(std::move(settings.messages)), textures(settings.textures), echoInput(settings.echoInput),
-      colorTable(Messages()), workColors(colorTable), clock(new (std::nothrow) PerformanceClock()),
-      fonts(std::move(settings.fontFolders), textures, Messages()) {
+    : messages(std::move(settings.messages)), echoInput(settings.echoInput), colorTable(Messages()),
+      workColors(colorTable), clock(new (std::nothrow) PerformanceClock()),
+      fonts(std::move(settings.fontFolders), settings.textures, Messages()) {
     if (!clock) {
         vanui::Report(Messages(), uiSeverity::Critical, "Memory allocation failure for Timer of uiContext");
     }
