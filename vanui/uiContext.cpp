@@ -66,6 +66,22 @@ bool LoadInto(uiContextState& s, const std::string& fileName, Read read) {
     return loaded;
 }
 
+// The children's visible flag is not consulted: a hidden child keeps the screenBox it was last
+// drawn with.
+uiWidgetNode* FindClickableNode(const uiContextState& s, int x, int y) {
+    for (const std::unique_ptr<uiWidgetNode>& window : s.windows) {
+        if (!window->visible || !window->HitTest(x, y)) {
+            continue;
+        }
+        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
+            if (child->clickable && child->HitTest(x, y)) {
+                return child.get();
+            }
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 // ==== Construction and loading ====
@@ -188,20 +204,8 @@ double uiContext::ClockMs() const {
 
 // ==== Input ====
 
-// The children's visible flag is not consulted: a hidden child keeps the screenBox it was last
-// drawn with.
 uiWidget* uiContext::FindClickable(int x, int y) const {
-    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
-        if (!window->visible || !window->HitTest(x, y)) {
-            continue;
-        }
-        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
-            if (child->clickable && child->HitTest(x, y)) {
-                return child.get();
-            }
-        }
-    }
-    return nullptr;
+    return FindClickableNode(*state, x, y);
 }
 
 void uiContext::MouseMoved(int x, int y) {
@@ -209,7 +213,7 @@ void uiContext::MouseMoved(int x, int y) {
     s.mouseX = x;
     s.mouseY = y;
     if (s.hovered == nullptr || !s.hovered->HitTest(x, y)) {
-        uiWidgetNode* under = static_cast<uiWidgetNode*>(FindClickable(x, y));
+        uiWidgetNode* under = FindClickableNode(s, x, y);
         if (under != nullptr && under != s.hovered) {
             if (s.hovered != nullptr) {
                 s.hovered->HighlightOff();
@@ -240,7 +244,7 @@ void uiContext::MouseButton(uiMouseButton button, uiButtonAction action, int x, 
     if (button != uiMouseButton::Left) {
         return;
     }
-    uiWidgetNode* under = static_cast<uiWidgetNode*>(FindClickable(x, y));
+    uiWidgetNode* under = FindClickableNode(s, x, y);
     if (action == uiButtonAction::Press) {
         if (under != nullptr) {
             if (s.echoInput) {
@@ -292,24 +296,18 @@ uiWidget* uiContext::Focus() const {
     return state->focus;
 }
 
+// A widget is this context's when the context adopted it.
 bool uiContext::SetFocus(uiWidget* widget) {
     if (widget == nullptr) {
         state->focus = nullptr;
         return true;
     }
-    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
-        if (window.get() == widget) {
-            state->focus = window.get();
-            return true;
-        }
-        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
-            if (child.get() == widget) {
-                state->focus = child.get();
-                return true;
-            }
-        }
+    uiWidgetNode& node = Node(*widget);
+    if (node.context != state.get()) {
+        return false;
     }
-    return false;
+    state->focus = &node;
+    return true;
 }
 
 int uiContext::MouseX() const {
