@@ -339,12 +339,7 @@ uiTextureId uiGLShaderBackend::Create(const uiTextureDesc& desc, uiTextureRefusa
         BindForUpload(kind, id);
         error = vanui::UploadNewTexture(desc, WrapOf(kind), CoverageInternalFormat(kind), CoverageFormat(kind));
     }
-    if (error != GL_NO_ERROR) {
-        glDeleteTextures(1, &id);
-        refusal = uiTextureRefusal{uiTextureRefusal::Refused, static_cast<unsigned>(error)};
-        return 0;
-    }
-    return id;
+    return vanui::KeepUploadedTexture(id, error, refusal);
 }
 
 bool uiGLShaderBackend::Update(uiTextureId texture, const uiTextureDesc& desc) {
@@ -360,8 +355,5 @@ bool uiGLShaderBackend::Update(uiTextureId texture, const uiTextureDesc& desc) {
 }
 
 void uiGLShaderBackend::Delete(uiTextureId texture) {
-    if (texture != 0) {
-        const GLuint id = texture;
-        glDeleteTextures(1, &id);
-    }
+    vanui::DeleteTexture(texture);
 }
