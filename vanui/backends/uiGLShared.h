@@ -1,6 +1,6 @@
-// What the GL 1.1 and the shader backend do alike: the GL primitive of a command, a new
-// texture's name with the checks before it, its first upload and what follows it, and deleting a
-// texture. Include it after the backend's own GL header.
+// What the GL 1.1 and the shader backend do alike: the GL primitive of a command, switching a
+// capability, a new texture's name with the checks before it, its first upload and what follows
+// it, and deleting a texture. Include it after the backend's own GL header.
 #pragma once
 
 #include <vanui/uiDrawList.h>
@@ -18,6 +18,14 @@ inline GLenum ModeOf(uiPrimitive primitive) {
         break;
     }
     return GL_TRIANGLES;
+}
+
+inline void Enable(GLenum capability, bool on) {
+    if (on) {
+        glEnable(capability);
+    } else {
+        glDisable(capability);
+    }
 }
 
 // A name for a texture of the description; 0 with the refusal when it is larger than

@@ -274,11 +274,7 @@ void uiGLShaderBackend::Submit(const uiDrawList& list, int width, int height) {
     for (const uiDrawCommand& command : commands) {
         const uiDrawState& state = command.state;
         if (previous == nullptr || previous->state.blend != state.blend) {
-            if (state.blend) {
-                glEnable(GL_BLEND);
-            } else {
-                glDisable(GL_BLEND);
-            }
+            vanui::Enable(GL_BLEND, state.blend);
         }
         if (state.texture != 0 && (previous == nullptr || previous->state.texture != state.texture)) {
             glBindTexture(GL_TEXTURE_2D, state.texture);
