@@ -144,7 +144,7 @@ void uiGLStateScope::RestoreDrawing() const {
     }
 #if defined(GL_POLYGON_MODE)
     if (kind.HasPolygonMode()) {
-        if (polygonMode[0] == polygonMode[1]) {
+        if (polygonMode[1] == 0 || polygonMode[0] == polygonMode[1]) {
             glPolygonMode(GL_FRONT_AND_BACK, Enum(polygonMode[0]));
         } else {
             // Only a compatibility context can hold two modes.
