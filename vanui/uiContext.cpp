@@ -66,6 +66,22 @@ bool LoadInto(uiContextState& s, const std::string& fileName, Read read) {
     return loaded;
 }
 
+// The children's visible flag is not consulted: a hidden child keeps the screenBox it was last
+// drawn with.
+uiWidgetNode* FindClickableNode(const uiContextState& s, int x, int y) {
+    for (const std::unique_ptr<uiWidgetNode>& window : s.windows) {
+        if (!window->visible || !window->HitTest(x, y)) {
+            continue;
+        }
+        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
+            if (child->clickable && child->HitTest(x, y)) {
+                return child.get();
+            }
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 // ==== Construction and loading ====
@@ -73,9 +89,9 @@ bool LoadInto(uiContextState& s, const std::string& fileName, Read read) {
 // Members are built in declaration order: the sink, the tables, the clock and last the font
 // table, whose fonts make their textures.
 uiContextState::uiContextState(uiContextSettings settings)
-    : messages(std::move(settings.messages)), textures(settings.textures), echoInput(settings.echoInput),
-      colorTable(Messages()), workColors(colorTable), clock(new (std::nothrow) PerformanceClock()),
-      fonts(std::move(settings.fontFolders), textures, Messages()) {
+    : messages(std::move(settings.messages)), echoInput(settings.echoInput), colorTable(Messages()),
+      workColors(colorTable), clock(new (std::nothrow) PerformanceClock()),
+      fonts(std::move(settings.fontFolders), settings.textures, Messages()) {
     if (!clock) {
         vanui::Report(Messages(), uiSeverity::Critical, "Memory allocation failure for Timer of uiContext");
     }
@@ -108,12 +124,7 @@ uiGroup* uiContext::Window(size_t index) const {
 }
 
 uiGroup* uiContext::FindWindow(const std::string& windowName) const {
-    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
-        if (window->name == windowName) {
-            return window.get();
-        }
-    }
-    return nullptr;
+    return vanui::FindWindow(state->windows, windowName);
 }
 
 uiWidget* uiContext::FindWidget(const std::string& widgetName) const {
@@ -193,20 +204,8 @@ double uiContext::ClockMs() const {
 
 // ==== Input ====
 
-// The children's visible flag is not consulted: a hidden child keeps the screenBox it was last
-// drawn with.
 uiWidget* uiContext::FindClickable(int x, int y) const {
-    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
-        if (!window->visible || !window->HitTest(x, y)) {
-            continue;
-        }
-        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
-            if (child->clickable && child->HitTest(x, y)) {
-                return child.get();
-            }
-        }
-    }
-    return nullptr;
+    return FindClickableNode(*state, x, y);
 }
 
 void uiContext::MouseMoved(int x, int y) {
@@ -214,7 +213,7 @@ void uiContext::MouseMoved(int x, int y) {
     s.mouseX = x;
     s.mouseY = y;
     if (s.hovered == nullptr || !s.hovered->HitTest(x, y)) {
-        uiWidgetNode* under = static_cast<uiWidgetNode*>(FindClickable(x, y));
+        uiWidgetNode* under = FindClickableNode(s, x, y);
         if (under != nullptr && under != s.hovered) {
             if (s.hovered != nullptr) {
                 s.hovered->HighlightOff();
@@ -245,7 +244,7 @@ void uiContext::MouseButton(uiMouseButton button, uiButtonAction action, int x, 
     if (button != uiMouseButton::Left) {
         return;
     }
-    uiWidgetNode* under = static_cast<uiWidgetNode*>(FindClickable(x, y));
+    uiWidgetNode* under = FindClickableNode(s, x, y);
     if (action == uiButtonAction::Press) {
         if (under != nullptr) {
             if (s.echoInput) {
@@ -297,24 +296,18 @@ uiWidget* uiContext::Focus() const {
     return state->focus;
 }
 
+// A widget is this context's when the context adopted it.
 bool uiContext::SetFocus(uiWidget* widget) {
     if (widget == nullptr) {
         state->focus = nullptr;
         return true;
     }
-    for (const std::unique_ptr<uiWidgetNode>& window : state->windows) {
-        if (window.get() == widget) {
-            state->focus = window.get();
-            return true;
-        }
-        for (const std::unique_ptr<uiWidgetNode>& child : window->children) {
-            if (child.get() == widget) {
-                state->focus = child.get();
-                return true;
-            }
-        }
+    uiWidgetNode& node = Node(*widget);
+    if (node.context != state.get()) {
+        return false;
     }
-    return false;
+    state->focus = &node;
+    return true;
 }
 
 int uiContext::MouseX() const {

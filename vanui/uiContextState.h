@@ -20,7 +20,6 @@ struct uiContextState {
 
     // First, so that the tables and fonts below can borrow it.
     uiMessageSink messages;
-    uiTextures* textures;
     bool echoInput;
     std::vector<std::unique_ptr<uiWidgetNode>> windows;
     uiColorTable colorTable;

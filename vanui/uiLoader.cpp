@@ -257,15 +257,6 @@ bool uiLoader::FillFontTable(const Hash& table, int& count) {
     return allGood;
 }
 
-uiWidgetNode* uiLoader::FindWindow(const std::string& windowName) const {
-    for (const std::unique_ptr<uiWidgetNode>& window : target.windows) {
-        if (window->name == windowName) {
-            return window.get();
-        }
-    }
-    return nullptr;
-}
-
 // Only a window can be a parent, so a parent name is looked up among the top-level windows.
 // An item of a kind that has no widget at its place (a non-window under the root, a uiText or
 // an unknown type under a window) is skipped: none of its settings is read.
@@ -279,7 +270,7 @@ bool uiLoader::ParseItem(const std::string& typeName, const std::string& itemNam
             widget = target.windows.back().get();
         }
     } else {
-        uiWidgetNode* window = FindWindow(parentName);
+        uiWidgetNode* window = vanui::FindWindow(target.windows, parentName);
         if (window == nullptr) {
             error.cause = FormatMessage("Parent [%s] of item [%s:%s] not found", parentName.c_str(), itemName.c_str(),
                                         typeName.c_str());

@@ -82,7 +82,6 @@ public:
     void Report(uiSeverity severity, int line, const std::string& text) const;
 
 private:
-    uiWidgetNode* FindWindow(const std::string& windowName) const;
     void SetItemStyle(uiWidgetNode& widget, const drev::Hash& settings, int line);
     void SetItemAnimation(uiWidgetNode& widget, const drev::Hash& settings, int line);
 

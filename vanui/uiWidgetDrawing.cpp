@@ -1,6 +1,7 @@
 #include "uiWidgetDrawing.h"
 
 #include "uiRectMath.h"
+#include "uiVertexColor.h"
 #include <vanui/uiFont.h>
 
 #include <cstdint>
@@ -85,11 +86,6 @@ Geometry ToGeometry(const uiWidgetBoxes& boxes) {
 // order. Strips, polygons and rectangles become quads of the same corners: the software
 // renderer splits each into the same two triangles either way, so the picture stays the same
 // while consecutive quads join one command.
-
-// Each colour is converted once for the primitives drawn in it.
-uiDrawColor ToDrawColor(const uiColor& color) {
-    return uiDrawColor::FromReals(color.r, color.g, color.b, color.a);
-}
 
 uiDrawVertex Corner(const Point& point, const uiDrawColor& color) {
     return uiDrawVertex{point.x, point.y, 0.0f, 0.0f, color};

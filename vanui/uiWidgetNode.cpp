@@ -7,7 +7,7 @@
 #include "uiReport.h"
 #include "uiWidgetDrawing.h"
 
-#include <cstdarg>
+using vanui::FormatMessage;
 
 namespace {
 
@@ -24,6 +24,16 @@ uiRectI Moved(const uiRectI& box, double ox, double oy) {
 }
 
 } // namespace
+
+uiWidgetNode* vanui::FindWindow(const std::vector<std::unique_ptr<uiWidgetNode>>& windows,
+                                const std::string& windowName) {
+    for (const std::unique_ptr<uiWidgetNode>& window : windows) {
+        if (window->name == windowName) {
+            return window.get();
+        }
+    }
+    return nullptr;
+}
 
 uiWidgetNode::uiWidgetNode(const std::string& itemName, bool isClickable)
     : name(itemName), clickable(isClickable), caption(itemName) {
@@ -75,12 +85,7 @@ void uiWidgetNode::Step(double clock) {
 
 // ==== Placement ====
 
-void uiWidgetNode::ReportCorrection(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    char text[vanui::MESSAGE_BUFFER_SIZE];
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
+void uiWidgetNode::ReportCorrection(const std::string& text) {
     vanui::Deliver(context->Messages(), uiMessage{uiSeverity::Error, text, context->fileName, sourceLine, false});
 }
 
@@ -92,10 +97,11 @@ void uiWidgetNode::KeepInside(double ox, double oy) {
     const int dx = Overflow(localBox.x2, ox, right);
     if (dx > 0) {
         if (!leftStuck && parent != nullptr) {
-            ReportCorrection("Left of [%s] places it outside of parent [%s]. Left forced by [-%d].", name.c_str(),
-                             parent->name.c_str(), dx);
+            ReportCorrection(FormatMessage("Left of [%s] places it outside of parent [%s]. Left forced by [-%d].",
+                                           name.c_str(), parent->name.c_str(), dx));
         } else if (!leftStuck) {
-            ReportCorrection("Left of [%s] places it outside of window. Left forced by [-%d].", name.c_str(), dx);
+            ReportCorrection(
+                FormatMessage("Left of [%s] places it outside of window. Left forced by [-%d].", name.c_str(), dx));
         }
         rect.Left -= static_cast<float>(dx);
         localBox = vanui::ToRectI(rect);
@@ -105,10 +111,11 @@ void uiWidgetNode::KeepInside(double ox, double oy) {
     const int dy = Overflow(localBox.y2, oy, bottom);
     if (dy > 0) {
         if (!topStuck && parent != nullptr) {
-            ReportCorrection("Top of [%s] places it outside of parent [%s]. Top forced by [-%d].", name.c_str(),
-                             parent->name.c_str(), dy);
+            ReportCorrection(FormatMessage("Top of [%s] places it outside of parent [%s]. Top forced by [-%d].",
+                                           name.c_str(), parent->name.c_str(), dy));
         } else if (!topStuck) {
-            ReportCorrection("Top of [%s] places it outside of window. Top forced by [-%d].", name.c_str(), dy);
+            ReportCorrection(
+                FormatMessage("Top of [%s] places it outside of window. Top forced by [-%d].", name.c_str(), dy));
         }
         rect.Top -= static_cast<float>(dy);
         localBox = vanui::ToRectI(rect);
@@ -231,8 +238,8 @@ void uiWidgetNode::SetExtents() {
         extentY = animProgress;
         break;
     default:
-        ReportCorrection("[%s]: Wrong animation type [%d]. Forced to UIANIMT_NONE [0]", name.c_str(),
-                         animation->Type);
+        ReportCorrection(FormatMessage("[%s]: Wrong animation type [%d]. Forced to UIANIMT_NONE [0]", name.c_str(),
+                                       animation->Type));
         animation->Type = UIANIMT_NONE;
         break;
     }

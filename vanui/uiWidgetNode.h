@@ -71,7 +71,7 @@ private:
     void RunAnimation(double ox, double oy);
     void SetExtents();
     // Reports a correction the runtime made, at the widget's item.
-    void ReportCorrection(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void ReportCorrection(const std::string& text);
     // The caption above screenBox with the font of slot 1, the value text inside it with the
     // font of slot 2, both in the working set's Text colour; an empty slot draws nothing, and so
     // does every drawing step outside a frame (no draw list).
@@ -85,3 +85,10 @@ inline uiWidgetNode& Node(uiWidget& widget) {
 inline const uiWidgetNode& Node(const uiWidget& widget) {
     return static_cast<const uiWidgetNode&>(widget);
 }
+
+namespace vanui {
+
+// The first of the top-level windows with the name, or null.
+uiWidgetNode* FindWindow(const std::vector<std::unique_ptr<uiWidgetNode>>& windows, const std::string& windowName);
+
+} // namespace vanui

@@ -348,6 +348,8 @@ TEST_F(UiFontDrawTest, UnloadedFontDrawsNothing) {
 // texture comes back after it.
 TEST_F(UiFontDrawTest, GlyphsJoinOneTexturedCommand) {
     font.SetColor(&WHITE);
+    font.DrawText("", 0.0f, 0.0f);
+    EXPECT_TRUE(list.Commands().empty());
     font.DrawText("ABAB", 0.0f, 0.0f);
     ASSERT_EQ(list.Commands().size(), 1u);
     EXPECT_EQ(list.Commands()[0].indexCount, 24u);

@@ -1,6 +1,6 @@
-// What the GL 1.1 and the shader backend do alike: the GL primitive of a command, a new
-// texture's name with the checks before it and its first upload. Include it after the backend's
-// own GL header.
+// What the GL 1.1 and the shader backend do alike: the GL primitive of a command, switching a
+// capability, a new texture's name with the checks before it, its first upload and what follows
+// it, and deleting a texture. Include it after the backend's own GL header.
 #pragma once
 
 #include <vanui/uiDrawList.h>
@@ -18,6 +18,14 @@ inline GLenum ModeOf(uiPrimitive primitive) {
         break;
     }
     return GL_TRIANGLES;
+}
+
+inline void Enable(GLenum capability, bool on) {
+    if (on) {
+        glEnable(capability);
+    } else {
+        glDisable(capability);
+    }
 }
 
 // A name for a texture of the description; 0 with the refusal when it is larger than
@@ -48,6 +56,24 @@ inline GLenum UploadNewTexture(const uiTextureDesc& desc, GLint wrap, GLint inte
     glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, desc.width, desc.height, 0, format, GL_UNSIGNED_BYTE,
                  desc.coverage);
     return glGetError();
+}
+
+// The new texture when the GL took its upload; otherwise 0, with the GL's error as the refusal,
+// and the name given back.
+inline uiTextureId KeepUploadedTexture(GLuint id, GLenum error, uiTextureRefusal& refusal) {
+    if (error != GL_NO_ERROR) {
+        glDeleteTextures(1, &id);
+        refusal = uiTextureRefusal{uiTextureRefusal::Refused, static_cast<unsigned>(error)};
+        return 0;
+    }
+    return id;
+}
+
+inline void DeleteTexture(uiTextureId texture) {
+    if (texture != 0) {
+        const GLuint id = texture;
+        glDeleteTextures(1, &id);
+    }
 }
 
 // Errors left by earlier calls are not an upload's; a GL keeps a few at most.

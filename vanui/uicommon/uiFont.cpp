@@ -4,12 +4,15 @@
 #include "uiFontFileReader.h"
 #include "uiReport.h"
 #include "uiTextCodes.h"
+#include "uiVertexColor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 
 using vanui::ReportAt;
+using vanui::ToDrawColor;
 
 namespace {
 
@@ -29,12 +32,18 @@ float Scaled(int size, float drawScale) {
     return drawScale == 1.0f ? exact : std::floor(exact);
 }
 
-uiDrawColor ToDrawColor(const uiColor& color) {
-    return uiDrawColor::FromReals(color.r, color.g, color.b, color.a);
-}
-
 uiDrawVertex Vertex(float x, float y, float s, float t, const uiDrawColor& color) {
     return uiDrawVertex{x, y, s, t, color};
+}
+
+// The four corners of a glyph's quad, w by h pixels from x, y: the top edge moves slant pixels
+// to the right, the bottom edge stays.
+void WriteGlyphCorners(uiDrawVertex* v, const uiGlyph& glyph, float x, float y, float w, float h, float slant,
+                       const uiDrawColor& upper, const uiDrawColor& lower) {
+    v[0] = Vertex(x + slant, y, glyph.texLeft, glyph.texTop, upper);
+    v[1] = Vertex(x + slant + w, y, glyph.texRight, glyph.texTop, upper);
+    v[2] = Vertex(x + w, y + h, glyph.texRight, glyph.texBottom, lower);
+    v[3] = Vertex(x, y + h, glyph.texLeft, glyph.texBottom, lower);
 }
 
 } // namespace
@@ -94,8 +103,9 @@ void uiFont::TakeHeader(const uiFontFileReader& file) {
     name = file.DisplayName();
 }
 
-// A sheet wider or taller than the largest texture would be drawn as solid blocks; it is refused
-// with both sizes named.
+// The backend makes the sheet's texture or says why it did not, and the message names that
+// refusal: a sheet larger than its largest texture (both sizes given), no texture name, or an
+// upload the GL did not take (with the GL's error).
 bool uiFont::CreateTexture(const unsigned char* image, const std::string& fileName) {
     if (image == nullptr) {
         ReportAt(messages, uiSeverity::Critical, fileName, 0,
@@ -233,22 +243,25 @@ bool uiFont::DrawGlyphRun(const vanui::uiTextCodes& codes, float x, float y, flo
     if (target == nullptr || underline || !colors.hasTop || !colors.hasBottom) {
         return false;
     }
+    // A text has at most one code a byte, and a run at most the quads of one command.
+    const uint32_t mostQuads = uiDrawList::MAX_COMMAND_VERTICES / 4;
+    runGlyphs.Clear();
+    const uiGlyph** found = runGlyphs.Append(std::min<size_t>(codes.ByteCount(), mostQuads));
     uint32_t count = 0;
     for (const uint32_t code : codes) {
-        if (FindGlyph(code) == nullptr || ++count > uiDrawList::MAX_COMMAND_VERTICES / 4) {
+        const uiGlyph* glyph = FindGlyph(code);
+        if (glyph == nullptr || count == mostQuads) {
             return false;
         }
+        found[count++] = glyph;
     }
     const float h = Scaled(lineHeight, drawScale);
     uiDrawVertex* v = target->AddQuads(count);
     float pen = x;
-    for (const uint32_t code : codes) {
-        const uiGlyph& glyph = *FindGlyph(code);
+    for (uint32_t i = 0; i < count; ++i) {
+        const uiGlyph& glyph = *found[i];
         const float w = Scaled(glyph.width, drawScale);
-        v[0] = Vertex(pen + slant, y, glyph.texLeft, glyph.texTop, colors.top);
-        v[1] = Vertex(pen + slant + w, y, glyph.texRight, glyph.texTop, colors.top);
-        v[2] = Vertex(pen + w, y + h, glyph.texRight, glyph.texBottom, colors.bottom);
-        v[3] = Vertex(pen, y + h, glyph.texLeft, glyph.texBottom, colors.bottom);
+        WriteGlyphCorners(v, glyph, pen, y, w, h, slant, colors.top, colors.bottom);
         v += 4;
         pen = pen + w;
         pen = pen + spacing;
@@ -290,7 +303,7 @@ inline float uiFont::DrawGlyph(uint32_t code, float x, float y, float drawScale,
     return glyph != nullptr ? DrawGlyphQuad(*glyph, x, y, drawScale, colors) : DrawMissingGlyph(x, y, drawScale, colors);
 }
 
-// One quad per glyph; the top edge moves slant pixels to the right, the bottom edge stays.
+// The glyph's quad, and the line under it when the font underlines.
 inline float uiFont::DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float drawScale, const GlyphColors& colors) {
     const float w = Scaled(glyph.width, drawScale);
     if (target == nullptr) {
@@ -299,10 +312,9 @@ inline float uiFont::DrawGlyphQuad(const uiGlyph& glyph, float x, float y, float
     const float h = Scaled(lineHeight, drawScale);
     const uiDrawColor upper = colors.hasTop ? colors.top : target->CurrentColor();
     const uiDrawColor lower = colors.hasBottom ? colors.bottom : upper;
-    target->AddQuad(Vertex(x + slant, y, glyph.texLeft, glyph.texTop, upper),
-                    Vertex(x + slant + w, y, glyph.texRight, glyph.texTop, upper),
-                    Vertex(x + w, y + h, glyph.texRight, glyph.texBottom, lower),
-                    Vertex(x, y + h, glyph.texLeft, glyph.texBottom, lower));
+    uiDrawVertex corners[4];
+    WriteGlyphCorners(corners, glyph, x, y, w, h, slant, upper, lower);
+    target->AddQuad(corners[0], corners[1], corners[2], corners[3]);
     if (underline) {
         DrawUnderline(x, y, w, h, colors);
     }

@@ -65,6 +65,8 @@ public:
     explicit uiTextCodes(std::string_view text);
 
     bool IsUtf8() const { return utf8; }
+    // The text's length in bytes: at least as many as its codes.
+    size_t ByteCount() const { return text.size(); }
     Iterator begin() const { return Iterator(text, 0, utf8); }
     Iterator end() const { return Iterator(text, text.size(), utf8); }
 

@@ -35,31 +35,23 @@ void PointArraysAt(const uiDrawVertex* vertex) {
     glColorPointer(4, GL_UNSIGNED_BYTE, stride, &vertex->color);
 }
 
-void Enable(GLenum capability, bool on) {
-    if (on) {
-        glEnable(capability);
-    } else {
-        glDisable(capability);
-    }
-}
-
 // Makes the GL's state the command's, touching only what differs from the state before.
 void ChangeState(const uiDrawState& from, const uiDrawState& to, bool first) {
     if (first || (from.texture != 0) != (to.texture != 0)) {
-        Enable(GL_TEXTURE_2D, to.texture != 0);
+        vanui::Enable(GL_TEXTURE_2D, to.texture != 0);
     }
     if (to.texture != 0 && (first || from.texture != to.texture)) {
         glBindTexture(GL_TEXTURE_2D, to.texture);
     }
     if (first || (from.stipplePattern != 0) != (to.stipplePattern != 0)) {
-        Enable(GL_LINE_STIPPLE, to.stipplePattern != 0);
+        vanui::Enable(GL_LINE_STIPPLE, to.stipplePattern != 0);
     }
     if (to.stipplePattern != 0 &&
         (first || from.stipplePattern != to.stipplePattern || from.stippleFactor != to.stippleFactor)) {
         glLineStipple(to.stippleFactor, to.stipplePattern);
     }
     if (first || from.blend != to.blend) {
-        Enable(GL_BLEND, to.blend);
+        vanui::Enable(GL_BLEND, to.blend);
     }
 }
 

@@ -50,12 +50,7 @@ uiTextureId uiGLTextures::Create(const uiTextureDesc& desc, uiTextureRefusal& re
         TextureScope scope(id);
         error = vanui::UploadNewTexture(desc, GL_CLAMP, GL_ALPHA, GL_ALPHA);
     }
-    if (error != GL_NO_ERROR) {
-        glDeleteTextures(1, &id);
-        refusal = uiTextureRefusal{uiTextureRefusal::Refused, static_cast<unsigned>(error)};
-        return 0;
-    }
-    return id;
+    return vanui::KeepUploadedTexture(id, error, refusal);
 }
 
 bool uiGLTextures::Update(uiTextureId texture, const uiTextureDesc& desc) {
@@ -68,8 +63,5 @@ bool uiGLTextures::Update(uiTextureId texture, const uiTextureDesc& desc) {
 }
 
 void uiGLTextures::Delete(uiTextureId texture) {
-    if (texture != 0) {
-        const GLuint id = texture;
-        glDeleteTextures(1, &id);
-    }
+    vanui::DeleteTexture(texture);
 }

@@ -23,6 +23,10 @@ struct uiGLShaderBackend::Objects {
     // The frame's stippled lines, side by side, and (WebGL 2 only) its indices widened to 32 bits.
     std::vector<uiGLStippleVertex> stippled;
     std::vector<uint32_t> wideIndices;
+    // The layout size the programs' projection was last set for; 0 by 0 before the first frame
+    // of the programs Init built.
+    int projectedWidth = 0;
+    int projectedHeight = 0;
 };
 
 namespace {
@@ -211,6 +215,8 @@ bool uiGLShaderBackend::Init(std::string& error) {
         }
     }
     objects->kind = kind;
+    objects->projectedWidth = 0;
+    objects->projectedHeight = 0;
     for (unsigned features = 0; features < UIGL_PROGRAM_KINDS; ++features) {
         if (!objects->programs[features].Build(kind, features, error)) {
             return false;
@@ -251,9 +257,14 @@ void uiGLShaderBackend::Submit(const uiDrawList& list, int width, int height) {
     const bool wide = kind.RestartsAlways() && list.Vertices().size() > UINT16_MAX;
     UploadIndices(objects->indexBuffer, list, wide, objects->wideIndices);
     SetFixedState(kind);
-    for (const uiGLShaderProgram& program : objects->programs) {
-        glUseProgram(program.program);
-        SetProjection(program.projection, width, height);
+    // A program keeps its uniforms: the projection changes only with the layout size.
+    if (width != objects->projectedWidth || height != objects->projectedHeight) {
+        for (const uiGLShaderProgram& program : objects->programs) {
+            glUseProgram(program.program);
+            SetProjection(program.projection, width, height);
+        }
+        objects->projectedWidth = width;
+        objects->projectedHeight = height;
     }
 
     const uiDrawCommand* previous = nullptr;
@@ -263,11 +274,7 @@ void uiGLShaderBackend::Submit(const uiDrawList& list, int width, int height) {
     for (const uiDrawCommand& command : commands) {
         const uiDrawState& state = command.state;
         if (previous == nullptr || previous->state.blend != state.blend) {
-            if (state.blend) {
-                glEnable(GL_BLEND);
-            } else {
-                glDisable(GL_BLEND);
-            }
+            vanui::Enable(GL_BLEND, state.blend);
         }
         if (state.texture != 0 && (previous == nullptr || previous->state.texture != state.texture)) {
             glBindTexture(GL_TEXTURE_2D, state.texture);
@@ -328,12 +335,7 @@ uiTextureId uiGLShaderBackend::Create(const uiTextureDesc& desc, uiTextureRefusa
         BindForUpload(kind, id);
         error = vanui::UploadNewTexture(desc, WrapOf(kind), CoverageInternalFormat(kind), CoverageFormat(kind));
     }
-    if (error != GL_NO_ERROR) {
-        glDeleteTextures(1, &id);
-        refusal = uiTextureRefusal{uiTextureRefusal::Refused, static_cast<unsigned>(error)};
-        return 0;
-    }
-    return id;
+    return vanui::KeepUploadedTexture(id, error, refusal);
 }
 
 bool uiGLShaderBackend::Update(uiTextureId texture, const uiTextureDesc& desc) {
@@ -349,8 +351,5 @@ bool uiGLShaderBackend::Update(uiTextureId texture, const uiTextureDesc& desc) {
 }
 
 void uiGLShaderBackend::Delete(uiTextureId texture) {
-    if (texture != 0) {
-        const GLuint id = texture;
-        glDeleteTextures(1, &id);
-    }
+    vanui::DeleteTexture(texture);
 }

@@ -1,18 +1,8 @@
 #include "uiGLStateScope.h"
 
+#include "../uiGLShared.h"
+
 namespace {
-
-GLboolean Enabled(GLenum capability) {
-    return glIsEnabled(capability);
-}
-
-void Enable(GLenum capability, GLboolean on) {
-    if (on == GL_TRUE) {
-        glEnable(capability);
-    } else {
-        glDisable(capability);
-    }
-}
 
 GLuint Name(GLint saved) {
     return static_cast<GLuint>(saved);
@@ -90,23 +80,23 @@ void uiGLStateScope::SaveDrawing() {
     if (kind.HasSamplerObjects()) {
         glGetIntegerv(GL_SAMPLER_BINDING, &sampler);
     }
-    blend = Enabled(GL_BLEND);
+    blend = glIsEnabled(GL_BLEND);
     glGetIntegerv(GL_BLEND_SRC_RGB, &blendSourceRgb);
     glGetIntegerv(GL_BLEND_DST_RGB, &blendDestinationRgb);
     glGetIntegerv(GL_BLEND_SRC_ALPHA, &blendSourceAlpha);
     glGetIntegerv(GL_BLEND_DST_ALPHA, &blendDestinationAlpha);
     glGetIntegerv(GL_BLEND_EQUATION_RGB, &blendEquationRgb);
     glGetIntegerv(GL_BLEND_EQUATION_ALPHA, &blendEquationAlpha);
-    cullFace = Enabled(GL_CULL_FACE);
-    depthTest = Enabled(GL_DEPTH_TEST);
-    stencilTest = Enabled(GL_STENCIL_TEST);
+    cullFace = glIsEnabled(GL_CULL_FACE);
+    depthTest = glIsEnabled(GL_DEPTH_TEST);
+    stencilTest = glIsEnabled(GL_STENCIL_TEST);
 #if defined(GL_PRIMITIVE_RESTART)
     if (kind.HasPrimitiveRestart()) {
-        primitiveRestart = Enabled(GL_PRIMITIVE_RESTART);
+        primitiveRestart = glIsEnabled(GL_PRIMITIVE_RESTART);
     }
 #endif
     if (kind.HasFixedIndexRestart()) {
-        fixedIndexRestart = Enabled(GL_PRIMITIVE_RESTART_FIXED_INDEX);
+        fixedIndexRestart = glIsEnabled(GL_PRIMITIVE_RESTART_FIXED_INDEX);
     }
 #if defined(GL_POLYGON_MODE)
     if (kind.HasPolygonMode()) {
@@ -137,24 +127,24 @@ void uiGLStateScope::RestoreDrawing() const {
     if (kind.HasSamplerObjects()) {
         glBindSampler(0, Name(sampler));
     }
-    Enable(GL_BLEND, blend);
+    vanui::Enable(GL_BLEND, blend);
     glBlendFuncSeparate(Enum(blendSourceRgb), Enum(blendDestinationRgb), Enum(blendSourceAlpha),
                         Enum(blendDestinationAlpha));
     glBlendEquationSeparate(Enum(blendEquationRgb), Enum(blendEquationAlpha));
-    Enable(GL_CULL_FACE, cullFace);
-    Enable(GL_DEPTH_TEST, depthTest);
-    Enable(GL_STENCIL_TEST, stencilTest);
+    vanui::Enable(GL_CULL_FACE, cullFace);
+    vanui::Enable(GL_DEPTH_TEST, depthTest);
+    vanui::Enable(GL_STENCIL_TEST, stencilTest);
 #if defined(GL_PRIMITIVE_RESTART)
     if (kind.HasPrimitiveRestart()) {
-        Enable(GL_PRIMITIVE_RESTART, primitiveRestart);
+        vanui::Enable(GL_PRIMITIVE_RESTART, primitiveRestart);
     }
 #endif
     if (kind.HasFixedIndexRestart()) {
-        Enable(GL_PRIMITIVE_RESTART_FIXED_INDEX, fixedIndexRestart);
+        vanui::Enable(GL_PRIMITIVE_RESTART_FIXED_INDEX, fixedIndexRestart);
     }
 #if defined(GL_POLYGON_MODE)
     if (kind.HasPolygonMode()) {
-        if (polygonMode[0] == polygonMode[1]) {
+        if (polygonMode[1] == 0 || polygonMode[0] == polygonMode[1]) {
             glPolygonMode(GL_FRONT_AND_BACK, Enum(polygonMode[0]));
         } else {
             // Only a compatibility context can hold two modes.

@@ -72,6 +72,9 @@ private:
     GLboolean primitiveRestart = GL_FALSE;
 #endif
 #if defined(GL_POLYGON_MODE)
-    GLint polygonMode[2] = {0, 0};
+    // Front and back. A core profile has one mode for both, and some of its drivers write only
+    // the first value or refuse the query: a second value of 0 means one mode for both, and a
+    // refused query leaves GL_FILL.
+    GLint polygonMode[2] = {GL_FILL, 0};
 #endif
 };

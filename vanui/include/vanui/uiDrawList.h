@@ -167,12 +167,12 @@ public:
     }
     // Room for count quads of the current state in one go (at most MAX_COMMAND_VERTICES / 4):
     // their indices are written, and the caller writes the 4 x count corners, each quad's in
-    // AddQuad's order. Valid until the next append.
+    // AddQuad's order. Valid until the next append. No quads add no command.
     uiDrawVertex* AddQuads(uint32_t count);
     void AddTriangle(const uiDrawVertex& v0, const uiDrawVertex& v1, const uiDrawVertex& v2);
     void AddLine(const uiDrawVertex& from, const uiDrawVertex& to);
     // A closed loop through count vertices (at most MAX_COMMAND_VERTICES; more are left out);
-    // never merged with another.
+    // never merged with another. No vertices add no command.
     void AddLineLoop(const uiDrawVertex* vertices, size_t count);
 
     const uiDrawBuffer<uiDrawVertex>& Vertices() const { return vertices; }
@@ -183,8 +183,12 @@ private:
     // Counts the vertices and indices about to be appended into the last command when it can
     // take them (the same primitive and state, joinable, room for the vertices), else into a new
     // one, which goes on counting from the last one's first vertex while 16-bit indices reach;
-    // returns the index the first new vertex will have. Inline: glyphs call it per quad.
+    // returns the index the first new vertex will have. Appending nothing (an empty text, a loop
+    // of no vertices) leaves the commands as they are. Inline: glyphs call it per quad.
     uiDrawIndex Extend(uiPrimitive primitive, uint32_t vertexCount, uint32_t indexCount, bool joinable) {
+        if (vertexCount == 0) {
+            return 0;
+        }
         if (!commands.empty()) {
             uiDrawCommand& last = commands.back();
             const size_t base = vertices.size() - last.vertexOffset;

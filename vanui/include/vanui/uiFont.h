@@ -160,4 +160,7 @@ private:
     // glyph after glyph; hasByteGlyph tells the codes that have one.
     std::array<uiGlyph, 256> byteGlyphs{};
     std::array<bool, 256> hasByteGlyph{};
+    // The glyphs of the text DrawGlyphRun draws, each looked up once; the room stays from text
+    // to text.
+    uiDrawBuffer<const uiGlyph*> runGlyphs;
 };
